@@ -1,0 +1,110 @@
+#pragma once
+
+#include "DocumentBase.h"
+#include "Heading.h"
+#include "PdfLibrary.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class PrinterSelection;
+class TextMeasurer;
+
+// Opaque handle of a head in the document's list; stays valid until that head
+// is deleted. Null means no head.
+using POSITION = HEADING*;
+
+// The numbering template: paper, numbering settings, the heads (the first is
+// the master head) and the optional PDF background. One live document exists
+// for the whole run; snapshots of it serve undo and change detection.
+class CCadenzoDoc : public DocumentBase
+{
+public:
+    // The live document, using the application's printer selection (may be
+    // null: no printers at all).
+    explicit CCadenzoDoc(PrinterSelection* printers);
+    struct SnapshotTag
+    {
+    };
+    // A snapshot: no printer query, no library start; filled by CopyFrom.
+    explicit CCadenzoDoc(SnapshotTag);
+    ~CCadenzoDoc() override;
+
+    // Document life cycle.
+    void Serialize(CArchive& ar) override;
+    void DeleteContents() override;
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const QString& path) override;
+
+    // Settings.
+    void ResetSettings(bool closePdf);
+    void GetPaperSize(std::int32_t* width, std::int32_t* height) const;
+    // The page as laid out: width and height swapped for landscape.
+    std::int32_t GetPageWidth() const;
+    std::int32_t GetPageHeight() const;
+    void ApplyPrinterSettings();
+    void MatchPaperSize();
+
+    // Head list.
+    POSITION AddNewHead(TextMeasurer* dc, int* index = nullptr);
+    POSITION AddHeadCopy(const HEADING& source, int* index = nullptr);
+    void DeleteHead(POSITION position);
+    void DeleteAllHeads();
+    // Callers check GetHeadCount() first: a template read from a damaged or
+    // empty file can have no heads, and then there is no first head (null).
+    HEADING* GetFirstHead(POSITION* out = nullptr);
+    HEADING* GetNextHead(POSITION* out = nullptr);
+    int GetHeadCount() const { return int(heads.size()); }
+    HEADING* GetHeadAt(POSITION position) const { return position; }
+    // index must lie in 0 .. count - 1.
+    HEADING* GetHeadByIndex(int index, POSITION* out = nullptr) const;
+    int GetHeadIndex(POSITION position) const; // -1 when not in the list
+
+    // Numbering.
+    std::int32_t CalcNumber(std::int32_t start, std::int32_t step, std::int32_t index, std::int32_t seed) const;
+    std::int32_t GetHeadNumber(std::int32_t index, const HEADING& head) const;
+    std::int32_t GetTotalSheets() const;
+
+    bool IsEqual(const CCadenzoDoc& other) const;
+    void CopyFrom(const CCadenzoDoc& other);
+
+    // PDF background.
+    void ClosePdf();
+    void ClearPdfPage() { pdfPage.reset(); }
+    const pdf::PageHandle& GetPdfPage() const { return pdfPage; }
+    // Embeds block as the background and loads page pdfPageNumber from it.
+    void AttachPdf(std::shared_ptr<PdfBlock> block);
+
+    bool isSnapshot = false;
+    std::int32_t paperWidth = 12240;
+    std::int32_t paperHeight = 15840;
+    std::int32_t startNumber = 1;
+    std::int32_t copies = 1;
+    std::int32_t skip = 0;
+    std::int32_t totalPages = 10;
+    std::int32_t step = 1;
+    std::uint16_t paperSize = 1;
+    std::uint16_t orientation = 1;
+    bool ascending = true;
+    QByteArray printerName;
+    std::vector<std::unique_ptr<HEADING>> heads;
+    QByteArray pdfPath;
+    std::int32_t pdfPageNumber = 1;
+    std::uint32_t pdfLength = 0;
+    pdf::DocumentHandle pdfDocument;
+    pdf::PageHandle pdfPage;
+    std::shared_ptr<PdfBlock> pdfData;
+    bool newFromPdf = false;
+
+    PrinterSelection* printers() const { return printers_; }
+
+private:
+    PrinterSelection* printers_ = nullptr;
+    std::size_t headCursor_ = 0;
+};
+
+// Paper code used when a PDF page matches no paper of the printer (Legal).
+constexpr std::uint16_t kUnmatchedPdfPaperCode = 5;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class CArchive;
+
+// Something that shows a document and wants to hear when it changes.
+class DocumentObserver
+{
+public:
+    virtual ~DocumentObserver() = default;
+    virtual void OnUpdate(DocumentObserver* sender, int hint) = 0;
+};
+
+// The document side of the document/view machinery: path, title, modified
+// flag, the views to notify, and the new/open/save steps that read and write
+// the document through Serialize and report file errors to the user.
+class DocumentBase
+{
+public:
+    DocumentBase() = default;
+    virtual ~DocumentBase() = default;
+    DocumentBase(const DocumentBase&) = delete;
+    DocumentBase& operator=(const DocumentBase&) = delete;
+
+    const QString& GetPathName() const { return pathName_; }
+    // Sets the path and the title (the file name without its folder).
+    void SetPathName(const QString& path);
+    const QString& GetTitle() const { return title_; }
+    void SetTitle(const QString& title) { title_ = title; }
+
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    void AddView(DocumentObserver* view);
+    void RemoveView(DocumentObserver* view);
+    void UpdateAllViews(DocumentObserver* sender, int hint = 0);
+
+    // Empties the document, clears the path and the modified flag.
+    virtual bool OnNewDocument();
+    // Empties the document and reads path into it. On failure the user has
+    // been told why ("%1 was not found.", "Unexpected file format.", ...), the
+    // document is empty again and false is returned.
+    virtual bool OnOpenDocument(const QString& path);
+    // Writes the document to path without ever leaving a half-written file;
+    // on failure the user is told and the previous file stays in place.
+    virtual bool OnSaveDocument(const QString& path);
+
+    virtual void DeleteContents() {}
+    virtual void Serialize(CArchive& ar) = 0;
+
+private:
+    QString pathName_;
+    QString title_;
+    bool modified_ = false;
+    std::vector<DocumentObserver*> views_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Geometry.h"
+#include "LogFont.h"
+
+#include <QByteArray>
+
+// What a head needs from a drawing surface to measure itself: make a font from
+// the record and measure a single-byte string in it. Implementations work in
+// the surface's logical units, which for heads are page twips.
+class TextMeasurer
+{
+public:
+    virtual ~TextMeasurer() = default;
+    // Extent of text in font: cx the advance width, cy the cell height, both >= 0.
+    virtual SIZE textExtent(const LOGFONTA& font, const QByteArray& text) = 0;
+};

@@ -1,0 +1,126 @@
+#include "QtPrinterSystem.h"
+
+#include "model/Codepage.h"
+#include "model/Int32.h"
+
+#include <QPageSize>
+#include <QPrinterInfo>
+
+#include <cmath>
+
+namespace {
+
+// Settings-record field bits (the same values as the paper list's mask).
+constexpr std::uint32_t kFieldPaperSize = 0x2;
+
+// The names record's driver when CUPS reports no make and model.
+const char kGenericDriver[] = "CUPS";
+
+// Paper sizes in the driver's unit, tenths of a millimetre, in the sense the
+// paper is defined (a few, such as Ledger, are wider than long).
+PaperList::Size tenthsOf(const QPageSize& page)
+{
+    if (!page.isValid())
+        return {};
+    const QSizeF mm = page.size(QPageSize::Millimeter);
+    return {int32::trunc(std::round(mm.width() * 10.0)), int32::trunc(std::round(mm.height() * 10.0))};
+}
+
+// The Windows paper code of a page; 0 (a custom size) for papers that have no
+// such code, so that they still reach the printer through their dimensions.
+std::uint16_t windowsCodeOf(const QPageSize& page)
+{
+    if (!page.isValid() || page.id() == QPageSize::Custom)
+        return 0;
+    const int id = page.windowsId();
+    return id > 0 && id <= 0xFFFF ? std::uint16_t(id) : std::uint16_t(0);
+}
+
+std::uint32_t fieldsOf(const QPrinterInfo& info)
+{
+    std::uint32_t fields = kFieldOrientation | kFieldPaperSize;
+    if (info.supportsCustomPageSizes())
+        fields |= kFieldPaperLength | kFieldPaperWidth;
+    return fields;
+}
+
+QPrinterInfo findPrinter(const QString& name)
+{
+    // An empty name would give the default printer; it names no printer here.
+    if (name.isEmpty())
+        return QPrinterInfo();
+    return QPrinterInfo::printerInfo(name);
+}
+
+} // namespace
+
+QString QtPrinterSystem::defaultPrinterName() const
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+bool QtPrinterSystem::openPrinter(const QString& name, PrinterDescription* description) const
+{
+    const QPrinterInfo info = findPrinter(name);
+    if (info.isNull())
+        return false;
+    if (!description)
+        return true;
+
+    PrinterNames& names = description->names;
+    names.device = info.printerName();
+    names.driver = info.makeAndModel();
+    if (names.driver.isEmpty())
+        names.driver = QLatin1String(kGenericDriver);
+    // CUPS addresses a queue by its name; the device URI is not needed.
+    names.port.clear();
+    names.defaultFlag = 0;
+
+    PrinterSettings& defaults = description->defaults;
+    defaults = PrinterSettings();
+    defaults.fields = fieldsOf(info);
+    // A printer without a default paper keeps the record's own default.
+    const QPageSize page = info.defaultPageSize();
+    if (page.isValid()) {
+        const PaperList::Size size = tenthsOf(page);
+        defaults.paperSize = int32::toInt16(windowsCodeOf(page));
+        defaults.paperWidth = int32::toInt16(size.width);
+        defaults.paperLength = int32::toInt16(size.height);
+    }
+    return true;
+}
+
+void QtPrinterSystem::mergeSettings(const QString& name, PrinterSettings& settings) const
+{
+    // Nothing to check against when the printer is not there.
+    if (findPrinter(name).isNull())
+        return;
+    // A page is landscape whenever its orientation is not portrait; say so
+    // plainly to the printer. The paper stays as the template asks even when
+    // this printer does not list it: the print dialog shows it for a choice.
+    if (settings.orientation != 1)
+        settings.orientation = 2;
+}
+
+PaperList QtPrinterSystem::queryPapers(const QString& device, const QString&) const
+{
+    PaperList list;
+    const QPrinterInfo info = findPrinter(device);
+    if (info.isNull())
+        return list;
+
+    const QList<QPageSize> pages = info.supportedPageSizes();
+    for (const QPageSize& page : pages) {
+        if (!page.isValid())
+            continue;
+        QByteArray name = toCp1252(page.name());
+        if (name.size() > kPaperNameChars - 1)
+            name.truncate(kPaperNameChars - 1);
+        list.names.append(name);
+        list.sizes.append(tenthsOf(page));
+        list.codes.append(windowsCodeOf(page));
+    }
+    list.count = int(list.sizes.size());
+    list.fields = fieldsOf(info);
+    return list;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "PrinterSystem.h"
+
+// The system's printers as Qt's print support sees them (CUPS on Linux).
+// Without printers or a print server every call answers "none" at once.
+class QtPrinterSystem : public PrinterSystem
+{
+public:
+    QString defaultPrinterName() const override;
+    // description may be null when only the printer's existence matters.
+    bool openPrinter(const QString& name, PrinterDescription* description) const override;
+    void mergeSettings(const QString& name, PrinterSettings& settings) const override;
+    // port is not needed: Qt finds a printer by its name alone.
+    PaperList queryPapers(const QString& device, const QString& port) const override;
+};

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs everything Tallimark needs to build, run and test on Debian 12.
+# Run as root (or through sudo).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends \
+    build-essential cmake ninja-build pkg-config \
+    qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev \
+    libpoppler-qt6-dev \
+    fonts-liberation2 fontconfig \
+    xvfb xauth poppler-utils \
+    ca-certificates
