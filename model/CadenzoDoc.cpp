@@ -47,6 +47,13 @@ bool CCadenzoDoc::OnOpenDocument(const QString& path)
     if (!DocumentBase::OnOpenDocument(path))
         return false;
 
+    // An empty file, or one that lists no heads, still opens as a template the
+    // user can work with: it gets the master head a new template has.
+    if (heads.empty()) {
+        AddNewHead(nullptr);
+        SetModifiedFlag(true);
+    }
+
     const QString name = fromCp1252(printerName);
     if (!printers_ || !printers_->system().openPrinter(name, nullptr)) {
         printerName = printers_ ? toCp1252(printers_->system().defaultPrinterName()) : QByteArray();

@@ -3,6 +3,8 @@
 #include "TestPdf.h"
 #include "model/CadenzoDoc.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -54,6 +56,7 @@ private slots:
     void deleteContentsKeepsPdfOnlyForNewFromPdf();
     void closePdfWithoutDocumentKeepsPageAndData();
     void snapshotDefaults();
+    void openingTemplateWithoutHeadsGivesMasterHead();
 };
 
 void TestDocument::newTemplateDefaults()
@@ -304,6 +307,23 @@ void TestDocument::snapshotDefaults()
     QCOMPARE(snap.paperWidth, 0);
     QCOMPARE(snap.paperHeight, 0);
     QCOMPARE(snap.GetHeadCount(), 0);
+}
+
+void TestDocument::openingTemplateWithoutHeadsGivesMasterHead()
+{
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("empty.tmt"));
+    QFile file(empty);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    CCadenzoDoc doc(nullptr);
+    QVERIFY(doc.OnOpenDocument(empty));
+    QCOMPARE(doc.GetHeadCount(), 1);
+    QCOMPARE(doc.heads[0]->x, 180);
+    QCOMPARE(doc.heads[0]->y, -360);
+    QVERIFY(doc.IsModified());
+    QCOMPARE(doc.GetPathName(), empty);
 }
 
 QTEST_MAIN(TestDocument)

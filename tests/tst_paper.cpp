@@ -6,6 +6,7 @@
 #include "print/PaperList.h"
 #include "print/PrinterSelection.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -149,6 +150,8 @@ private slots:
     void documentMatchesPdfPaper_data();
     void documentMatchesPdfPaper();
     void documentAppliesCustomSize();
+    void openingFallsBackToDefaultPrinter_data();
+    void openingFallsBackToDefaultPrinter();
 };
 
 void TestPaper::driverSizesRoundTrip_data()
@@ -618,6 +621,46 @@ void TestPaper::documentAppliesCustomSize()
     QCOMPARE(int(selection.settings()->paperWidth), 2099);
     QCOMPARE(int(selection.settings()->paperLength), 2969);
     QCOMPARE(int(selection.settings()->orientation), 2);
+}
+
+void TestPaper::openingFallsBackToDefaultPrinter_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("opened");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("printer present") << QByteArray("Plotter") << QByteArray("Plotter") << false;
+    QTest::newRow("printer gone") << QByteArray("Gone") << QByteArray("Office") << true;
+    QTest::newRow("name case differs") << QByteArray("plotter") << QByteArray("Office") << true;
+    QTest::newRow("no name") << QByteArray() << QByteArray("Office") << true;
+}
+
+void TestPaper::openingFallsBackToDefaultPrinter()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, opened);
+    QFETCH(bool, modified);
+
+    const FakePrinterSystem system = officeAndPlotter();
+    PrinterSelection selection(system);
+    selection.selectDefaultPrinter();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.tmt"));
+    {
+        CCadenzoDoc doc(&selection);
+        doc.OnNewDocument();
+        doc.printerName = stored;
+        doc.paperSize = kA4;
+        QVERIFY(doc.OnSaveDocument(path));
+    }
+
+    CCadenzoDoc doc(&selection);
+    QVERIFY(doc.OnOpenDocument(path));
+    QCOMPARE(doc.printerName, opened);
+    QCOMPARE(doc.IsModified(), modified);
+    // The opened template's printer and paper become the application's.
+    QCOMPARE(selection.names()->device, QString::fromLatin1(opened));
+    QCOMPARE(int(selection.settings()->paperSize), int(kA4));
 }
 
 QTEST_GUILESS_MAIN(TestPaper)
