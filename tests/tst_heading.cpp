@@ -1,9 +1,11 @@
 // A head's text and its measured box, with a measurer of fixed extent so that
 // the rotation arithmetic is checked to the twip; and the real Qt measurer.
+#include "model/FontFromLogFont.h"
 #include "model/Heading.h"
 #include "model/QtTextMeasurer.h"
 #include "model/TextMeasurer.h"
 
+#include <QFontInfo>
 #include <QTest>
 
 #include <cstring>
@@ -44,6 +46,8 @@ private slots:
     void measuringKeepsHeightAndSetsEscapement();
     void copyFromCopiesEverything();
     void qtMeasurerUsesPointsAsTwips();
+    void windowsFacesResolveToMetricTwins_data();
+    void windowsFacesResolveToMetricTwins();
 };
 
 void TestHeading::numberText_data()
@@ -211,6 +215,26 @@ void TestHeading::qtMeasurerUsesPointsAsTwips()
     head.CalcBounds(measurer, 1);
     QVERIFY(qAbs(head.extent.cx - 2 * small.cx) <= 2);
     QVERIFY(qAbs(head.extent.cy - 2 * small.cy) <= 2);
+}
+
+void TestHeading::windowsFacesResolveToMetricTwins_data()
+{
+    QTest::addColumn<QByteArray>("face");
+    QTest::addColumn<QString>("family");
+    QTest::newRow("Times New Roman") << QByteArray("Times New Roman") << QStringLiteral("Liberation Serif");
+    QTest::newRow("Arial") << QByteArray("Arial") << QStringLiteral("Liberation Sans");
+}
+
+void TestHeading::windowsFacesResolveToMetricTwins()
+{
+    // Templates made on Windows name Windows fonts; their metric twins keep
+    // every measurement and position the same.
+    QFETCH(QByteArray, face);
+    QFETCH(QString, family);
+    LOGFONTA lf = defaultHeadFont();
+    setFaceName(lf, face.constData());
+    lf.lfHeight = -420;
+    QCOMPARE(QFontInfo(fontFromLogFont(lf)).family(), family);
 }
 
 QTEST_MAIN(TestHeading)
