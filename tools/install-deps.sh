@@ -10,4 +10,5 @@ apt-get install -y -qq --no-install-recommends \
     libpoppler-qt6-dev \
     fonts-liberation2 fontconfig \
     xvfb xauth poppler-utils \
+    cups cups-client cups-filters \
     ca-certificates

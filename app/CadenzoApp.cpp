@@ -1,0 +1,191 @@
+#include "CadenzoApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/DataFolder.h"
+#include "app/Preferences.h"
+#include "app/ShellRegistration.h"
+#include "frame/MainFrame.h"
+#include "frame/StringTable.h"
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+#include "print/PrintCommands.h"
+#include "print/PrintRun.h"
+#include "print/PrinterSelection.h"
+#include "print/QtPrinterSystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+CCadenzoApp::CCadenzoApp(std::unique_ptr<PrinterSystem> printerSystem)
+    : printerSystem_(std::move(printerSystem))
+{
+    if (!printerSystem_)
+        printerSystem_ = std::make_unique<QtPrinterSystem>();
+    printers_ = std::make_unique<PrinterSelection>(*printerSystem_);
+}
+
+CCadenzoApp::~CCadenzoApp()
+{
+    // The view inside the frame watches the document: the frame goes first.
+    frame_.reset();
+    doc_.reset();
+}
+
+std::unique_ptr<QSettings> CCadenzoApp::OpenSettings()
+{
+    return std::make_unique<QSettings>(QLatin1String(prefs::kCompanyKey),
+                                       QLatin1String(prefs::kProgramTitle));
+}
+
+QString CCadenzoApp::DocumentTypeField(int index)
+{
+    static const QStringList fallback = {QStringLiteral("Tallimark"),
+                                         QStringLiteral("Template"),
+                                         QStringLiteral("TMTemplate"),
+                                         QStringLiteral("Tallimark Templates (*.tmt)"),
+                                         QStringLiteral(".tmt"),
+                                         QStringLiteral("Tallimark.Template"),
+                                         QStringLiteral("Tallimark Template")};
+    const QStringList fields = LoadString(128).split(QLatin1Char('\n'));
+    if (index < 0 || index >= fallback.size())
+        return QString();
+    return index < fields.size() && !fields.at(index).isEmpty() ? fields.at(index) : fallback.at(index);
+}
+
+bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
+{
+    exitCode_ = 1;
+    switch (commandLine.command) {
+    case CommandLineInfo::ShowHelp:
+    case CommandLineInfo::ShowVersion:
+    case CommandLineInfo::Invalid:
+        // main() answers these before there is an application; here they
+        // only end the run.
+        if (commandLine.command == CommandLineInfo::Invalid)
+            showMessage(commandLine.error);
+        else
+            exitCode_ = 0;
+        return false;
+    default:
+        break;
+    }
+
+    {
+        const std::unique_ptr<QSettings> settings = OpenSettings();
+        LoadRecentFileList(*settings);
+        prefs::LoadPreferences(*settings);
+    }
+
+    const QString program = QCoreApplication::applicationFilePath();
+    const qsizetype separator = program.lastIndexOf(QLatin1Char('/'));
+    programFolder_ = separator < 0 ? QString() : program.left(separator + 1);
+
+    if (!InitDataFolder(&dataFolder_))
+        return false;
+
+    switch (commandLine.command) {
+    case CommandLineInfo::AppRegister:
+        exitCode_ = shell::RegisterFileType(program) ? 0 : 1;
+        return false;
+    case CommandLineInfo::AppUnregister:
+        exitCode_ = Unregister() ? 0 : 1;
+        return false;
+    default:
+        break;
+    }
+
+    printers_->selectDefaultPrinter();
+
+    if (commandLine.isPrintRun()) {
+        exitCode_ = RunPrint(commandLine.printRunOptions(), *printers_);
+        return false;
+    }
+
+    // Every interactive start makes sure the desktop opens templates with
+    // this program; the files are written only when they are missing or name
+    // another executable.
+    shell::EnsureFileTypeRegistered(program);
+
+    doc_ = std::make_unique<CCadenzoDoc>(printers_.get());
+    frame_ = std::make_unique<CMainFrame>(doc_.get());
+    connectCommands();
+    frame_->SetRecentFiles(recentFiles_);
+
+    if (commandLine.command == CommandLineInfo::FileOpen) {
+        if (OpenDocumentFile(commandLine.fileName) != OpenResult::Opened)
+            return false;
+    } else {
+        // A new template with the defaults; the New Template dialog is not
+        // shown at start-up. "/dde" has no shell conversation on this
+        // platform and starts the same way.
+        NewDefaultTemplate();
+    }
+
+    frame_->setAcceptDrops(true);
+    frame_->showMaximized();
+    exitCode_ = 0;
+    return true;
+}
+
+void CCadenzoApp::ExitInstance()
+{
+    const std::unique_ptr<QSettings> settings = OpenSettings();
+    prefs::StorePreferences(*settings);
+    StoreRecentFileList(*settings);
+    settings->sync();
+}
+
+void CCadenzoApp::connectCommands()
+{
+    CMainFrame* frame = frame_.get();
+    auto on = [frame, this](int id, auto handler) {
+        if (QAction* action = frame->action(id))
+            connect(action, &QAction::triggered, this, handler);
+    };
+    on(CMainFrame::kNew, [this] { OnFileNew(); });
+    on(CMainFrame::kOpen, [this] { OnFileOpen(); });
+    on(CMainFrame::kSave, [this] { OnFileSave(); });
+    on(CMainFrame::kSaveAs, [this] { OnFileSaveAs(); });
+    on(CMainFrame::kExit, [frame] { frame->close(); });
+    on(CMainFrame::kAbout, [this] { OnAppAbout(); });
+    on(CMainFrame::kOnlineHelp, [this] { OnHelpOnline(); });
+    connect(frame, &CMainFrame::recentFileChosen, this, &CCadenzoApp::OpenRecentFile);
+    connect(frame, &CMainFrame::filesDropped, this, &CCadenzoApp::OpenDroppedFiles);
+    frame->SetCloseGuard([this] { return SaveModified(); });
+    InstallPrintCommands(*frame, *doc_, *printers_);
+}
+
+bool CCadenzoApp::Unregister()
+{
+    bool removed = shell::UnregisterFileType();
+    QString file;
+    {
+        const std::unique_ptr<QSettings> settings = OpenSettings();
+        settings->clear();
+        settings->sync();
+        removed = removed && settings->status() == QSettings::NoError;
+        file = settings->fileName();
+    }
+    // The store's file goes too, and the company folder when nothing else of
+    // it is left.
+    if (QFileInfo::exists(file)) {
+        removed = QFile::remove(file) && removed;
+        QDir().rmdir(QFileInfo(file).absolutePath());
+    }
+    showMessage(LoadString(removed ? 61707 : 61708), MsgButtons::Ok, MsgIcon::Default);
+    return removed;
+}
+
+void CCadenzoApp::OnAppAbout()
+{
+    CAboutDlg dialog(frame_.get());
+    dialog.exec();
+}
+
+void CCadenzoApp::OnHelpOnline()
+{
+    OpenOnlineHelp();
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/CommandLine.h"
+#include "print/PrinterSystem.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class CCadenzoDoc;
+class CMainFrame;
+class PrinterSelection;
+class QSettings;
+
+// The application: starts the program from its command line, owns the
+// printer selection, the one live template and the main window, and carries
+// out the file commands (New, Open, Save, Save As, the recent files, dropped
+// files, Exit) and the Help commands.
+class CCadenzoApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    // printerSystem null: the system's printers through Qt.
+    explicit CCadenzoApp(std::unique_ptr<PrinterSystem> printerSystem = nullptr);
+    ~CCadenzoApp() override;
+
+    // Start-up, up to the maximised main window. False ends the program at
+    // once with exitCode(): a print run or a registration that is done, or a
+    // failure that has been reported.
+    bool InitInstance(const CommandLineInfo& commandLine);
+    // Writes the preferences and the recent-file list back.
+    void ExitInstance();
+    int exitCode() const { return exitCode_; }
+
+    CCadenzoDoc* document() const { return doc_.get(); }
+    CMainFrame* frame() const { return frame_.get(); }
+    PrinterSelection& printers() const { return *printers_; }
+    const QString& programFolder() const { return programFolder_; }
+    const QString& dataFolder() const { return dataFolder_; }
+
+    // Commands.
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnAppAbout();
+    void OnHelpOnline();
+
+    enum class OpenResult
+    {
+        Opened,
+        Cancelled,
+        Failed
+    };
+    // Asks to save a modified template, then reads path. When reading ruined
+    // the template, a new default template takes its place.
+    OpenResult OpenDocumentFile(const QString& path);
+    // The "Save changes to %1?" prompt; false when the user cancelled or the
+    // save failed.
+    bool SaveModified();
+    void OpenRecentFile(int index);
+    void OpenDroppedFiles(const QStringList& paths);
+
+    // Most recent first, at most four absolute paths.
+    const QStringList& recentFiles() const { return recentFiles_; }
+    void AddToRecentFileList(const QString& path);
+    void RemoveFromRecentFileList(const QString& path);
+
+    // The file dialogs. A chooser gets the suggested name (empty for Open)
+    // and answers a path, or nothing to cancel; tests answer without dialogs.
+    using FileChooser = std::function<QString(const QString& suggestion)>;
+    void setOpenFileChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
+    void setSaveFileChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+
+    // The document type's texts: "Tallimark Templates (*.tmt)", ".tmt", ...
+    static QString DocumentTypeField(int index);
+    enum DocTypeField
+    {
+        kWindowTitle,
+        kDocName,
+        kNewName,
+        kFilterName,
+        kFilterExt,
+        kFileTypeId,
+        kFileTypeName
+    };
+
+    // The settings store: "Ombrelle Tech/Tallimark" in the user's configuration.
+    static std::unique_ptr<QSettings> OpenSettings();
+
+private:
+    void connectCommands();
+    // A new template with the defaults, shown in the window as "Template".
+    void NewDefaultTemplate();
+    bool DoSave(const QString& path);
+    void LoadRecentFileList(QSettings& settings);
+    void StoreRecentFileList(QSettings& settings) const;
+    bool Unregister();
+    QString chooseOpenFile();
+    QString chooseSaveFile(const QString& suggestion);
+
+    std::unique_ptr<PrinterSystem> printerSystem_;
+    std::unique_ptr<PrinterSelection> printers_;
+    std::unique_ptr<CCadenzoDoc> doc_;
+    std::unique_ptr<CMainFrame> frame_; // destroyed first: its view watches doc_
+    QStringList recentFiles_;
+    QString programFolder_;
+    QString dataFolder_;
+    FileChooser chooseOpenFile_;
+    FileChooser chooseSaveFile_;
+    int exitCode_ = 0;
+};

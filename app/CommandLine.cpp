@@ -1,0 +1,238 @@
+#include "CommandLine.h"
+
+#include <QRegularExpression>
+
+#include <limits>
+
+#ifndef TALLIMARK_VERSION
+#error "TALLIMARK_VERSION must be defined by the build"
+#endif
+
+namespace {
+
+bool isSwitch(const QString& argument)
+{
+    return argument.size() > 1 && (argument.startsWith(u'/') || argument.startsWith(u'-'));
+}
+
+// The switch without its leading "/", "-" or "--", in lower case.
+QString switchName(const QString& argument)
+{
+    qsizetype skip = 1;
+    if (argument.startsWith(QLatin1String("--")))
+        skip = 2;
+    return argument.mid(skip).toLower();
+}
+
+// "FROM-TO", "FROM-" (to the end) or "N" (one sheet); sheets count from 1.
+bool parseSheets(const QString& text, qint64* first, qint64* last)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,18})\\s*(?:(-)\\s*(\\d{1,18})?)?\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return false;
+    const qint64 from = match.captured(1).toLongLong();
+    qint64 to = from;
+    if (match.hasCaptured(2))
+        to = match.hasCaptured(3) ? match.captured(3).toLongLong() : -1;
+    // More sheets than a job can have (2^31 - 1 numbers times 2^31 - 1 pages
+    // per number) would be no range at all; 18 digits stay far below that.
+    if (from < 1 || (to != -1 && to < from))
+        return false;
+    *first = from;
+    *last = to;
+    return true;
+}
+
+CommandLineInfo invalid(const QString& why)
+{
+    CommandLineInfo info;
+    info.command = CommandLineInfo::Invalid;
+    info.error = why;
+    return info;
+}
+
+} // namespace
+
+bool CommandLineInfo::needsNoWindow() const
+{
+    return isPrintRun() || command == ShowHelp || command == ShowVersion || command == Invalid;
+}
+
+PrintRunOptions CommandLineInfo::printRunOptions() const
+{
+    PrintRunOptions options;
+    options.mode = command == FilePrintTo ? PrintRunOptions::PrintTo
+                   : command == ExportPdf ? PrintRunOptions::ExportPdf
+                                          : PrintRunOptions::PrintDefault;
+    options.templatePath = fileName;
+    options.printerName = printerName;
+    options.driverName = driverName;
+    options.portName = portName;
+    options.outputPath = outputPath;
+    options.firstSheet = firstSheet;
+    options.lastSheet = lastSheet;
+    return options;
+}
+
+CommandLineInfo ParseCommandLine(const QStringList& arguments)
+{
+    CommandLineInfo info;
+    bool commandSet = false;
+    QStringList plain; // arguments that are no switch, in order
+    bool switchesEnded = false;
+
+    auto setCommand = [&](CommandLineInfo::Command command, const QString& argument) {
+        if (commandSet && info.command != command) {
+            info.error = QStringLiteral("%1 cannot be combined with the options before it.").arg(argument);
+            return false;
+        }
+        info.command = command;
+        commandSet = true;
+        return true;
+    };
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (switchesEnded || !isSwitch(argument)) {
+            plain.append(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            switchesEnded = true;
+            continue;
+        }
+
+        // Our own long options may carry their value after "=".
+        QString name = switchName(argument);
+        QString attached;
+        bool hasAttached = false;
+        if (argument.startsWith(QLatin1String("--"))) {
+            const qsizetype equals = name.indexOf(u'=');
+            if (equals >= 0) {
+                attached = argument.mid(2 + equals + 1);
+                name.truncate(equals);
+                hasAttached = true;
+            }
+        }
+        auto takeValue = [&](QString* value) {
+            if (hasAttached) {
+                *value = attached;
+                return true;
+            }
+            if (i + 1 >= arguments.size())
+                return false;
+            *value = arguments.at(++i);
+            return true;
+        };
+
+        bool ok = true;
+        if (name == QLatin1String("p")) {
+            ok = setCommand(CommandLineInfo::FilePrint, argument);
+        } else if (name == QLatin1String("pt")) {
+            ok = setCommand(CommandLineInfo::FilePrintTo, argument);
+        } else if (name == QLatin1String("dde")) {
+            ok = setCommand(CommandLineInfo::FileDde, argument);
+        } else if (name == QLatin1String("register") || name == QLatin1String("regserver") ||
+                   name == QLatin1String("registerperuser") || name == QLatin1String("regserverperuser")) {
+            ok = setCommand(CommandLineInfo::AppRegister, argument);
+        } else if (name == QLatin1String("unregister") || name == QLatin1String("unregserver") ||
+                   name == QLatin1String("unregisterperuser") ||
+                   name == QLatin1String("unregserverperuser")) {
+            ok = setCommand(CommandLineInfo::AppUnregister, argument);
+        } else if (name == QLatin1String("help") && argument.startsWith(QLatin1String("--"))) {
+            ok = setCommand(CommandLineInfo::ShowHelp, argument);
+        } else if (name == QLatin1String("version") && argument.startsWith(QLatin1String("--"))) {
+            ok = setCommand(CommandLineInfo::ShowVersion, argument);
+        } else if (name == QLatin1String("export-pdf") && argument.startsWith(QLatin1String("--"))) {
+            ok = setCommand(CommandLineInfo::ExportPdf, argument);
+            if (ok && (!takeValue(&info.outputPath) || info.outputPath.isEmpty()))
+                return invalid(QStringLiteral("--export-pdf needs the name of the PDF file to write."));
+        } else if (name == QLatin1String("sheets") && argument.startsWith(QLatin1String("--"))) {
+            QString range;
+            if (!takeValue(&range) || !parseSheets(range, &info.firstSheet, &info.lastSheet))
+                return invalid(QStringLiteral("--sheets needs a range of sheets such as 5-10, 5- or 7."));
+            info.hasSheets = true;
+        } else if (argument.startsWith(u'/')) {
+            // An absolute path, not a switch: "/" switches are only the known ones.
+            plain.append(argument);
+            continue;
+        } else {
+            return invalid(QStringLiteral("Unknown option %1.").arg(argument));
+        }
+        if (!ok)
+            return invalid(info.error);
+    }
+
+    // The plain arguments fill the file name and then, for "/pt", the
+    // printer, its driver and its port.
+    qsizetype wanted = 1;
+    if (info.command == CommandLineInfo::FilePrintTo)
+        wanted = 4;
+    if (plain.size() > wanted)
+        return invalid(QStringLiteral("Unexpected argument %1.").arg(plain.at(wanted)));
+    if (!plain.isEmpty())
+        info.fileName = plain.at(0);
+    if (plain.size() > 1)
+        info.printerName = plain.at(1);
+    if (plain.size() > 2)
+        info.driverName = plain.at(2);
+    if (plain.size() > 3)
+        info.portName = plain.at(3);
+
+    switch (info.command) {
+    case CommandLineInfo::FileNew:
+        if (!info.fileName.isEmpty())
+            info.command = CommandLineInfo::FileOpen;
+        break;
+    case CommandLineInfo::FilePrint:
+    case CommandLineInfo::ExportPdf:
+        if (info.fileName.isEmpty())
+            return invalid(QStringLiteral("No template to print was given."));
+        break;
+    case CommandLineInfo::FilePrintTo:
+        // Qt finds a printer by its name; the driver and the port the shell
+        // passes along are kept but not needed.
+        if (info.fileName.isEmpty() || info.printerName.isEmpty())
+            return invalid(QStringLiteral("/pt needs a template and a printer name."));
+        break;
+    case CommandLineInfo::FileDde:
+    case CommandLineInfo::AppRegister:
+    case CommandLineInfo::AppUnregister:
+    case CommandLineInfo::ShowHelp:
+    case CommandLineInfo::ShowVersion:
+    case CommandLineInfo::FileOpen:
+    case CommandLineInfo::Invalid:
+        break;
+    }
+    if (info.hasSheets && !info.isPrintRun())
+        return invalid(QStringLiteral("--sheets applies only to /p, /pt and --export-pdf."));
+    return info;
+}
+
+QString CommandLineUsage(const QString& programName)
+{
+    return QStringLiteral("Usage: %1 [TEMPLATE.tmt]\n"
+                          "       %1 /p TEMPLATE.tmt [--sheets FROM-TO]\n"
+                          "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [--sheets FROM-TO]\n"
+                          "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [--sheets FROM-TO]\n"
+                          "       %1 /Register | /Unregister\n"
+                          "\n"
+                          "Prints sequentially numbered pages from a Tallimark template.\n"
+                          "\n"
+                          "  /p                print the template on the default printer and end\n"
+                          "  /pt               print the template on the named printer and end\n"
+                          "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end\n"
+                          "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
+                          "  /Register         make Tallimark the desktop's program for .tmt files\n"
+                          "  /Unregister       undo /Register and remove the stored settings\n"
+                          "  --help            show this text\n"
+                          "  --version         show the program's version\n")
+        .arg(programName);
+}
+
+QString ProgramVersion()
+{
+    return QStringLiteral(TALLIMARK_VERSION);
+}

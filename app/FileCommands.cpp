@@ -1,0 +1,234 @@
+// The file side of the application: New, Open, Save, Save As, the save
+// prompt, the recent-file list and dropped files.
+#include "app/CadenzoApp.h"
+
+#include "frame/MainFrame.h"
+#include "frame/StringTable.h"
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+#include "view/CadenzoView.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+constexpr int kRecentFileCount = 4;
+const QString kRecentSection = QStringLiteral("Recent File List");
+
+// "(*.*)" matches every file on the platform the texts come from; here it
+// would skip names without a dot.
+QString allFilesFilter()
+{
+    return LoadString(61442).replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+}
+
+QStringList nameFilters()
+{
+    return {CCadenzoApp::DocumentTypeField(CCadenzoApp::kFilterName), allFilesFilter()};
+}
+
+QString absolutePath(const QString& path)
+{
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+void CCadenzoApp::NewDefaultTemplate()
+{
+    doc_->SetTitle(DocumentTypeField(kDocName));
+    doc_->OnNewDocument();
+    frame_->view()->InitialUpdate();
+    frame_->UpdateTitle();
+}
+
+void CCadenzoApp::OnFileNew()
+{
+    if (!SaveModified())
+        return;
+    // A template the user chose not to save stays unmodified if the New
+    // Template dialog is cancelled.
+    doc_->SetModifiedFlag(false);
+    NewDefaultTemplate();
+}
+
+void CCadenzoApp::OnFileOpen()
+{
+    const QString path = chooseOpenFile();
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+CCadenzoApp::OpenResult CCadenzoApp::OpenDocumentFile(const QString& path)
+{
+    if (!SaveModified())
+        return OpenResult::Cancelled;
+
+    const QString fullPath = absolutePath(path);
+    // The flag tells afterwards whether reading touched the template: an
+    // open that fails before reading leaves it clear.
+    const bool wasModified = doc_->IsModified();
+    doc_->SetModifiedFlag(false);
+    if (!doc_->OnOpenDocument(fullPath)) {
+        if (!doc_->IsModified()) {
+            doc_->SetModifiedFlag(wasModified);
+        } else {
+            // The failed read emptied the template; a template without heads
+            // is no state to edit in, so a new default one replaces it.
+            NewDefaultTemplate();
+        }
+        return OpenResult::Failed;
+    }
+
+    AddToRecentFileList(fullPath);
+    frame_->view()->InitialUpdate();
+    frame_->UpdateTitle();
+    return OpenResult::Opened;
+}
+
+bool CCadenzoApp::SaveModified()
+{
+    if (!doc_ || !doc_->IsModified())
+        return true;
+    const QString prompt = LoadString(61699).arg(doc_->GetTitle());
+    switch (showMessage(prompt, MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgAnswer::Yes:
+        return OnFileSave();
+    case MsgAnswer::No:
+        return true;
+    case MsgAnswer::Ok:
+    case MsgAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool CCadenzoApp::OnFileSave()
+{
+    const QString path = doc_->GetPathName();
+    // A template without a file, or one whose file cannot be written, goes
+    // through Save As.
+    const QFileInfo info(path);
+    if (path.isEmpty() || (info.exists() && !info.isWritable()))
+        return DoSave(QString());
+    return DoSave(path);
+}
+
+bool CCadenzoApp::OnFileSaveAs()
+{
+    return DoSave(QString());
+}
+
+bool CCadenzoApp::DoSave(const QString& path)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        QString suggestion = doc_->GetPathName();
+        if (suggestion.isEmpty()) {
+            suggestion = doc_->GetTitle();
+            if (QFileInfo(suggestion).suffix().isEmpty())
+                suggestion += DocumentTypeField(kFilterExt);
+        }
+        target = chooseSaveFile(suggestion);
+        if (target.isEmpty())
+            return false;
+        if (QFileInfo(target).suffix().isEmpty())
+            target += DocumentTypeField(kFilterExt);
+    }
+    target = absolutePath(target);
+    if (!doc_->OnSaveDocument(target))
+        return false;
+    AddToRecentFileList(target);
+    frame_->UpdateTitle();
+    return true;
+}
+
+void CCadenzoApp::OpenRecentFile(int index)
+{
+    if (index < 0 || index >= recentFiles_.size())
+        return;
+    // Taken by path: a save from the prompt can reorder the list.
+    const QString path = recentFiles_.at(index);
+    if (OpenDocumentFile(path) == OpenResult::Failed)
+        RemoveFromRecentFileList(path);
+}
+
+void CCadenzoApp::OpenDroppedFiles(const QStringList& paths)
+{
+    frame_->activateWindow();
+    for (const QString& path : paths)
+        OpenDocumentFile(path);
+}
+
+void CCadenzoApp::AddToRecentFileList(const QString& path)
+{
+    const QString fullPath = absolutePath(path);
+    if (fullPath.isEmpty())
+        return;
+    recentFiles_.removeAll(fullPath);
+    recentFiles_.prepend(fullPath);
+    while (recentFiles_.size() > kRecentFileCount)
+        recentFiles_.removeLast();
+    if (frame_)
+        frame_->SetRecentFiles(recentFiles_);
+}
+
+void CCadenzoApp::RemoveFromRecentFileList(const QString& path)
+{
+    recentFiles_.removeAll(path);
+    if (frame_)
+        frame_->SetRecentFiles(recentFiles_);
+}
+
+void CCadenzoApp::LoadRecentFileList(QSettings& settings)
+{
+    recentFiles_.clear();
+    settings.beginGroup(kRecentSection);
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!path.isEmpty() && !recentFiles_.contains(path))
+            recentFiles_.append(path);
+    }
+    settings.endGroup();
+}
+
+void CCadenzoApp::StoreRecentFileList(QSettings& settings) const
+{
+    settings.remove(kRecentSection);
+    settings.beginGroup(kRecentSection);
+    for (int i = 0; i < recentFiles_.size(); ++i)
+        settings.setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_.at(i));
+    settings.endGroup();
+}
+
+QString CCadenzoApp::chooseOpenFile()
+{
+    if (chooseOpenFile_)
+        return chooseOpenFile_(QString());
+    QFileDialog dialog(frame_.get(), LoadString(61440));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters());
+    if (!doc_->GetPathName().isEmpty())
+        dialog.setDirectory(QFileInfo(doc_->GetPathName()).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString CCadenzoApp::chooseSaveFile(const QString& suggestion)
+{
+    if (chooseSaveFile_)
+        return chooseSaveFile_(suggestion);
+    QFileDialog dialog(frame_.get(), QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters());
+    dialog.setDefaultSuffix(DocumentTypeField(kFilterExt).mid(1));
+    dialog.selectFile(suggestion);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

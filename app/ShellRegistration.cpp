@@ -1,0 +1,160 @@
+#include "ShellRegistration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+constexpr int kToolTimeoutMs = 10000;
+
+QString dataFolder(const QString& dataHome)
+{
+    return dataHome.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                              : dataHome;
+}
+
+bool writeFile(const QString& path, const QString& text)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+bool hasText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == text.toUtf8();
+}
+
+bool removeFile(const QString& path)
+{
+    return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+// The caches are a convenience: a missing tool or a failing run changes
+// nothing about the files themselves.
+void runTool(const QString& tool, const QString& folder)
+{
+    const QString path = QStandardPaths::findExecutable(tool);
+    if (path.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    QProcess process;
+    // Their notes (a folder outside the search path, ...) are no business of
+    // the user's.
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(path, {folder});
+    if (process.waitForStarted(kToolTimeoutMs) && !process.waitForFinished(kToolTimeoutMs))
+        process.kill();
+}
+
+void refreshCaches(const QString& data)
+{
+    runTool(QStringLiteral("update-desktop-database"), data + QLatin1String("/applications"));
+    runTool(QStringLiteral("update-mime-database"), data + QLatin1String("/mime"));
+}
+
+// Inside double quotes the desktop entry rules escape ", `, $ and \ with a
+// backslash; the value itself then escapes every backslash once more.
+QString quoteArgument(const QString& argument)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString field = argument;
+    field.replace(QLatin1Char('%'), QLatin1String("%%"));
+    const bool needsQuotes =
+        std::any_of(field.cbegin(), field.cend(), [](QChar c) { return reserved.contains(c); });
+    if (!needsQuotes)
+        return field;
+    QString quoted;
+    for (const QChar c : field) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+RegistrationFiles registrationFiles(const QString& dataHome)
+{
+    const QString data = dataFolder(dataHome);
+    return {data + QLatin1String("/applications/tallimark.desktop"),
+            data + QLatin1String("/mime/packages/tallimark.xml")};
+}
+
+QString execLine(const QString& program)
+{
+    return quoteArgument(program) + QLatin1String(" %f");
+}
+
+QString desktopEntryText(const QString& program)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Tallimark\n"
+                          "GenericName=Numbered Page Printing\n"
+                          "Comment=Print sequentially numbered forms and tickets\n"
+                          "Exec=%1\n"
+                          "Terminal=false\n"
+                          "MimeType=%2;\n"
+                          "Categories=Office;\n")
+        .arg(execLine(program), QLatin1String(kMimeType));
+}
+
+QString mimePackageText()
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                          "  <mime-type type=\"%1\">\n"
+                          "    <comment>Tallimark Template</comment>\n"
+                          "    <glob pattern=\"*.tmt\"/>\n"
+                          "  </mime-type>\n"
+                          "</mime-info>\n")
+        .arg(QLatin1String(kMimeType));
+}
+
+bool IsRegistered(const QString& program, const QString& dataHome)
+{
+    const RegistrationFiles files = registrationFiles(dataHome);
+    return hasText(files.desktopEntry, desktopEntryText(program)) &&
+           hasText(files.mimePackage, mimePackageText());
+}
+
+bool RegisterFileType(const QString& program, const QString& dataHome)
+{
+    const RegistrationFiles files = registrationFiles(dataHome);
+    const bool desktopWritten = writeFile(files.desktopEntry, desktopEntryText(program));
+    const bool mimeWritten = writeFile(files.mimePackage, mimePackageText());
+    refreshCaches(dataFolder(dataHome));
+    return desktopWritten && mimeWritten;
+}
+
+bool EnsureFileTypeRegistered(const QString& program, const QString& dataHome)
+{
+    return IsRegistered(program, dataHome) || RegisterFileType(program, dataHome);
+}
+
+bool UnregisterFileType(const QString& dataHome)
+{
+    const RegistrationFiles files = registrationFiles(dataHome);
+    const bool desktopRemoved = removeFile(files.desktopEntry);
+    const bool mimeRemoved = removeFile(files.mimePackage);
+    refreshCaches(dataFolder(dataHome));
+    return desktopRemoved && mimeRemoved;
+}
+
+} // namespace shell

@@ -1,0 +1,86 @@
+#include "app/CadenzoApp.h"
+#include "app/CommandLine.h"
+#include "app/MessageBoxSink.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Print runs and text-only answers work without a display: where there is
+// none, Qt is told to draw off screen instead of failing to start.
+void chooseHeadlessPlatform(const CommandLineInfo& commandLine)
+{
+    if (!commandLine.needsNoWindow())
+        return;
+    if (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+        qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A first look before Qt exists, for the platform; the arguments are read
+    // again once Qt has taken out its own options.
+    chooseHeadlessPlatform(ParseCommandLine(rawArguments(argc, argv)));
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Ombrelle Tech"));
+    QApplication::setApplicationName(QStringLiteral("Tallimark"));
+    QApplication::setApplicationVersion(ProgramVersion());
+
+    const CommandLineInfo commandLine = ParseCommandLine(QApplication::arguments().mid(1));
+    const QString programName = QFileInfo(QApplication::applicationFilePath()).fileName();
+    switch (commandLine.command) {
+    case CommandLineInfo::ShowHelp:
+        print(stdout, CommandLineUsage(programName));
+        return 0;
+    case CommandLineInfo::ShowVersion:
+        print(stdout, QStringLiteral("Tallimark %1\n").arg(ProgramVersion()));
+        return 0;
+    case CommandLineInfo::Invalid:
+        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                          .arg(programName, commandLine.error));
+        return 1;
+    default:
+        break;
+    }
+
+    // Runs without a window report on standard error (the sink in place
+    // until one is installed); a message box there would wait for nobody.
+    MessageBoxSink messageBoxes;
+    if (!commandLine.needsNoWindow())
+        setMessageSink(&messageBoxes);
+
+    int status = 0;
+    {
+        CCadenzoApp app;
+        if (!app.InitInstance(commandLine)) {
+            status = app.exitCode();
+        } else {
+            status = QApplication::exec();
+            app.ExitInstance();
+        }
+    }
+    setMessageSink(nullptr);
+    return status;
+}

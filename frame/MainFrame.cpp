@@ -1,0 +1,261 @@
+#include "MainFrame.h"
+
+#include "LeftDialogBar.h"
+#include "StringTable.h"
+#include "app/Preferences.h"
+#include "print/DisplayUnits.h"
+#include "view/CadenzoView.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+CMainFrame::CMainFrame(CCadenzoDoc* doc) : doc_(doc)
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setContextMenuPolicy(Qt::NoContextMenu); // bars are shown and hidden through the View menu only
+    setMinimumSize(500, 710);
+    setAcceptDrops(true);
+
+    createActions();
+    createMenus();
+    createToolBar();
+
+    // The view attaches its zoom entry to the zoom box, so the boxes exist first.
+    view_ = new CCadenzoView(doc_, this);
+    view_->setObjectName(QStringLiteral("view"));
+    setCentralWidget(view_);
+    view_->AttachBoxes(zoomBox_, unitsBox_);
+
+    createStatusBar();
+    createPanel();
+    connectCommands();
+
+    panel_->ShowFieldHelp(prefs::isSet(prefs::kShowFieldHelp));
+    panelDock_->setVisible(prefs::isSet(prefs::kShowPanel));
+    zoomBox_->setCurrentIndex(defaultZoomIndex());
+
+    UpdateTitle();
+    SetRecentFiles({});
+    UpdateStatusPanes();
+    UpdateCommandStates();
+    fillingPanel_ = false;
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::action(int id) const
+{
+    return actions_.value(id);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusbar59393"));
+
+    // The message pane: "Ready" while no prompt is shown. Prompts are the
+    // status bar's temporary messages, which cover it.
+    messagePane_ = new QLabel(LoadString(57345), bar);
+    messagePane_->setObjectName(QStringLiteral("paneMessage"));
+    bar->addWidget(messagePane_, 1);
+
+    auto pane = [bar](int id, int width) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("pane%1").arg(id));
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(width);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    pageSizePane_ = pane(kPageSizePane, 125);
+    pageSizePane_->setText(LoadString(kPageSizePane));
+    orientationPane_ = pane(kOrientationPane, 65);
+    orientationPane_->setText(LoadString(kOrientationPane));
+    // Qt cannot read the lock keys' state, so the indicators keep their room
+    // but stay blank.
+    const int lockWidth = bar->fontMetrics().horizontalAdvance(LoadString(59137)) + 12;
+    pane(59137, lockWidth);
+    pane(59138, lockWidth);
+}
+
+void CMainFrame::createPanel()
+{
+    panel_ = new CLeftDialogBar(this);
+    panel_->InitControls();
+
+    panelDock_ = new QDockWidget(this);
+    panelDock_->setObjectName(QStringLiteral("panel59397"));
+    panelDock_->setWindowTitle(QStringLiteral("Settings"));
+    // A fixed strip along the left edge: no title bar, no floating, no closing.
+    panelDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    panelDock_->setAllowedAreas(Qt::LeftDockWidgetArea);
+    panelDock_->setTitleBarWidget(new QWidget(panelDock_));
+    panelDock_->setWidget(panel_);
+    addDockWidget(Qt::LeftDockWidgetArea, panelDock_);
+}
+
+void CMainFrame::connectCommands()
+{
+    connect(view_, &CCadenzoView::documentUpdated, this, &CMainFrame::FillNumberingSettings);
+    // Posted in the original: the panel follows once the view's handler is done.
+    connect(view_, &CCadenzoView::headSelectionChanged, this, &CMainFrame::OnHeadSelectionChanged,
+            Qt::QueuedConnection);
+    connect(view_, &CCadenzoView::headPositionsChanged, this, &CMainFrame::OnHeadPositionsChanged,
+            Qt::QueuedConnection);
+
+    connect(action(kSetZoomLevel), &QAction::triggered, view_, &CCadenzoView::FocusZoomEntry);
+    connect(action(kZoomIn), &QAction::triggered, view_, &CCadenzoView::ZoomIn);
+    connect(action(kZoomOut), &QAction::triggered, view_, &CCadenzoView::ZoomOut);
+    connect(action(kShowCaptions), &QAction::triggered, this, &CMainFrame::OnShowHeaderCaptions);
+    connect(action(kSettings), &QAction::triggered, this, &CMainFrame::OnSettings);
+    connect(action(kShowFieldHelp), &QAction::triggered, this, &CMainFrame::OnShowFieldHelp);
+    connect(action(kToolbar), &QAction::triggered, this, [this](bool on) {
+        toolBar_->setVisible(on);
+        UpdateCommandStates();
+    });
+    connect(action(kStatusBar), &QAction::triggered, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        UpdateCommandStates();
+    });
+    connect(action(kNextPane), &QAction::triggered, this, &CMainFrame::OnNextPane);
+    connect(action(kPrevPane), &QAction::triggered, this, &CMainFrame::OnNextPane);
+}
+
+void CMainFrame::OnSettings()
+{
+    prefs::toggle(prefs::kShowPanel);
+    panelDock_->setVisible(prefs::isSet(prefs::kShowPanel));
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnShowFieldHelp()
+{
+    prefs::toggle(prefs::kShowFieldHelp);
+    panel_->ShowFieldHelp(prefs::isSet(prefs::kShowFieldHelp));
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnShowHeaderCaptions()
+{
+    view_->ToggleHeaderCaptions();
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnNextPane()
+{
+    QWidget* focus = QApplication::focusWidget();
+    const bool inView = focus && (focus == view_ || view_->isAncestorOf(focus));
+    if (inView && panelDock_->isVisible()) {
+        // Back to the control that had the focus last, else the first one.
+        QWidget* target = panel_->focusWidget();
+        if (target)
+            target->setFocus(Qt::OtherFocusReason);
+        else
+            panel_->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+    } else {
+        view_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    action(kToolbar)->setChecked(!toolBar_->isHidden());
+    action(kStatusBar)->setChecked(!statusBar()->isHidden());
+    action(kSettings)->setChecked(prefs::isSet(prefs::kShowPanel));
+    action(kShowCaptions)->setChecked(prefs::isSet(prefs::kShowCaptions));
+    action(kShowFieldHelp)->setChecked(prefs::isSet(prefs::kShowFieldHelp));
+    panel_->button(CLeftDialogBar::kFont)->setEnabled(fontEnabled_);
+    panel_->button(CLeftDialogBar::kDelete)->setEnabled(deleteEnabled_);
+}
+
+QString CMainFrame::PageSizeText() const
+{
+    const double width = TwipsToDisplay(doc_->paperWidth);
+    const double height = TwipsToDisplay(doc_->paperHeight);
+    return GetDisplayUnits() == kUnitsInches ? QString::asprintf("W %0.2f x H %0.2f", width, height)
+                                             : QString::asprintf("W %0.1f x H %0.1f", width, height);
+}
+
+QString CMainFrame::OrientationText() const
+{
+    static const QString portrait = LoadString(110);
+    static const QString landscape = LoadString(111);
+    return doc_->orientation == 1 ? portrait : landscape;
+}
+
+void CMainFrame::UpdateStatusPanes()
+{
+    pageSizePane_->setText(PageSizeText());
+    orientationPane_->setText(OrientationText());
+}
+
+void CMainFrame::UpdateTitle()
+{
+    QString title = doc_->GetTitle();
+    if (title.isEmpty())
+        title = LoadString(128).section(u'\n', 1, 1); // the document name of a new template
+    setWindowTitle(title + QStringLiteral(" - ") + LoadString(57344));
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& paths)
+{
+    recentFiles_ = paths.mid(0, kRecentFileCount);
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* entry = action(kRecentFile1 + i);
+        if (i < recentFiles_.size()) {
+            QString name = QFileInfo(recentFiles_.at(i)).fileName();
+            name.replace(u'&', QStringLiteral("&&"));
+            entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+            entry->setEnabled(true);
+            entry->setVisible(true);
+        } else if (i == 0) {
+            entry->setText(QStringLiteral("Recent File"));
+            entry->setEnabled(false);
+            entry->setVisible(true);
+        } else {
+            entry->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::SetCloseGuard(std::function<bool()> canClose)
+{
+    closeGuard_ = std::move(canClose);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (closeGuard_ && !closeGuard_())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    emit filesDropped(paths);
+}

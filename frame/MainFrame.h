@@ -1,0 +1,168 @@
+#pragma once
+
+#include "model/CadenzoDoc.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
+
+class CCadenzoView;
+class CLeftDialogBar;
+class QComboBox;
+class QDockWidget;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolBar;
+
+// The program's one top-level window: menu, toolbar with the zoom and units
+// boxes, status bar, the settings panel docked on the left and the editor view
+// in the middle. Command ids (57600 New, 32773 Settings, ...) name the actions;
+// action(id) hands them to whoever implements the command.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Framework and program command ids the frame itself knows about.
+    enum CommandId
+    {
+        kNew = 57600,
+        kOpen = 57601,
+        kSave = 57603,
+        kSaveAs = 57604,
+        kImportPdf = 32785,
+        kPrint = 57607,
+        kPrintPreview = 57609,
+        kRecentFile1 = 57616,
+        kExit = 57665,
+        kUndo = 57643,
+        kAdd = 32787,
+        kCopy = 57634,
+        kPaste = 57637,
+        kDelete = 32792,
+        kClearPdf = 32811,
+        kSelectAll = 57642,
+        kToolbar = 59392,
+        kStatusBar = 59393,
+        kSettings = 32773,
+        kShowCaptions = 32776,
+        kShowFieldHelp = 32806,
+        kSetZoomLevel = 32793,
+        kZoomIn = 32794,
+        kZoomOut = 32795,
+        kOnlineHelp = 57670,
+        kAbout = 57664,
+        kNextPane = 32801,
+        kPrevPane = 32802,
+        kUnitsBox = 104,
+        kZoomBox = 105,
+        kPageSizePane = 109,
+        kOrientationPane = 110,
+    };
+
+    static constexpr int kRecentFileCount = 4;
+
+    explicit CMainFrame(CCadenzoDoc* doc);
+    ~CMainFrame() override;
+
+    // The action of a command id; null for an id that has none.
+    QAction* action(int id) const;
+    CCadenzoView* view() const { return view_; }
+    CLeftDialogBar* panel() const { return panel_; }
+    QDockWidget* panelDock() const { return panelDock_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QComboBox* zoomBox() const { return zoomBox_; }
+    QComboBox* unitsBox() const { return unitsBox_; }
+    CCadenzoDoc* document() const { return doc_; }
+
+    // Panel synchronisation. FillNumberingSettings refills the numbering
+    // fields and the head list from the document; FillHeadFields shows the
+    // values the selected heads share; ClearHeadFields empties and disables
+    // the head fields (nothing selected).
+    void FillNumberingSettings();
+    void RebuildHeadList();
+    // Appends "Head <index + 1>" with the head's list position as item data;
+    // returns the new entry's row.
+    int AddHeadListEntry(int index, POSITION position);
+    void FillHeadFields();
+    void ClearHeadFields();
+    void ClearHeadListSelection();
+    // The view's notices, received queued: the selection changed; the
+    // selected heads moved or the display units changed.
+    void OnHeadSelectionChanged();
+    void OnHeadPositionsChanged();
+
+    // True while the frame writes into the panel (and until construction
+    // ends): the panel's change handlers must ignore what they hear then.
+    bool fillingPanel() const { return fillingPanel_; }
+    bool fontEnabled() const { return fontEnabled_; }
+    bool deleteEnabled() const { return deleteEnabled_; }
+
+    // "<document title> - Tallimark".
+    void UpdateTitle();
+    // The File menu's recent-file entries "&1 name" ...; a disabled
+    // "Recent File" when paths is empty. At most four are shown.
+    void SetRecentFiles(const QStringList& paths);
+    // Consulted when the window is asked to close; false keeps it open.
+    void SetCloseGuard(std::function<bool()> canClose);
+
+    // The idle-time texts of the status panes 109 (page size) and 110
+    // (orientation), and the refresh that puts them into the panes.
+    QString PageSizeText() const;
+    QString OrientationText() const;
+    void UpdateStatusPanes();
+    // Enabled and checked states of the commands, as the idle update would
+    // set them.
+    void UpdateCommandStates();
+
+signals:
+    void recentFileChosen(int index);
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // MainFrameActions.cpp
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    QAction* addCommand(int id, const QString& text, const QList<QKeySequence>& keys = {});
+    // Row of "100%" in the zoom box.
+    static int defaultZoomIndex();
+    // MainFrame.cpp
+    void createStatusBar();
+    void createPanel();
+    void connectCommands();
+    void OnSettings();
+    void OnShowFieldHelp();
+    void OnShowHeaderCaptions();
+    void OnNextPane();
+    // MainFramePanelSync.cpp
+    void writeHeadPositions();
+    void setNumberText(QLineEdit* field, std::int32_t value);
+
+    CCadenzoDoc* doc_;
+    CCadenzoView* view_ = nullptr;
+    CLeftDialogBar* panel_ = nullptr;
+    QDockWidget* panelDock_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
+    QComboBox* unitsBox_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QLabel* pageSizePane_ = nullptr;
+    QLabel* orientationPane_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QHash<int, QAction*> actions_;
+    QStringList recentFiles_;
+    std::function<bool()> closeGuard_;
+
+    bool fillingPanel_ = true;
+    bool fontEnabled_ = false;
+    bool deleteEnabled_ = false;
+};

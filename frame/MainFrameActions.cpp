@@ -1,0 +1,214 @@
+// The frame's commands: actions with their menu texts, accelerators, prompts
+// and tooltips, the menu bar and the toolbar with its two boxes.
+#include "MainFrame.h"
+
+#include "StringTable.h"
+#include "print/DisplayUnits.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+// The zoom box's levels in their order; comboIndex is where each label landed
+// in the box.
+struct ZoomLevel
+{
+    int comboIndex;
+    int percent;
+    const char* label;
+};
+
+ZoomLevel zoomLevels[] = {
+    {-1, 25, " 25%"},  {-1, 50, " 50%"},  {-1, 75, " 75%"},  {-1, 100, "100%"}, {-1, 125, "125%"},
+    {-1, 150, "150%"}, {-1, 175, "175%"}, {-1, 200, "200%"}, {-1, 300, "300%"}, {-1, 400, "400%"},
+};
+constexpr int kDefaultZoomEntry = 3; // 100 %
+
+QKeySequence keys(int combination)
+{
+    return QKeySequence(combination);
+}
+
+QIcon toolIcon(const char* themeName, const char* file)
+{
+    const QIcon own(QStringLiteral(":/icons/") + QLatin1String(file));
+    return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
+}
+
+} // namespace
+
+QAction* CMainFrame::addCommand(int id, const QString& text, const QList<QKeySequence>& shortcuts)
+{
+    auto* a = new QAction(text, this);
+    a->setObjectName(QStringLiteral("action%1").arg(id));
+    a->setData(id);
+    a->setShortcuts(shortcuts);
+    // The menu text already carries the shortcut column after its tab.
+    a->setStatusTip(LoadPrompt(id));
+    const QString tip = LoadTooltip(id);
+    if (!tip.isEmpty())
+        a->setToolTip(tip);
+    // Shortcuts must work while the menu bar is closed and the focus is
+    // anywhere in the window.
+    addAction(a);
+    actions_.insert(id, a);
+    return a;
+}
+
+void CMainFrame::createActions()
+{
+    const int ctrl = Qt::ControlModifier;
+    const int shift = Qt::ShiftModifier;
+    const int alt = Qt::AltModifier;
+    const int keypad = Qt::KeypadModifier;
+
+    addCommand(kNew, QStringLiteral("&New...\tCtrl+N"), {keys(ctrl | Qt::Key_N)});
+    addCommand(kOpen, QStringLiteral("&Open...\tCtrl+O"), {keys(ctrl | Qt::Key_O)});
+    addCommand(kSave, QStringLiteral("&Save\tCtrl+S"), {keys(ctrl | Qt::Key_S)});
+    addCommand(kSaveAs, QStringLiteral("Save &As..."));
+    addCommand(kImportPdf, QStringLiteral("&Import PDF..."));
+    addCommand(kPrint, QStringLiteral("&Print...\tCtrl+P"), {keys(ctrl | Qt::Key_P)});
+    addCommand(kPrintPreview, QStringLiteral("Print Pre&view"));
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* recent = addCommand(kRecentFile1 + i, QStringLiteral("Recent File"));
+        connect(recent, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
+    }
+    addCommand(kExit, QStringLiteral("E&xit"));
+
+    addCommand(kUndo, QStringLiteral("&Undo\tCtrl+Z"),
+               {keys(alt | Qt::Key_Backspace), keys(ctrl | Qt::Key_Z)});
+    addCommand(kAdd, QStringLiteral("&Add\tCtrl+D"), {keys(ctrl | Qt::Key_D)});
+    addCommand(kCopy, QStringLiteral("&Copy\tCtrl+C"), {keys(ctrl | Qt::Key_C), keys(ctrl | Qt::Key_Insert)});
+    addCommand(kPaste, QStringLiteral("&Paste\tCtrl+V"),
+               {keys(ctrl | Qt::Key_V), keys(shift | Qt::Key_Insert)});
+    addCommand(kDelete, QStringLiteral("&Delete\tCtrl+Del"), {keys(ctrl | Qt::Key_Delete)});
+    addCommand(kClearPdf, QStringLiteral("Clear PD&F"));
+    addCommand(kSelectAll, QStringLiteral("&Select All\tCtrl+A"), {keys(ctrl | Qt::Key_A)});
+
+    addCommand(kToolbar, QStringLiteral("&Toolbar"))->setCheckable(true);
+    addCommand(kStatusBar, QStringLiteral("&Status Bar"))->setCheckable(true);
+    addCommand(kSettings, QStringLiteral("Settin&gs"))->setCheckable(true);
+    addCommand(kShowCaptions, QStringLiteral("Show &Header Captions"))->setCheckable(true);
+    addCommand(kShowFieldHelp, QStringLiteral("Show &Field Help"))->setCheckable(true);
+    addCommand(kSetZoomLevel, QStringLiteral("Set Zoom &Level\tCtrl+L"), {keys(ctrl | Qt::Key_L)});
+    addCommand(kZoomIn, QStringLiteral("Zoom &In\tCtrl+Num+"), {keys(ctrl | keypad | Qt::Key_Plus)});
+    addCommand(kZoomOut, QStringLiteral("Zoom &Out\tCtrl+Num- "), {keys(ctrl | keypad | Qt::Key_Minus)});
+
+    addCommand(kOnlineHelp, QStringLiteral("&Online Help"));
+    addCommand(kAbout, QStringLiteral("&About Tallimark..."));
+
+    // Accelerator-only commands: move the focus between the editor and the panel.
+    addCommand(kNextPane, QString(), {keys(Qt::Key_F6)});
+    addCommand(kPrevPane, QString(), {keys(shift | Qt::Key_F6)});
+
+    action(kNew)->setIcon(toolIcon("document-new", "document-new.svg"));
+    action(kOpen)->setIcon(toolIcon("document-open", "document-open.svg"));
+    action(kSave)->setIcon(toolIcon("document-save", "document-save.svg"));
+    action(kPrint)->setIcon(toolIcon("document-print", "document-print.svg"));
+    action(kSettings)->setIcon(toolIcon(nullptr, "settings-panel.svg"));
+    action(kShowCaptions)->setIcon(toolIcon(nullptr, "header-captions.svg"));
+    action(kZoomIn)->setIcon(toolIcon("zoom-in", "zoom-in.svg"));
+    action(kZoomOut)->setIcon(toolIcon("zoom-out", "zoom-out.svg"));
+    action(kOnlineHelp)->setIcon(toolIcon("help-contents", "help-contents.svg"));
+
+    // Commands whose handlers come with the edit, import and print work.
+    for (int id :
+         {kUndo, kCopy, kPaste, kAdd, kDelete, kClearPdf, kSelectAll, kImportPdf, kPrint, kPrintPreview})
+        action(id)->setEnabled(false);
+}
+
+void CMainFrame::createMenus()
+{
+    // 0 stands for a separator.
+    struct MenuDef
+    {
+        const char* title;
+        std::initializer_list<int> items;
+    };
+    const MenuDef menus[] = {
+        {"&File",
+         {kNew, kOpen, kSave, kSaveAs, 0, kImportPdf, 0, kPrint, kPrintPreview, 0, kRecentFile1,
+          kRecentFile1 + 1, kRecentFile1 + 2, kRecentFile1 + 3, 0, kExit}},
+        {"&Edit", {kUndo, 0, kAdd, kCopy, kPaste, kDelete, 0, kClearPdf, 0, kSelectAll}},
+        {"&View",
+         {kToolbar, kStatusBar, kSettings, 0, kShowCaptions, kShowFieldHelp, 0, kSetZoomLevel, kZoomIn,
+          kZoomOut}},
+        {"&Help", {kOnlineHelp, 0, kAbout}},
+    };
+    for (const MenuDef& def : menus) {
+        QMenu* menu = menuBar()->addMenu(QLatin1String(def.title));
+        menu->setObjectName(QStringLiteral("menu") + QString(QLatin1String(def.title)).remove(u'&'));
+        for (int id : def.items) {
+            if (id == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(action(id));
+        }
+        // The idle update of the original: states are right whenever a menu opens.
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+        if (!fileMenu_)
+            fileMenu_ = menu;
+    }
+}
+
+void CMainFrame::createToolBar()
+{
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName(QStringLiteral("toolbar59392"));
+    toolBar_->setWindowTitle(QStringLiteral("Toolbar"));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setFloatable(false);
+    toolBar_->setAllowedAreas(Qt::TopToolBarArea);
+
+    toolBar_->addAction(action(kNew));
+    toolBar_->addAction(action(kOpen));
+    toolBar_->addAction(action(kSave));
+    toolBar_->addSeparator();
+    toolBar_->addAction(action(kPrint));
+    toolBar_->addSeparator();
+    toolBar_->addAction(action(kSettings));
+    toolBar_->addAction(action(kShowCaptions));
+    toolBar_->addSeparator();
+    toolBar_->addAction(action(kZoomIn));
+    toolBar_->addAction(action(kZoomOut));
+
+    zoomBox_ = new QComboBox(this);
+    zoomBox_->setObjectName(QStringLiteral("combo105"));
+    zoomBox_->setEditable(true);
+    zoomBox_->setInsertPolicy(QComboBox::NoInsert);
+    zoomBox_->setMinimumWidth(60);
+    zoomBox_->setMaxVisibleItems(10);
+    for (ZoomLevel& level : zoomLevels) {
+        zoomBox_->addItem(QLatin1String(level.label), level.percent);
+        level.comboIndex = zoomBox_->count() - 1;
+    }
+    zoomBox_->setStatusTip(LoadPrompt(kZoomBox));
+    zoomBox_->setToolTip(LoadTooltip(kZoomBox));
+    toolBar_->addWidget(zoomBox_)->setObjectName(QStringLiteral("slot32793"));
+    toolBar_->addSeparator();
+
+    unitsBox_ = new QComboBox(this);
+    unitsBox_->setObjectName(QStringLiteral("combo104"));
+    unitsBox_->setMinimumWidth(125);
+    unitsBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    unitsBox_->addItem(LoadString(kUnitsInches), kUnitsInches);
+    unitsBox_->addItem(LoadString(kUnitsMillimetres), kUnitsMillimetres);
+    unitsBox_->setCurrentIndex(GetDisplayUnits() == kUnitsInches ? 0 : 1);
+    unitsBox_->setStatusTip(LoadPrompt(kUnitsBox));
+    unitsBox_->setToolTip(LoadTooltip(kUnitsBox));
+    toolBar_->addWidget(unitsBox_)->setObjectName(QStringLiteral("slot32808"));
+    toolBar_->addSeparator();
+
+    toolBar_->addAction(action(kOnlineHelp));
+}
+
+int CMainFrame::defaultZoomIndex()
+{
+    return zoomLevels[kDefaultZoomEntry].comboIndex;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "PrintJob.h"
+
+#include <QString>
+
+class CCadenzoDoc;
+class QWidget;
+
+// Writes sheets range of doc's job to a PDF file, one page per sheet, on the
+// template's own paper: as a printer without unprintable margins prints it
+// (heads from the paper's corner, the background over the whole sheet, skip
+// sheets empty). Reports failures through showMessage(). owner and
+// showProgress as for printing; progress may stop the export, and then the
+// unfinished file is removed. Returns whether the file was written.
+bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QWidget* owner = nullptr,
+               bool showProgress = false, const SheetProgress& progress = SheetProgress());
+
+// Device resolution of the exported pages, and of the background in them.
+constexpr int kExportDpi = 600;
+constexpr int kExportBackgroundDpi = 300;

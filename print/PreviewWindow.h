@@ -1,0 +1,96 @@
+#pragma once
+
+#include "PrintJob.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class PreviewCanvas;
+
+// The print preview: one or two sheets of the job at a time, each drawn on
+// demand by the same page routine as the printer, so that opening and paging
+// take the same time for a job of ten sheets or ten million.
+class CPreviewWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Zoom steps: the whole sheet in the window, its real size, twice that.
+    enum Zoom
+    {
+        ZoomFit = 0,
+        ZoomActual = 1,
+        ZoomDouble = 2
+    };
+
+    // Previews the job of doc on a printer with geometry; the background is
+    // prepared here and released when the window closes.
+    CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, QWidget* parent = nullptr);
+    ~CPreviewWindow() override;
+
+    qint64 currentSheet() const { return current_; }
+    qint64 sheetCount() const { return job_.sheetCount(); }
+    // Shows sheet (clamped to the job) as the first of the shown sheets.
+    void setCurrentSheet(qint64 sheet);
+    // 1 or 2 sheets side by side.
+    int pagesShown() const { return pages_; }
+    void setPagesShown(int pages);
+    int zoom() const { return zoom_; }
+    QString statusText() const;
+
+    const CPrintJob& job() const { return job_; }
+    const SheetGeometry& geometry() const { return geometry_; }
+    void setScreenDpi(int dpi);
+
+    // The toolbar buttons, for callers and tests.
+    QPushButton* printButton() const { return printButton_; }
+    QPushButton* nextButton() const { return nextButton_; }
+    QPushButton* prevButton() const { return prevButton_; }
+    QPushButton* pagesButton() const { return pagesButton_; }
+    QPushButton* zoomInButton() const { return zoomInButton_; }
+    QPushButton* zoomOutButton() const { return zoomOutButton_; }
+    QPushButton* closeButton() const { return closeButton_; }
+
+public slots:
+    void NextPage();
+    void PrevPage();
+    void TogglePages();
+    void ZoomIn();
+    void ZoomOut();
+
+signals:
+    // "&Print..." was pressed: the window closes and the caller prints.
+    void printRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void done(int result) override;
+
+private:
+    friend class PreviewCanvas;
+    void updateControls();
+    void layoutCanvas();
+    // Device-independent pixels per printer pixel at the current zoom.
+    double scale() const;
+
+    CPrintJob job_;
+    SheetGeometry geometry_;
+    qint64 current_ = 1;
+    int pages_ = 1;
+    int zoom_ = ZoomFit;
+    int screenDpi_ = 96;
+
+    QScrollArea* scroll_ = nullptr;
+    PreviewCanvas* canvas_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* prevButton_ = nullptr;
+    QPushButton* pagesButton_ = nullptr;
+    QPushButton* zoomInButton_ = nullptr;
+    QPushButton* zoomOutButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+};

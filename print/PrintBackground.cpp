@@ -1,0 +1,109 @@
+#include "PrintBackground.h"
+
+#include "DlgProgress.h"
+#include "PreparePrintException.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryFile>
+
+#include <cmath>
+
+PrintBackground::PrintBackground() = default;
+
+PrintBackground::~PrintBackground()
+{
+    release();
+}
+
+int PrintBackground::bandCount(double heightPoints)
+{
+    if (!(heightPoints > 0))
+        return 0;
+    return int(std::ceil(heightPoints / kBandPoints));
+}
+
+void PrintBackground::prepareForPrint(const pdf::PageHandle& page, QSize paperPixels, int resolutionX,
+                                      int resolutionY, CDlgProgress* dialog)
+{
+    release();
+    if (!page || paperPixels.isEmpty() || resolutionX <= 0 || resolutionY <= 0)
+        return;
+
+    file_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/CZ2XXXXXX.tmp"));
+    const bool fileOpen = file_->open();
+
+    const int W = paperPixels.width();
+    const int H = paperPixels.height();
+    const double heightPoints = double(H) / resolutionY * 72.0;
+    const int bands = bandCount(heightPoints);
+    if (dialog)
+        dialog->SetRange(bands);
+
+    // One rendering of the whole page, stretched to the paper whatever its own
+    // proportions; the bands only pace the writing and keep Cancel alive.
+    QImage rendered = pdf::RenderPageBitmap(page, W, H);
+    const qsizetype rowBytes = qsizetype(W) * 4;
+    bool written = !rendered.isNull() && fileOpen;
+
+    const int bandRows = kBandPoints * resolutionY / 72;
+    double top = 0;
+    int y = 0;
+    for (int band = 0; band < bands; ++band) {
+        const bool last = top + kBandPoints >= heightPoints || band == bands - 1;
+        const double bottom = last ? heightPoints : top + kBandPoints;
+        // The last band takes whatever rows are left, so that rounding never
+        // loses the paper's bottom edge.
+        const int rows = last ? H - y : std::min(bandRows, H - y);
+        if (written) {
+            for (int r = 0; r < rows && written; ++r) {
+                const char* line = reinterpret_cast<const char*>(rendered.constScanLine(y + r));
+                written = file_->write(line, rowBytes) == rowBytes;
+            }
+        }
+        y += rows;
+        if (dialog)
+            dialog->StepIt();
+        if (!PrintAbortFlag())
+            QCoreApplication::processEvents();
+        top = bottom;
+    }
+    rendered = QImage();
+
+    if (PrintAbortFlag()) {
+        release();
+        throw CPreparePrintException();
+    }
+    if (!written || !file_->flush())
+        return; // no background; the temporary file goes in release()
+
+    uchar* bits = file_->map(0, rowBytes * H);
+    if (!bits)
+        return;
+    // Read-only wrapper: the pixels stay in the file's mapping, and every sheet
+    // draws this one object (one cache key).
+    image_ = QImage(static_cast<const uchar*>(bits), W, H, rowBytes, QImage::Format_RGB32);
+}
+
+void PrintBackground::prepareForPreview(const pdf::PageHandle& page, QSize pixels)
+{
+    release();
+    if (!page || pixels.isEmpty())
+        return;
+    image_ = pdf::RenderPageBitmap(page, pixels.width(), pixels.height());
+}
+
+void PrintBackground::release()
+{
+    image_ = QImage();
+    if (file_) {
+        file_->close(); // unmaps
+        file_->remove();
+        file_.reset();
+    }
+}
+
+QString PrintBackground::fileName() const
+{
+    return file_ ? file_->fileName() : QString();
+}

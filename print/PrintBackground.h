@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/PdfLibrary.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class CDlgProgress;
+class QTemporaryFile;
+
+// The PDF background of one print job, prepared once before the first sheet
+// and drawn on every sheet as the same image object, so that a spooled or
+// exported job holds its pixels once.
+//
+// For printing, the page is rendered over the whole paper at the printer's
+// resolution and written band by band to a temporary file (prefix "CZ2"),
+// which is then mapped into memory: the picture does not stay on the heap. For
+// preview the page is rendered at screen size and kept in memory.
+class PrintBackground
+{
+public:
+    PrintBackground();
+    ~PrintBackground();
+    PrintBackground(const PrintBackground&) = delete;
+    PrintBackground& operator=(const PrintBackground&) = delete;
+
+    // Band height in points: 72 gives bands of one inch, resolution rows each.
+    static constexpr int kBandPoints = 72;
+
+    // Renders page over a paper of paperPixels device pixels at resolutionX x
+    // resolutionY dots per inch. dialog (may be null) shows the bands done;
+    // between bands pending events are processed so that its Cancel works.
+    // Throws CPreparePrintException when Cancel was confirmed, with the
+    // temporary file already gone. A page that cannot be rendered (too large
+    // a bitmap) leaves the background empty: sheets then carry heads only.
+    void prepareForPrint(const pdf::PageHandle& page, QSize paperPixels, int resolutionX, int resolutionY,
+                         CDlgProgress* dialog);
+
+    // Renders page into a pixels-sized bitmap for the preview.
+    void prepareForPreview(const pdf::PageHandle& page, QSize pixels);
+
+    // Deletes the picture and its temporary file.
+    void release();
+
+    // The prepared picture; null when there is none.
+    const QImage& image() const { return image_; }
+    // The temporary file of a printing preparation; empty otherwise.
+    QString fileName() const;
+
+    // Number of bands for a paper heightPoints tall: one per band height, the
+    // last one shorter when the height is not a multiple of it.
+    static int bandCount(double heightPoints);
+
+private:
+    std::unique_ptr<QTemporaryFile> file_;
+    QImage image_;
+};

@@ -1,0 +1,258 @@
+#include "PrintJob.h"
+
+#include "DlgProgress.h"
+#include "PreparePrintException.h"
+#include "PrinterSelection.h"
+
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The highest resolution worth rendering a background at: Qt's high-resolution
+// printer mode reports 1200 dpi, where a Letter page is a 538 MB bitmap.
+constexpr int kMaxPrintDpi = 600;
+constexpr int kFallbackPrintDpi = 300;
+
+// Re-enables the owner window however the preparation ends.
+class DisabledWindow
+{
+public:
+    explicit DisabledWindow(QWidget* window) : window_(window)
+    {
+        if (window_)
+            window_->setEnabled(false);
+    }
+    ~DisabledWindow()
+    {
+        if (window_)
+            window_->setEnabled(true);
+    }
+    DisabledWindow(const DisabledWindow&) = delete;
+    DisabledWindow& operator=(const DisabledWindow&) = delete;
+
+private:
+    QWidget* window_;
+};
+
+class WaitCursor
+{
+public:
+    WaitCursor()
+    {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            active_ = false;
+    }
+    ~WaitCursor()
+    {
+        if (active_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool active_ = true;
+};
+
+} // namespace
+
+SheetGeometry SheetGeometry::fullPage(QSize paperPixels, int resolutionX, int resolutionY)
+{
+    SheetGeometry g;
+    g.resolutionX = resolutionX;
+    g.resolutionY = resolutionY;
+    g.paperPixels = paperPixels;
+    g.offsets = PrinterOffsets{0, 0, resolutionX, resolutionY};
+    return g;
+}
+
+SheetGeometry SheetGeometry::ofPrinter(const QPrinter& printer)
+{
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QSize pixels(int(std::lround(paper.width())), int(std::lround(paper.height())));
+    const int dpiX = printer.logicalDpiX() > 0 ? printer.logicalDpiX() : printer.resolution();
+    const int dpiY = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : printer.resolution();
+    SheetGeometry g = fullPage(pixels, dpiX, dpiY);
+    if (!printer.fullPage()) {
+        // The painter starts at the printable area: keep heads and background
+        // measured from the paper's corner all the same.
+        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+        g.offsets.offsetX = int(std::lround(page.left() - paper.left()));
+        g.offsets.offsetY = int(std::lround(page.top() - paper.top()));
+    }
+    return g;
+}
+
+CPrintJob::CPrintJob(const CCadenzoDoc& doc) : doc_(doc), mapping_(SheetMapping::of(doc)) {}
+
+CPrintJob::~CPrintJob() = default;
+
+void CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress)
+{
+    background_.release();
+    const pdf::PageHandle& page = doc_.GetPdfPage();
+    if (!page)
+        return;
+    std::unique_ptr<CDlgProgress> dialog;
+    if (showProgress) {
+        dialog = std::make_unique<CDlgProgress>(owner);
+    } else {
+        PrintAbortFlag() = false;
+    }
+    DisabledWindow disabled(showProgress ? owner : nullptr);
+    if (dialog)
+        dialog->Create();
+    WaitCursor wait;
+    background_.prepareForPrint(page, geometry.paperPixels, geometry.resolutionX, geometry.resolutionY,
+                                dialog.get());
+}
+
+void CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi)
+{
+    background_.release();
+    const pdf::PageHandle& page = doc_.GetPdfPage();
+    if (!page || geometry.resolutionX <= 0 || geometry.resolutionY <= 0)
+        return;
+    WaitCursor wait;
+    const QSize pixels(
+        int(std::lround(double(geometry.paperPixels.width()) * previewDpi / geometry.resolutionX)),
+        int(std::lround(double(geometry.paperPixels.height()) * previewDpi / geometry.resolutionY)));
+    background_.prepareForPreview(page, pixels);
+}
+
+void CPrintJob::EndPrinting()
+{
+    background_.release();
+}
+
+bool CPrintJob::PrintPage(QPainter& painter, qint64 sheet, const SheetGeometry& geometry) const
+{
+    const std::optional<std::int32_t> index = mapping_.numberIndex(sheet);
+    if (!index)
+        return false;
+
+    painter.save();
+    // Without this Qt's PDF engine stores the background as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QImage& picture = background_.image();
+    if (!picture.isNull()) {
+        const QRectF paper(-geometry.offsets.offsetX, -geometry.offsets.offsetY, geometry.paperPixels.width(),
+                           geometry.paperPixels.height());
+        painter.drawImage(paper, picture);
+    }
+
+    PageToDevice map;
+    map.scaleX = geometry.resolutionX / 1440.0;
+    map.scaleY = geometry.resolutionY / 1440.0;
+    PrinterOffsets offsets = geometry.offsets;
+    offsets.resolutionX = geometry.resolutionX;
+    offsets.resolutionY = geometry.resolutionY;
+    DrawHeads(painter, doc_, *index, map, &offsets);
+    painter.restore();
+    return true;
+}
+
+void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers)
+{
+    if (printers.names() && !printers.names()->device.isEmpty())
+        printer.setPrinterName(printers.names()->device);
+    if (!printers.settings())
+        return;
+    const PrinterSettings& settings = *printers.settings();
+    QPageSize pageSize;
+    if (settings.paperSize != 0) {
+        const QPageSize::PageSizeId id = QPageSize::id(int(settings.paperSize));
+        if (id != QPageSize::Custom)
+            pageSize = QPageSize(id);
+    }
+    if (!pageSize.isValid() && settings.paperWidth > 0 && settings.paperLength > 0) {
+        pageSize = QPageSize(QSizeF(settings.paperWidth / 10.0, settings.paperLength / 10.0),
+                             QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    }
+    if (pageSize.isValid())
+        printer.setPageSize(pageSize);
+    printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void SetPrintResolution(QPrinter& printer)
+{
+    // A CUPS printer in Qt's PrinterResolution mode reports 72 dpi whatever
+    // its driver prints at; the driver's own list says what it can do.
+    int dpi = 0;
+    const QList<int> supported = QPrinterInfo(printer).supportedResolutions();
+    for (int r : supported) {
+        if (r > dpi && r <= kMaxPrintDpi)
+            dpi = r;
+    }
+    if (dpi == 0 && !supported.isEmpty())
+        dpi = *std::min_element(supported.begin(), supported.end());
+    if (dpi == 0)
+        dpi = printer.resolution() >= kFallbackPrintDpi ? printer.resolution() : kFallbackPrintDpi;
+    printer.setResolution(std::min(dpi, kMaxPrintDpi));
+}
+
+QString NoSheetsMessage()
+{
+    return QCoreApplication::translate("CPrintJob",
+                                       "The print job has no pages. Check Total Pages, Copies and Skip.");
+}
+
+PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
+                         bool showProgress, const SheetProgress& progress)
+{
+    if (range.isEmpty() || job.sheetCount() <= 0) {
+        showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+        return PrintOutcome::NoSheets;
+    }
+    printer.setFullPage(true);
+    if (printer.docName().isEmpty())
+        printer.setDocName(job.document().GetTitle());
+    const SheetGeometry geometry = SheetGeometry::ofPrinter(printer);
+
+    try {
+        job.BeginPrinting(geometry, owner, showProgress);
+    } catch (const CPreparePrintException&) {
+        job.EndPrinting();
+        return PrintOutcome::Cancelled;
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        job.EndPrinting();
+        showMessage(QCoreApplication::translate("CPrintJob", "Could not start print job."), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+        return PrintOutcome::CouldNotStart;
+    }
+    bool aborted = false;
+    for (qint64 sheet = range.first; sheet <= range.last; ++sheet) {
+        if (sheet != range.first && !printer.newPage()) {
+            aborted = true;
+            break;
+        }
+        job.PrintPage(painter, sheet, geometry);
+        if (progress && !progress(sheet - range.first + 1, range.count())) {
+            aborted = true;
+            break;
+        }
+    }
+    if (aborted)
+        printer.abort();
+    painter.end();
+    job.EndPrinting();
+    return aborted ? PrintOutcome::Cancelled : PrintOutcome::Printed;
+}

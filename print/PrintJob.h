@@ -1,0 +1,101 @@
+#pragma once
+
+#include "PrintBackground.h"
+#include "SheetMapping.h"
+
+#include "view/HeadPainter.h"
+
+#include <QSize>
+
+#include <functional>
+
+class CCadenzoDoc;
+class CDlgProgress;
+class PrinterSelection;
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// How a printing surface's device coordinates lie on the paper.
+struct SheetGeometry
+{
+    int resolutionX = 600; // device pixels per inch
+    int resolutionY = 600;
+    QSize paperPixels; // the physical sheet in device pixels
+    // Where the surface's origin lies from the paper's corner, in device
+    // pixels: the printable area's offsets on a surface that starts there, 0
+    // on one whose origin is the paper's corner (a full-page QPrinter, PDF).
+    PrinterOffsets offsets;
+
+    // A surface whose origin is the paper's corner.
+    static SheetGeometry fullPage(QSize paperPixels, int resolutionX, int resolutionY);
+    // The geometry of a printer set to full-page mode.
+    static SheetGeometry ofPrinter(const QPrinter& printer);
+};
+
+// One print job of a template: its sheets, its background and the page routine
+// that draws a sheet on any surface (printer, preview, PDF export).
+class CPrintJob
+{
+public:
+    explicit CPrintJob(const CCadenzoDoc& doc);
+    ~CPrintJob();
+
+    const CCadenzoDoc& document() const { return doc_; }
+    const SheetMapping& mapping() const { return mapping_; }
+    qint64 sheetCount() const { return mapping_.sheetCount(); }
+
+    // Prepares the background for printing on geometry; with owner, the
+    // progress dialog runs over it while it is disabled. Throws
+    // CPreparePrintException when the user cancels, everything released.
+    void BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress);
+    // Prepares the background for a preview at previewDpi dots per inch.
+    void BeginPreview(const SheetGeometry& geometry, int previewDpi);
+    // Releases the background and deletes its temporary file.
+    void EndPrinting();
+
+    const PrintBackground& background() const { return background_; }
+
+    // Draws sheet (1-based) on painter, whose device coordinates are those of
+    // geometry: the background over the whole physical sheet, then the heads
+    // with the sheet's numbers, placed from the paper's corner. A skip sheet
+    // (or one outside the job) gets nothing at all; returns whether anything
+    // was drawn.
+    bool PrintPage(QPainter& painter, qint64 sheet, const SheetGeometry& geometry) const;
+
+private:
+    const CCadenzoDoc& doc_;
+    SheetMapping mapping_;
+    PrintBackground background_;
+};
+
+// Points a QPrinter at the application's printer: name, paper and orientation.
+void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers);
+
+// Chooses the resolution a printer really prints at (QPrinter::resolution() of
+// a PrinterResolution printer), capped at 600 dpi; sets it on the printer.
+void SetPrintResolution(QPrinter& printer);
+
+enum class PrintOutcome
+{
+    Printed,
+    Cancelled,
+    NoSheets,
+    CouldNotStart
+};
+
+// Called after every sheet with the number of sheets done and the total;
+// returning false stops the job (the printer document is aborted).
+using SheetProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// The print loop: prepares the background, starts the document, sends sheets
+// range.first .. range.last in order and ends it. The printer is switched to
+// full-page mode so that the heads are measured from the paper's corner.
+// owner (may be null) is the main window for the preparation dialog.
+// Reports "Could not start print job." itself; catches the cancel of the
+// preparation and returns Cancelled without a message.
+PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
+                         bool showProgress, const SheetProgress& progress = SheetProgress());
+
+// The message for a job without sheets.
+QString NoSheetsMessage();

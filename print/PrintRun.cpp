@@ -1,0 +1,75 @@
+#include "PrintRun.h"
+
+#include "PdfExport.h"
+#include "PrintJob.h"
+#include "PrinterSelection.h"
+
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("RunPrint", text);
+}
+
+void couldNotStart()
+{
+    showMessage(QCoreApplication::translate("CPrintJob", "Could not start print job."), MsgButtons::Ok,
+                MsgIcon::Exclamation);
+}
+
+} // namespace
+
+int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
+{
+    // The application's printer, as a start-up without a command would have it.
+    printers.GetPrinterDefaults(nullptr, nullptr);
+
+    CCadenzoDoc doc(&printers);
+    if (!doc.OnOpenDocument(options.templatePath))
+        return 1; // the reason has been reported
+
+    CPrintJob job(doc);
+    const SheetRange range = clampSheetRange(options.firstSheet, options.lastSheet, job.sheetCount());
+    if (job.sheetCount() <= 0) {
+        showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+        return 1;
+    }
+    if (range.isEmpty()) {
+        showMessage(tr("The print job has %1 pages; there is no page %2 to print.")
+                        .arg(job.sheetCount())
+                        .arg(std::max<qint64>(options.firstSheet, 1)),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return 1;
+    }
+
+    if (options.mode == PrintRunOptions::ExportPdf)
+        return ExportPdf(doc, options.outputPath, range) ? 0 : 1;
+
+    if (options.mode == PrintRunOptions::PrintTo) {
+        printers.SelectPrinterByName(options.printerName);
+        if (!printers.names() || printers.names()->device != options.printerName) {
+            couldNotStart();
+            return 1;
+        }
+        // The named printer with the template's own paper and orientation.
+        printers.ApplyTemplatePrinter(options.printerName, doc.paperSize, float(doc.paperWidth) / 1440.0f,
+                                      float(doc.paperHeight) / 1440.0f, doc.orientation);
+    } else if (!printers.names() || printers.names()->device.isEmpty()) {
+        couldNotStart(); // no printer at all
+        return 1;
+    }
+
+    QPrinter printer(QPrinter::PrinterResolution);
+    ApplyPrinterSelection(printer, printers);
+    SetPrintResolution(printer);
+    printer.setDocName(doc.GetTitle());
+    return PrintSheets(job, printer, range, nullptr, false) == PrintOutcome::Printed ? 0 : 1;
+}

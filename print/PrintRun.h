@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class PrinterSelection;
+
+// A print or export run from the command line, without any window.
+struct PrintRunOptions
+{
+    enum Mode
+    {
+        PrintDefault,
+        PrintTo,
+        ExportPdf
+    } mode = PrintDefault;
+    QString templatePath;
+    QString printerName; // PrintTo only
+    QString driverName;  // PrintTo only; Qt finds a printer by name alone
+    QString portName;    // PrintTo only
+    QString outputPath;  // ExportPdf only
+    // Sheets to print, 1-based and inclusive; lastSheet -1 means the end of the job.
+    qint64 firstSheet = 1;
+    qint64 lastSheet = -1;
+};
+
+// Opens the template and prints or exports it. Failures are reported through
+// showMessage() (standard error when no message box sink is installed).
+// Returns the process exit status: 0 on success, non-zero on any failure.
+int RunPrint(const PrintRunOptions& options, PrinterSelection& printers);

@@ -1,0 +1,616 @@
+// The application shell: start-up, the file commands with the save prompt,
+// the recent files, the data folder, the About box and the desktop
+// registration. Settings and data live in a temporary folder.
+#include "app/AboutDlg.h"
+#include "app/CadenzoApp.h"
+#include "app/DataFolder.h"
+#include "app/Preferences.h"
+#include "app/ShellRegistration.h"
+#include "frame/MainFrame.h"
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+#include "print/DisplayUnits.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <deque>
+
+namespace {
+
+struct Shown
+{
+    QString text;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+// Records every message and gives the queued answers (OK, then No / Cancel
+// when nothing is queued).
+class RecordingSink : public MessageSink
+{
+public:
+    MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon icon) override
+    {
+        shown.push_back({text, buttons, icon});
+        if (!answers.empty()) {
+            const MsgAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    }
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const Shown& s : shown)
+            list << s.text;
+        return list;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<MsgAnswer> answers;
+};
+
+// One printer, "Office", the default: templates saved here open unmodified.
+class OnePrinterSystem : public PrinterSystem
+{
+public:
+    QString defaultPrinterName() const override { return QStringLiteral("Office"); }
+    bool openPrinter(const QString& name, PrinterDescription* description) const override
+    {
+        if (name != defaultPrinterName())
+            return false;
+        if (description) {
+            description->names.device = name;
+            description->names.driver = QStringLiteral("ipp");
+            description->names.port = QStringLiteral("office");
+            description->defaults.paperSize = 1;
+            description->defaults.fields = 0x2; // paper size
+        }
+        return true;
+    }
+    void mergeSettings(const QString&, PrinterSettings&) const override {}
+    PaperList queryPapers(const QString&, const QString&) const override { return PaperList(); }
+};
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// Catches what the About box asks the desktop to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsWithDefaultTemplate();
+    void savePrompt_data();
+    void savePrompt();
+    void exitAsksToo();
+    void saveAsAddsExtensionAndTitle();
+    void saveWithPathSkipsDialog();
+    void damagedFileLeavesUsableWindow();
+    void missingFileKeepsTemplate();
+    void recentFiles();
+    void recentFilesStoredAndLoaded();
+    void droppedFilesOpenInTurn();
+    void commandLineFile();
+    void commandLineMissingFileEnds();
+    void dataFolderFailure();
+    void preferencesAtExit();
+    void aboutBox();
+    void registration();
+    void registrationExecQuoting_data();
+    void registrationExecQuoting();
+    void unregisterCommand();
+
+private:
+    std::unique_ptr<CCadenzoApp> startApp(const QStringList& arguments = {});
+    QString file(const QString& name) const { return work_->filePath(name); }
+    // Saves the app's template as name through Save As.
+    void saveAs(CCadenzoApp& app, const QString& name);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QTemporaryDir> work_;
+    RecordingSink sink_;
+};
+
+void TestApp::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("config"))));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       dir_.filePath(QStringLiteral("config")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath(QStringLiteral("config")));
+    setMessageSink(&sink_);
+}
+
+void TestApp::init()
+{
+    // Every test starts in an empty folder.
+    work_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(work_->isValid());
+    CCadenzoApp::OpenSettings()->clear();
+    prefs::viewWord() = prefs::kDefaultViewWord;
+    SetDisplayUnits(kUnitsInches);
+    sink_.shown.clear();
+    sink_.answers.clear();
+}
+
+void TestApp::cleanup()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
+}
+
+std::unique_ptr<CCadenzoApp> TestApp::startApp(const QStringList& arguments)
+{
+    auto app = std::make_unique<CCadenzoApp>(std::make_unique<OnePrinterSystem>());
+    if (!app->InitInstance(ParseCommandLine(arguments)))
+        return nullptr;
+    return app;
+}
+
+void TestApp::saveAs(CCadenzoApp& app, const QString& name)
+{
+    app.setSaveFileChooser([this, name](const QString&) { return file(name); });
+    QVERIFY(app.OnFileSaveAs());
+}
+
+void TestApp::startsWithDefaultTemplate()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    QCOMPARE(app->exitCode(), 0);
+    CCadenzoDoc* doc = app->document();
+    QCOMPARE(doc->GetHeadCount(), 1);
+    QCOMPARE(doc->GetTitle(), QStringLiteral("Template"));
+    QVERIFY(doc->GetPathName().isEmpty());
+    QVERIFY(!doc->IsModified());
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("Template - Tallimark"));
+    QVERIFY(app->frame()->isVisible());
+    QVERIFY(app->frame()->windowState() & Qt::WindowMaximized);
+    QVERIFY(app->frame()->acceptDrops());
+    QVERIFY(app->dataFolder().endsWith(QLatin1String("/Ombrelle Tech/Tallimark/")));
+    QVERIFY(QFileInfo(app->dataFolder()).isDir());
+    QVERIFY(app->programFolder().endsWith(u'/'));
+    QVERIFY(sink_.shown.empty());
+    // Started once, the desktop knows the file type.
+    QVERIFY(shell::IsRegistered(QCoreApplication::applicationFilePath()));
+}
+
+void TestApp::savePrompt_data()
+{
+    QTest::addColumn<QList<int>>("answers"); // MsgAnswer values
+    QTest::addColumn<bool>("chooserAnswers");
+    QTest::addColumn<bool>("newTemplate");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("yes saves, then new") << QList<int>{int(MsgAnswer::Yes)} << true << true << true;
+    QTest::newRow("yes, save as cancelled") << QList<int>{int(MsgAnswer::Yes)} << false << false << false;
+    QTest::newRow("no discards") << QList<int>{int(MsgAnswer::No)} << true << true << false;
+    QTest::newRow("cancel keeps all") << QList<int>{int(MsgAnswer::Cancel)} << true << false << false;
+}
+
+void TestApp::savePrompt()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, chooserAnswers);
+    QFETCH(bool, newTemplate);
+    QFETCH(bool, saved);
+
+    const auto app = startApp();
+    QVERIFY(app);
+    QString suggested;
+    app->setSaveFileChooser([&](const QString& suggestion) {
+        suggested = suggestion;
+        return chooserAnswers ? file(QStringLiteral("prompted.tmt")) : QString();
+    });
+    for (int answer : answers)
+        sink_.answers.push_back(MsgAnswer(answer));
+
+    CCadenzoDoc* doc = app->document();
+    doc->startNumber = 77;
+    doc->SetModifiedFlag();
+    app->OnFileNew();
+
+    QCOMPARE(sink_.texts(), QStringList{QStringLiteral("Save changes to Template?")});
+    QCOMPARE(sink_.shown.front().buttons, MsgButtons::YesNoCancel);
+    QCOMPARE(sink_.shown.front().icon, MsgIcon::Question);
+    QCOMPARE(doc->startNumber, newTemplate ? 1 : 77);
+    QCOMPARE(doc->IsModified(), !newTemplate);
+    QCOMPARE(QFileInfo::exists(file(QStringLiteral("prompted.tmt"))), saved);
+    if (answers.front() == int(MsgAnswer::Yes))
+        QCOMPARE(suggested, QStringLiteral("Template.tmt"));
+    if (newTemplate)
+        QCOMPARE(app->frame()->windowTitle(), QStringLiteral("Template - Tallimark"));
+
+    // An unmodified template asks nothing.
+    sink_.shown.clear();
+    doc->SetModifiedFlag(false);
+    app->OnFileNew();
+    QVERIFY(sink_.shown.empty());
+}
+
+void TestApp::exitAsksToo()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    app->document()->SetModifiedFlag();
+    sink_.answers = {MsgAnswer::Cancel};
+    app->frame()->action(CMainFrame::kExit)->trigger();
+    QCOMPARE(sink_.texts(), QStringList{QStringLiteral("Save changes to Template?")});
+    QVERIFY(app->frame()->isVisible());
+
+    sink_.answers = {MsgAnswer::No};
+    QVERIFY(app->frame()->close());
+    QVERIFY(!app->frame()->isVisible());
+}
+
+void TestApp::saveAsAddsExtensionAndTitle()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    saveAs(*app, QStringLiteral("numbers"));
+    QVERIFY(QFileInfo::exists(file(QStringLiteral("numbers.tmt"))));
+    QCOMPARE(app->document()->GetPathName(), file(QStringLiteral("numbers.tmt")));
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("numbers.tmt - Tallimark"));
+    QCOMPARE(app->recentFiles(), QStringList{file(QStringLiteral("numbers.tmt"))});
+}
+
+void TestApp::saveWithPathSkipsDialog()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    int asked = 0;
+    app->setSaveFileChooser([&](const QString&) {
+        ++asked;
+        return file(QStringLiteral("first.tmt"));
+    });
+    // A template without a file goes to Save As; afterwards Save writes in place.
+    QVERIFY(app->OnFileSave());
+    QCOMPARE(asked, 1);
+    app->document()->startNumber = 500;
+    app->document()->SetModifiedFlag();
+    QVERIFY(app->OnFileSave());
+    QCOMPARE(asked, 1);
+    QVERIFY(!app->document()->IsModified());
+
+    QVERIFY(app->OpenDocumentFile(file(QStringLiteral("first.tmt"))) == CCadenzoApp::OpenResult::Opened);
+    QCOMPARE(app->document()->startNumber, 500);
+}
+
+void TestApp::damagedFileLeavesUsableWindow()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    // A printer name and half a paper width: the data ends inside an integer.
+    writeBytes(file(QStringLiteral("damaged.tmt")), QByteArray("\x03"
+                                                               "abc"
+                                                               "\x10\x00",
+                                                               6));
+    app->document()->SetModifiedFlag();
+    sink_.answers = {MsgAnswer::No};
+
+    QVERIFY(app->OpenDocumentFile(file(QStringLiteral("damaged.tmt"))) == CCadenzoApp::OpenResult::Failed);
+    QCOMPARE(sink_.texts(), (QStringList{QStringLiteral("Save changes to Template?"),
+                                         QStringLiteral("Unexpected file format.")}));
+    CCadenzoDoc* doc = app->document();
+    QCOMPARE(doc->GetHeadCount(), 1);
+    QCOMPARE(doc->GetTitle(), QStringLiteral("Template"));
+    QVERIFY(doc->GetPathName().isEmpty());
+    QVERIFY(!doc->IsModified());
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("Template - Tallimark"));
+    QVERIFY(app->recentFiles().isEmpty());
+}
+
+void TestApp::missingFileKeepsTemplate()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    CCadenzoDoc* doc = app->document();
+    doc->startNumber = 42;
+    doc->SetModifiedFlag();
+    sink_.answers = {MsgAnswer::No};
+
+    const QString missing = file(QStringLiteral("missing.tmt"));
+    QVERIFY(app->OpenDocumentFile(missing) == CCadenzoApp::OpenResult::Failed);
+    QCOMPARE(sink_.texts().size(), 2);
+    QCOMPARE(sink_.texts().at(1), QStringLiteral("%1 was not found.").arg(missing));
+    // Nothing was read, so the template and its unsaved state are as they were.
+    QCOMPARE(doc->startNumber, 42);
+    QVERIFY(doc->IsModified());
+}
+
+void TestApp::recentFiles()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    const QStringList names = {QStringLiteral("a.tmt"), QStringLiteral("b.tmt"), QStringLiteral("c.tmt"),
+                               QStringLiteral("d.tmt"), QStringLiteral("e.tmt")};
+    for (const QString& name : names)
+        saveAs(*app, name);
+    QCOMPARE(app->recentFiles(), (QStringList{file(QStringLiteral("e.tmt")), file(QStringLiteral("d.tmt")),
+                                              file(QStringLiteral("c.tmt")), file(QStringLiteral("b.tmt"))}));
+
+    // Opening an entry moves it to the top.
+    QVERIFY(app->OpenDocumentFile(file(QStringLiteral("c.tmt"))) == CCadenzoApp::OpenResult::Opened);
+    QCOMPARE(app->recentFiles().constFirst(), file(QStringLiteral("c.tmt")));
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("c.tmt - Tallimark"));
+    QCOMPARE(app->recentFiles().size(), 4);
+
+    // An entry that cannot be opened goes away; the others stay in order.
+    QVERIFY(QFile::remove(file(QStringLiteral("d.tmt"))));
+    emit app->frame()->recentFileChosen(2);
+    QCOMPARE(sink_.texts(),
+             QStringList{QStringLiteral("%1 was not found.").arg(file(QStringLiteral("d.tmt")))});
+    QCOMPARE(app->recentFiles(), (QStringList{file(QStringLiteral("c.tmt")), file(QStringLiteral("e.tmt")),
+                                              file(QStringLiteral("b.tmt"))}));
+    QCOMPARE(app->frame()->action(CMainFrame::kRecentFile1 + 1)->text(), QStringLiteral("&2 e.tmt"));
+
+    // Cancelling the save prompt is no failure: the entry stays.
+    app->document()->SetModifiedFlag();
+    sink_.answers = {MsgAnswer::Cancel};
+    app->OpenRecentFile(2);
+    QCOMPARE(app->recentFiles().size(), 3);
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("c.tmt - Tallimark"));
+}
+
+void TestApp::recentFilesStoredAndLoaded()
+{
+    {
+        const auto app = startApp();
+        QVERIFY(app);
+        saveAs(*app, QStringLiteral("one.tmt"));
+        saveAs(*app, QStringLiteral("two.tmt"));
+        app->ExitInstance();
+    }
+    {
+        const auto settings = CCadenzoApp::OpenSettings();
+        QCOMPARE(settings->value(QStringLiteral("Recent File List/File1")).toString(),
+                 file(QStringLiteral("two.tmt")));
+        QCOMPARE(settings->value(QStringLiteral("Recent File List/File2")).toString(),
+                 file(QStringLiteral("one.tmt")));
+        QVERIFY(!settings->contains(QStringLiteral("Recent File List/File3")));
+    }
+    const auto app = startApp();
+    QVERIFY(app);
+    QCOMPARE(app->recentFiles(),
+             (QStringList{file(QStringLiteral("two.tmt")), file(QStringLiteral("one.tmt"))}));
+    QCOMPARE(app->frame()->action(CMainFrame::kRecentFile1)->text(), QStringLiteral("&1 two.tmt"));
+}
+
+void TestApp::droppedFilesOpenInTurn()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    saveAs(*app, QStringLiteral("first.tmt"));
+    app->document()->startNumber = 9;
+    saveAs(*app, QStringLiteral("second.tmt"));
+    app->OnFileNew();
+
+    emit app->frame()->filesDropped({file(QStringLiteral("second.tmt")), file(QStringLiteral("first.tmt"))});
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("first.tmt - Tallimark"));
+    QCOMPARE(app->recentFiles().mid(0, 2),
+             (QStringList{file(QStringLiteral("first.tmt")), file(QStringLiteral("second.tmt"))}));
+    QVERIFY(sink_.shown.empty());
+}
+
+void TestApp::commandLineFile()
+{
+    {
+        const auto app = startApp();
+        QVERIFY(app);
+        app->document()->totalPages = 25;
+        saveAs(*app, QStringLiteral("given.tmt"));
+    }
+    const auto app = startApp({file(QStringLiteral("given.tmt"))});
+    QVERIFY(app);
+    QCOMPARE(app->document()->totalPages, 25);
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("given.tmt - Tallimark"));
+    QCOMPARE(app->recentFiles().constFirst(), file(QStringLiteral("given.tmt")));
+}
+
+void TestApp::commandLineMissingFileEnds()
+{
+    CCadenzoApp app(std::make_unique<OnePrinterSystem>());
+    QVERIFY(!app.InitInstance(ParseCommandLine({file(QStringLiteral("nowhere.tmt"))})));
+    QCOMPARE(app.exitCode(), 1);
+    QCOMPARE(sink_.texts(),
+             QStringList{QStringLiteral("%1 was not found.").arg(file(QStringLiteral("nowhere.tmt")))});
+}
+
+void TestApp::dataFolderFailure()
+{
+    // A plain file where a folder should be.
+    writeBytes(file(QStringLiteral("plain")), "x");
+    const QString base = file(QStringLiteral("plain/share"));
+
+    QString folder;
+    int error = 0;
+    QVERIFY(!CreateDataFolder(base, &folder, &error));
+    QCOMPARE(error, ENOTDIR);
+    QCOMPARE(DataFolderErrorMessage(5),
+             QStringLiteral(
+                 "Error: Unable to create or access the 'Common Application Data' folder. (0x00000005)"));
+
+    qputenv("XDG_DATA_HOME", QFile::encodeName(base));
+    CCadenzoApp app(std::make_unique<OnePrinterSystem>());
+    QVERIFY(!app.InitInstance(ParseCommandLine({})));
+    QVERIFY(!app.frame());
+    QCOMPARE(sink_.texts(),
+             QStringList{QStringLiteral("Error: Unable to create or access the 'Common Application "
+                                        "Data' folder. (0x00000014)")});
+    QCOMPARE(sink_.shown.front().icon, MsgIcon::Exclamation);
+
+    // A fresh location is made, parents included.
+    QVERIFY(CreateDataFolder(file(QStringLiteral("fresh/share")), &folder, &error));
+    QCOMPARE(folder, file(QStringLiteral("fresh/share/Ombrelle Tech/Tallimark/")));
+    QVERIFY(QFileInfo(folder).isDir());
+}
+
+void TestApp::preferencesAtExit()
+{
+    CCadenzoApp::OpenSettings()->setValue(QStringLiteral("Settings/View"), 0x04);
+    const auto app = startApp();
+    QVERIFY(app);
+    QCOMPARE(prefs::viewWord(), 0x04u);
+    prefs::viewWord() = 0x0C;
+    SetDisplayUnits(kUnitsMillimetres);
+    app->ExitInstance();
+    const auto settings = CCadenzoApp::OpenSettings();
+    QCOMPARE(settings->value(QStringLiteral("Settings/View")).toUInt(), 0x0Cu);
+    QCOMPARE(settings->value(QStringLiteral("Settings/Units")).toInt(), kUnitsMillimetres);
+}
+
+void TestApp::aboutBox()
+{
+    CAboutDlg dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("About Tallimark"));
+    const QStringList lines = dialog.versionText().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 4); // three lines, each ended by a line break
+    QCOMPARE(lines.at(0), QStringLiteral("Copyright (C) 2026 Ombrelle Technology"));
+    QCOMPARE(lines.at(1), QStringLiteral("Product Version: ") + ProgramVersion());
+    QCOMPARE(lines.at(2), QStringLiteral("File Version: ") + ProgramVersion() + QStringLiteral(".0"));
+    QVERIFY(lines.at(3).isEmpty());
+    QVERIFY(dialog.mailLink().startsWith(QLatin1String("mailto:")));
+    QVERIFY(dialog.webLink().startsWith(QLatin1String("http")));
+
+    auto* name = dialog.findChild<QLabel*>(QStringLiteral("programName"));
+    auto* mail = dialog.findChild<QLabel*>(QStringLiteral("mailLink"));
+    auto* web = dialog.findChild<QLabel*>(QStringLiteral("webLink"));
+    QVERIFY(name && mail && web);
+    QCOMPARE(name->text(), QStringLiteral("Tallimark"));
+    QCOMPARE(name->font().pixelSize(), 24);
+    QVERIFY(!name->font().underline());
+    QCOMPARE(mail->text(), dialog.mailLink());
+    QVERIFY(mail->font().underline() && web->font().underline());
+    QCOMPARE(mail->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &recorder, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
+    dialog.show();
+    QTest::mouseClick(mail, Qt::LeftButton);
+    QTest::mouseClick(web, Qt::LeftButton);
+    OpenOnlineHelp();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(recorder.urls,
+             (QList<QUrl>{QUrl(dialog.mailLink()), QUrl(dialog.webLink()), QUrl(dialog.webLink())}));
+}
+
+void TestApp::registration()
+{
+    const QString data = file(QStringLiteral("xdg"));
+    const QString program = QStringLiteral("/opt/tallimark/tallimark");
+    const shell::RegistrationFiles files = shell::registrationFiles(data);
+    QCOMPARE(files.desktopEntry, data + QStringLiteral("/applications/tallimark.desktop"));
+    QCOMPARE(files.mimePackage, data + QStringLiteral("/mime/packages/tallimark.xml"));
+    QVERIFY(!shell::IsRegistered(program, data));
+
+    QVERIFY(shell::RegisterFileType(program, data));
+    QFile desktop(files.desktopEntry);
+    QVERIFY(desktop.open(QIODevice::ReadOnly));
+    const QByteArray entry = desktop.readAll();
+    QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+    QVERIFY(entry.contains("\nExec=/opt/tallimark/tallimark %f\n"));
+    QVERIFY(entry.contains("\nMimeType=application/x-tallimark-template;\n"));
+    QFile mime(files.mimePackage);
+    QVERIFY(mime.open(QIODevice::ReadOnly));
+    const QByteArray xml = mime.readAll();
+    QVERIFY(xml.contains("<mime-type type=\"application/x-tallimark-template\">"));
+    QVERIFY(xml.contains("<glob pattern=\"*.tmt\"/>"));
+    QVERIFY(xml.contains("<comment>Tallimark Template</comment>"));
+    QVERIFY(shell::IsRegistered(program, data));
+
+    // Another executable's entry is replaced; this one's is left alone.
+    QVERIFY(!shell::IsRegistered(QStringLiteral("/usr/bin/tallimark"), data));
+    const QDateTime written = QFileInfo(files.desktopEntry).lastModified();
+    QVERIFY(shell::EnsureFileTypeRegistered(program, data));
+    QCOMPARE(QFileInfo(files.desktopEntry).lastModified(), written);
+    QVERIFY(shell::EnsureFileTypeRegistered(QStringLiteral("/usr/bin/tallimark"), data));
+    QVERIFY(shell::IsRegistered(QStringLiteral("/usr/bin/tallimark"), data));
+
+    QVERIFY(shell::UnregisterFileType(data));
+    QVERIFY(!QFileInfo::exists(files.desktopEntry));
+    QVERIFY(!QFileInfo::exists(files.mimePackage));
+    QVERIFY(shell::UnregisterFileType(data)); // nothing left to remove is no failure
+}
+
+void TestApp::registrationExecQuoting_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << QStringLiteral("/usr/bin/tallimark") << QStringLiteral("/usr/bin/tallimark %f");
+    QTest::newRow("space") << QStringLiteral("/home/a b/tallimark")
+                           << QStringLiteral("\"/home/a b/tallimark\" %f");
+    QTest::newRow("dollar") << QStringLiteral("/x/$y") << QStringLiteral("\"/x/\\\\$y\" %f");
+    QTest::newRow("quote") << QStringLiteral("/x/\"y") << QStringLiteral("\"/x/\\\\\"y\" %f");
+    QTest::newRow("percent") << QStringLiteral("/x/100%") << QStringLiteral("/x/100%% %f");
+}
+
+void TestApp::registrationExecQuoting()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    QCOMPARE(shell::execLine(program), exec);
+}
+
+void TestApp::unregisterCommand()
+{
+    // A start registers; Unregister takes that and the settings away.
+    {
+        const auto app = startApp();
+        QVERIFY(app);
+        app->ExitInstance();
+    }
+    const shell::RegistrationFiles files = shell::registrationFiles();
+    QVERIFY(QFileInfo::exists(files.desktopEntry));
+    QVERIFY(CCadenzoApp::OpenSettings()->contains(QStringLiteral("Settings/View")));
+
+    CCadenzoApp app(std::make_unique<OnePrinterSystem>());
+    QVERIFY(!app.InitInstance(ParseCommandLine({QStringLiteral("/Unregister")})));
+    QCOMPARE(app.exitCode(), 0);
+    QVERIFY(!app.frame());
+    QCOMPARE(sink_.texts(),
+             QStringList{QStringLiteral("System registry entries have been removed and the INI file "
+                                        "(if any) was deleted.")});
+    QVERIFY(!QFileInfo::exists(files.desktopEntry));
+    QVERIFY(!QFileInfo::exists(files.mimePackage));
+    QVERIFY(CCadenzoApp::OpenSettings()->allKeys().isEmpty());
+
+    CCadenzoApp again(std::make_unique<OnePrinterSystem>());
+    QVERIFY(!again.InitInstance(ParseCommandLine({QStringLiteral("-regserver")})));
+    QCOMPARE(again.exitCode(), 0);
+    QVERIFY(shell::IsRegistered(QCoreApplication::applicationFilePath()));
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

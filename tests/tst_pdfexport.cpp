@@ -1,0 +1,276 @@
+// The job written as a PDF: one page per sheet on the template's paper, read
+// back with poppler's tools; and the command-line runs' exit statuses.
+#include "PdfText.h"
+#include "TestPdf.h"
+
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+#include "print/PdfExport.h"
+#include "print/PrintRun.h"
+#include "print/PrinterSelection.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct RecordingSink : MessageSink
+{
+    QStringList texts;
+    MsgAnswer show(const QString& text, MsgButtons, MsgIcon) override
+    {
+        texts << text;
+        return MsgAnswer::Ok;
+    }
+};
+
+class SinkGuard
+{
+public:
+    explicit SinkGuard(MessageSink* sink) { setMessageSink(sink); }
+    ~SinkGuard() { setMessageSink(nullptr); }
+};
+
+// Heads print bare numbers ("00001"), so that each is one word.
+void addHead(CCadenzoDoc& doc, int x, int y, int seed)
+{
+    doc.AddNewHead(nullptr);
+    HEADING& head = *doc.heads.back();
+    head.x = x;
+    head.y = y;
+    head.seed = seed;
+    head.preface.clear();
+    head.spaceAfterPreface = 0;
+    head.suffix.clear();
+    head.spaceBeforeSuffix = 0;
+}
+
+std::unique_ptr<CCadenzoDoc> makeDoc(int copies, int skip, int total)
+{
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    doc->copies = copies;
+    doc->skip = skip;
+    doc->totalPages = total;
+    addHead(*doc, 1440, -1440, 0);
+    return doc;
+}
+
+// A real-ish background: text, lines and a photo-like gradient image.
+QByteArray richBackground()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    for (int i = 0; i < 40; ++i)
+        painter.drawText(QPointF(40, 200 + i * 12),
+                         QStringLiteral("Form line %1 ....................").arg(i));
+    QImage photo(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x * 255 / 300, y * 255 / 200, (x ^ y) & 0xFF));
+    painter.drawImage(QRectF(300, 40, 270, 180), photo);
+    painter.drawRect(QRectF(30, 30, 552, 732));
+    painter.end();
+    return bytes;
+}
+
+QStringList list(std::initializer_list<const char*> words)
+{
+    QStringList result;
+    for (const char* w : words)
+        result << QString::fromLatin1(w);
+    return result;
+}
+
+} // namespace
+
+class TestPdfExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void numbersOnTheRightPages_data();
+    void numbersOnTheRightPages();
+    void headOneInchFromCorner_data();
+    void headOneInchFromCorner();
+    void backgroundStoredOnce();
+    void commandLineRuns_data();
+    void commandLineRuns();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestPdfExport::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+}
+
+void TestPdfExport::numbersOnTheRightPages_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<qint64>("first");
+    QTest::addColumn<qint64>("last");
+    // The word on each page; empty for a blank page.
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("copies 2 skip 1") << 2 << 1 << 3 << qint64(1) << qint64(-1)
+                                     << list({"00001", "00001", "", "00002", "00002", "", "00003", "00003",
+                                              ""});
+    QTest::newRow("sub-range keeps numbers")
+        << 2 << 1 << 3 << qint64(5) << qint64(7) << list({"00002", "", "00003"});
+    QTest::newRow("copies 2 skip 2 total 2") << 2 << 2 << 2 << qint64(1) << qint64(-1)
+                                             << list({"00001", "00001", "", "", "00002", "00002", "", ""});
+    QTest::newRow("copies 0 skip 1") << 0 << 1 << 3 << qint64(1) << qint64(-1)
+                                     << list({"00001", "00002", "00003"});
+}
+
+void TestPdfExport::numbersOnTheRightPages()
+{
+    QFETCH(int, copies);
+    QFETCH(int, skip);
+    QFETCH(int, total);
+    QFETCH(qint64, first);
+    QFETCH(qint64, last);
+    QFETCH(QStringList, words);
+
+    const auto doc = makeDoc(copies, skip, total);
+    const QString path = dir_.filePath(QStringLiteral("numbers.pdf"));
+    const SheetRange range = clampSheetRange(first, last, SheetMapping::of(*doc).sheetCount());
+    QVERIFY(ExportPdf(*doc, path, range));
+    QCOMPARE(pdftext::pageCount(path), int(words.size()));
+    const QList<pdftext::Page> pages = pdftext::read(path);
+    QCOMPARE(pages.size(), words.size());
+    for (int i = 0; i < pages.size(); ++i) {
+        const QStringList expected = words[i].isEmpty() ? QStringList() : QStringList{words[i]};
+        QCOMPARE(pages[i].texts(), expected);
+    }
+}
+
+void TestPdfExport::headOneInchFromCorner_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QSizeF>("pageSize");
+    QTest::newRow("Letter portrait, 1 inch") << 1 << 1440 << -1440 << QSizeF(612, 792);
+    QTest::newRow("Letter landscape, 1 inch") << 2 << 1440 << -1440 << QSizeF(792, 612);
+    QTest::newRow("Letter, 2.5 x 4 inch") << 1 << 3600 << -5760 << QSizeF(612, 792);
+}
+
+void TestPdfExport::headOneInchFromCorner()
+{
+    QFETCH(int, orientation);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(QSizeF, pageSize);
+
+    auto doc = makeDoc(1, 0, 1);
+    doc->orientation = std::uint16_t(orientation);
+    doc->heads[0]->x = x;
+    doc->heads[0]->y = y;
+    const QString path = dir_.filePath(QStringLiteral("corner.pdf"));
+    QVERIFY(ExportPdf(*doc, path, SheetRange{1, 1}));
+    const QList<pdftext::Page> pages = pdftext::read(path);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(qAbs(pages[0].size.width() - pageSize.width()) < 0.5);
+    QVERIFY(qAbs(pages[0].size.height() - pageSize.height()) < 0.5);
+    QCOMPARE(pages[0].words.size(), 1);
+    // The text cell's top-left corner at the head's position from the paper's corner.
+    const QRectF box = pages[0].words[0].box;
+    QVERIFY2(qAbs(box.left() - x / 20.0) <= 1.0, qPrintable(QString::number(box.left())));
+    QVERIFY2(qAbs(box.top() + y / 20.0) <= 1.0, qPrintable(QString::number(box.top())));
+}
+
+void TestPdfExport::backgroundStoredOnce()
+{
+    // A 1,000-sheet job draws the one background image 1,000 times; the file
+    // must hold it once.
+    auto doc = makeDoc(1, 0, 1000);
+    const QString plain = dir_.filePath(QStringLiteral("plain.pdf"));
+    QVERIFY(ExportPdf(*doc, plain, SheetRange{1, 1}));
+    doc->AttachPdf(testpdf::blockFrom(richBackground()));
+    QVERIFY(doc->GetPdfPage());
+    const QString one = dir_.filePath(QStringLiteral("one.pdf"));
+    const QString thousand = dir_.filePath(QStringLiteral("thousand.pdf"));
+    QVERIFY(ExportPdf(*doc, one, SheetRange{1, 1}));
+    QVERIFY(ExportPdf(*doc, thousand, SheetRange{1, 1000}));
+    const qint64 image = QFileInfo(one).size() - QFileInfo(plain).size();
+    const qint64 perPage = (QFileInfo(thousand).size() - QFileInfo(one).size()) / 999;
+    qInfo("background image %lld bytes; 1 sheet %lld bytes, 1000 sheets %lld bytes (%lld a page)", image,
+          QFileInfo(one).size(), QFileInfo(thousand).size(), perPage);
+    QVERIFY(image > 20000);
+    QVERIFY2(perPage < image / 20, qPrintable(QString::number(perPage)));
+    QCOMPARE(pdftext::pageCount(thousand), 1000);
+    // Lossless: no JPEG stream in the file.
+    QFile file(one);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("/DCTDecode"));
+}
+
+void TestPdfExport::commandLineRuns_data()
+{
+    QTest::addColumn<int>("what"); // 0 good template, 1 missing file, 2 no sheets, 3 range outside
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("export") << 0 << 0 << true;
+    QTest::newRow("missing template") << 1 << 1 << false;
+    QTest::newRow("job without sheets") << 2 << 1 << false;
+    QTest::newRow("sheets outside the job") << 3 << 1 << false;
+}
+
+void TestPdfExport::commandLineRuns()
+{
+    QFETCH(int, what);
+    QFETCH(int, status);
+    QFETCH(bool, written);
+
+    auto doc = makeDoc(1, 0, what == 2 ? 0 : 4);
+    const QString tmt = dir_.filePath(QStringLiteral("run.tmt"));
+    QVERIFY(doc->OnSaveDocument(tmt));
+    NoPrinterSystem system;
+    PrinterSelection printers(system);
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = what == 1 ? dir_.filePath(QStringLiteral("absent.tmt")) : tmt;
+    options.outputPath = dir_.filePath(QStringLiteral("run.pdf"));
+    QFile::remove(options.outputPath);
+    if (what == 3) {
+        options.firstSheet = 5;
+        options.lastSheet = 9;
+    }
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    QCOMPARE(RunPrint(options, printers), status);
+    QCOMPARE(QFileInfo::exists(options.outputPath), written);
+    QCOMPARE(sink.texts.isEmpty(), status == 0);
+    if (written)
+        QCOMPARE(pdftext::pageCount(options.outputPath), 4);
+
+    // Printing with no printer at all cannot start.
+    if (what == 0) {
+        options.mode = PrintRunOptions::PrintDefault;
+        sink.texts.clear();
+        QCOMPARE(RunPrint(options, printers), 1);
+        QCOMPARE(sink.texts, QStringList{QStringLiteral("Could not start print job.")});
+        options.mode = PrintRunOptions::PrintTo;
+        options.printerName = QStringLiteral("no-such-printer");
+        sink.texts.clear();
+        QCOMPARE(RunPrint(options, printers), 1);
+        QCOMPARE(sink.texts, QStringList{QStringLiteral("Could not start print job.")});
+    }
+}
+
+QTEST_MAIN(TestPdfExport)
+#include "tst_pdfexport.moc"

@@ -1,0 +1,463 @@
+// The page routine shared by printer, preview and export; the background's
+// preparation with its progress dialog and Cancel; the preview window.
+#include "TestPdf.h"
+
+#include "frame/MainFrame.h"
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+#include "print/DlgProgress.h"
+#include "print/PreparePrintException.h"
+#include "print/PreviewWindow.h"
+#include "print/PrintCommands.h"
+#include "print/PrintJob.h"
+#include "print/PrinterSelection.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct RecordingSink : MessageSink
+{
+    MsgAnswer answer = MsgAnswer::Yes;
+    QStringList texts;
+    QList<MsgButtons> buttons;
+    QList<MsgIcon> icons;
+    MsgAnswer show(const QString& text, MsgButtons b, MsgIcon icon) override
+    {
+        texts << text;
+        buttons << b;
+        icons << icon;
+        return answer;
+    }
+};
+
+class SinkGuard
+{
+public:
+    explicit SinkGuard(MessageSink* sink) { setMessageSink(sink); }
+    ~SinkGuard() { setMessageSink(nullptr); }
+};
+
+std::unique_ptr<CCadenzoDoc> makeDoc(int copies, int skip, int total)
+{
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    doc->copies = copies;
+    doc->skip = skip;
+    doc->totalPages = total;
+    doc->AddNewHead(nullptr);
+    doc->heads[0]->x = 1440;
+    doc->heads[0]->y = -1440;
+    return doc;
+}
+
+// A background whose top half is red (the test PDF's band).
+void attachRedBackground(CCadenzoDoc& doc)
+{
+    doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
+    QVERIFY(doc.GetPdfPage());
+}
+
+bool isRed(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+bool isInk(QRgb c)
+{
+    return qGray(c) < 128 && !isRed(c);
+}
+
+QRect inkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isInk(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+int redPixels(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            n += isRed(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+bool allWhite(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return false;
+    return true;
+}
+
+// Sheet drawn on a white surface of geometry's printable area.
+QImage renderSheet(const CPrintJob& job, qint64 sheet, const SheetGeometry& g, bool* drawn = nullptr)
+{
+    const QSize size(g.paperPixels.width() - 2 * g.offsets.offsetX,
+                     g.paperPixels.height() - 2 * g.offsets.offsetY);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const bool d = job.PrintPage(painter, sheet, g);
+    if (drawn)
+        *drawn = d;
+    return image;
+}
+
+QStringList printCacheFiles()
+{
+    return QDir(QDir::tempPath()).entryList({QStringLiteral("CZ2*.tmp")}, QDir::Files);
+}
+
+SheetGeometry letterAt(int dpi, int offset = 0)
+{
+    SheetGeometry g = SheetGeometry::fullPage(QSize(int(8.5 * dpi), 11 * dpi), dpi, dpi);
+    g.offsets.offsetX = g.offsets.offsetY = offset;
+    return g;
+}
+
+} // namespace
+
+class TestPrintJob : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void headFromPaperCorner_data();
+    void headFromPaperCorner();
+    void backgroundOnDrawnSheetsOnly_data();
+    void backgroundOnDrawnSheetsOnly();
+    void backgroundCoversUnprintableMargin();
+    void bandCount_data();
+    void bandCount();
+    void printCacheFileLifetime();
+    void cancelConfirmed();
+    void cancelDeclined();
+    void printerGeometry();
+    void previewOfHugeJobOpensAtOnce_data();
+    void previewOfHugeJobOpensAtOnce();
+    void previewPaging();
+    void exportInFileMenu();
+};
+
+void TestPrintJob::headFromPaperCorner_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("expected"); // ink's left and top, printable-area pixels
+    // A quarter-inch margin at 600 dpi: (1440, -1440) lands at (1080, -1080)
+    // twips, 450 pixels into the printable area, one inch from the paper.
+    QTest::newRow("600 dpi, quarter inch") << 600 << 150 << 450;
+    QTest::newRow("600 dpi, no margin") << 600 << 0 << 600;
+    QTest::newRow("300 dpi, 0.2 inch") << 300 << 60 << 240;
+}
+
+void TestPrintJob::headFromPaperCorner()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, offset);
+    QFETCH(int, expected);
+    const auto doc = makeDoc(1, 0, 3);
+    CPrintJob job(*doc);
+    SheetGeometry g = letterAt(dpi, offset);
+    g.paperPixels = QSize(3 * dpi, 2 * dpi); // only the top-left corner matters
+    const QRect ink = inkBox(renderSheet(job, 1, g));
+    QVERIFY(!ink.isEmpty());
+    // The glyphs start just right of and below the text cell's corner.
+    QVERIFY2(ink.left() >= expected && ink.left() <= expected + dpi / 30,
+             qPrintable(QStringLiteral("left %1").arg(ink.left())));
+    QVERIFY2(ink.top() >= expected && ink.top() <= expected + dpi / 10,
+             qPrintable(QStringLiteral("top %1").arg(ink.top())));
+}
+
+void TestPrintJob::backgroundOnDrawnSheetsOnly_data()
+{
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("printing") << false;
+    QTest::newRow("preview") << true;
+}
+
+void TestPrintJob::backgroundOnDrawnSheetsOnly()
+{
+    QFETCH(bool, preview);
+    auto doc = makeDoc(2, 1, 2); // sheets 3 and 6 are blank
+    attachRedBackground(*doc);
+    CPrintJob job(*doc);
+    const SheetGeometry g = letterAt(72);
+    if (preview)
+        job.BeginPreview(g, 50);
+    else
+        job.BeginPrinting(g, nullptr, false);
+    QVERIFY(!job.background().image().isNull());
+    for (qint64 sheet = 1; sheet <= 6; ++sheet) {
+        bool drawn = false;
+        const QImage image = renderSheet(job, sheet, g, &drawn);
+        const bool blank = sheet % 3 == 0;
+        QCOMPARE(drawn, !blank);
+        if (blank) {
+            QVERIFY2(allWhite(image), qPrintable(QString::number(sheet)));
+        } else {
+            // The red band fills the top half of the paper.
+            QVERIFY(redPixels(image) > image.width() * image.height() / 4 / 4 * 8 / 10);
+            QVERIFY(isRed(image.pixel(5, 5)));
+            QVERIFY(!isRed(image.pixel(5, image.height() - 5)));
+            QVERIFY(!inkBox(image).isEmpty());
+        }
+    }
+    job.EndPrinting();
+    QVERIFY(job.background().image().isNull());
+}
+
+void TestPrintJob::backgroundCoversUnprintableMargin()
+{
+    // On a surface that starts at the printable area the background still
+    // lies on the whole paper: its band ends at the paper's middle, 18 pixels
+    // above the printable area's middle row.
+    auto doc = makeDoc(1, 0, 1);
+    attachRedBackground(*doc);
+    CPrintJob job(*doc);
+    const SheetGeometry g = letterAt(72, 18);
+    job.BeginPrinting(g, nullptr, false);
+    const QImage image = renderSheet(job, 1, g);
+    const int paperMiddle = 396 - 18;
+    QVERIFY(isRed(image.pixel(300, paperMiddle - 2)));
+    QVERIFY(!isRed(image.pixel(300, paperMiddle + 2)));
+    QVERIFY(isRed(image.pixel(0, 0)));
+    job.EndPrinting();
+}
+
+void TestPrintJob::bandCount_data()
+{
+    QTest::addColumn<double>("heightPoints");
+    QTest::addColumn<int>("bands");
+    QTest::newRow("Letter") << 792.0 << 11;
+    QTest::newRow("A4") << 841.89 << 12;
+    QTest::newRow("one band") << 72.0 << 1;
+    QTest::newRow("a little over") << 72.5 << 2;
+    QTest::newRow("empty") << 0.0 << 0;
+}
+
+void TestPrintJob::bandCount()
+{
+    QFETCH(double, heightPoints);
+    QFETCH(int, bands);
+    QCOMPARE(PrintBackground::bandCount(heightPoints), bands);
+}
+
+void TestPrintJob::printCacheFileLifetime()
+{
+    // One picture in one "CZ2" file for the whole job, gone after the job.
+    auto doc = makeDoc(1, 0, 2);
+    attachRedBackground(*doc);
+    CPrintJob job(*doc);
+    const QStringList before = printCacheFiles();
+    const SheetGeometry g = letterAt(100);
+    job.BeginPrinting(g, nullptr, false);
+    const QString name = job.background().fileName();
+    QVERIFY(QFileInfo(name).fileName().startsWith(QLatin1String("CZ2")));
+    QCOMPARE(QFileInfo(name).size(), qint64(850) * 1100 * 4);
+    QCOMPARE(job.background().image().size(), QSize(850, 1100));
+    QCOMPARE(printCacheFiles().size(), before.size() + 1);
+    const qint64 key = job.background().image().cacheKey();
+    renderSheet(job, 1, g);
+    renderSheet(job, 2, g);
+    QCOMPARE(job.background().image().cacheKey(), key);
+    job.EndPrinting();
+    QVERIFY(!QFileInfo::exists(name));
+    QCOMPARE(printCacheFiles(), before);
+}
+
+void TestPrintJob::cancelConfirmed()
+{
+    auto doc = makeDoc(1, 0, 2);
+    attachRedBackground(*doc);
+    CPrintJob job(*doc);
+    RecordingSink sink;
+    sink.answer = MsgAnswer::Yes;
+    SinkGuard guard(&sink);
+    QMainWindow window;
+    window.show();
+    const QStringList before = printCacheFiles();
+
+    bool windowWasDisabled = false;
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<CDlgProgress*>(w); dialog && dialog->isVisible()) {
+                dialogShown = true;
+                windowWasDisabled = !window.isEnabled();
+                dialog->reject();
+            }
+        }
+    });
+    bool thrown = false;
+    try {
+        job.BeginPrinting(letterAt(150), &window, true);
+    } catch (const CPreparePrintException&) {
+        thrown = true;
+    }
+    QVERIFY(dialogShown);
+    QVERIFY(windowWasDisabled);
+    QVERIFY(thrown);
+    QVERIFY(PrintAbortFlag());
+    QCOMPARE(sink.texts, QStringList{QStringLiteral("Are you sure you want to cancel the print job?")});
+    QCOMPARE(sink.buttons.value(0), MsgButtons::YesNo);
+    QCOMPARE(sink.icons.value(0), MsgIcon::Question);
+    QVERIFY(window.isEnabled());
+    QCOMPARE(printCacheFiles(), before);
+    QVERIFY(job.background().image().isNull());
+    job.EndPrinting();
+}
+
+void TestPrintJob::cancelDeclined()
+{
+    auto doc = makeDoc(1, 0, 2);
+    attachRedBackground(*doc);
+    CPrintJob job(*doc);
+    RecordingSink sink;
+    sink.answer = MsgAnswer::No;
+    SinkGuard guard(&sink);
+    QMainWindow window;
+    int steps = -1;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<CDlgProgress*>(w); dialog && dialog->isVisible())
+                dialog->reject();
+    });
+    job.BeginPrinting(letterAt(150), &window, true);
+    QCOMPARE(sink.texts.size(), 1);
+    QVERIFY(!PrintAbortFlag());
+    QVERIFY(!job.background().image().isNull());
+    QVERIFY(window.isEnabled());
+    // The dialog is gone once the preparation is done.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<CDlgProgress*>(w))
+            steps = dialog->isVisible() ? 1 : 0;
+    QVERIFY(steps <= 0);
+    job.EndPrinting();
+}
+
+void TestPrintJob::printerGeometry()
+{
+    // A full-page printer: the painter's origin is the paper's corner.
+    QPrinter printer(QPrinter::PrinterResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+    printer.setResolution(300);
+    printer.setFullPage(true);
+    SheetGeometry g = SheetGeometry::ofPrinter(printer);
+    QCOMPARE(g.paperPixels, QSize(2550, 3300));
+    QCOMPARE(g.resolutionX, 300);
+    QCOMPARE(g.offsets.offsetX, 0);
+    // Without full page the origin is the printable area: 18 points in.
+    printer.setFullPage(false);
+    g = SheetGeometry::ofPrinter(printer);
+    QCOMPARE(g.offsets.offsetX, 75);
+    QCOMPARE(g.offsets.offsetY, 75);
+    // Never Qt's 1200-dpi high-resolution mode.
+    QPrinter high(QPrinter::HighResolution);
+    SetPrintResolution(high);
+    QVERIFY(high.resolution() <= 600);
+}
+
+void TestPrintJob::previewOfHugeJobOpensAtOnce_data()
+{
+    QTest::addColumn<bool>("background");
+    QTest::newRow("heads only") << false;
+    QTest::newRow("with background") << true;
+}
+
+void TestPrintJob::previewOfHugeJobOpensAtOnce()
+{
+    QFETCH(bool, background);
+    auto doc = makeDoc(1, 0, 9999999);
+    if (background)
+        attachRedBackground(*doc);
+    QElapsedTimer timer;
+    timer.start();
+    CPreviewWindow preview(*doc, letterAt(600));
+    preview.setCurrentSheet(9999999);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    const QImage shot = preview.grab().toImage();
+    const qint64 elapsed = timer.elapsed();
+    qInfo("preview of 9,999,999 sheets open at the last sheet in %lld ms", elapsed);
+    QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+    QCOMPARE(preview.statusText(), QStringLiteral("Page 9999999"));
+    QVERIFY(!preview.nextButton()->isEnabled());
+    QVERIFY(preview.prevButton()->isEnabled());
+    QVERIFY(!shot.isNull());
+}
+
+void TestPrintJob::previewPaging()
+{
+    auto doc = makeDoc(2, 1, 2); // 6 sheets, 3 and 6 blank
+    CPreviewWindow preview(*doc, letterAt(300));
+    preview.setPagesShown(1);
+    QCOMPARE(preview.statusText(), QStringLiteral("Page 1"));
+    QCOMPARE(preview.pagesButton()->text(), QStringLiteral("&Two Page"));
+    QVERIFY(!preview.prevButton()->isEnabled());
+    QTest::keyClick(&preview, Qt::Key_PageDown);
+    QCOMPARE(preview.currentSheet(), qint64(2));
+    QTest::keyClick(&preview, Qt::Key_PageUp);
+    QCOMPARE(preview.currentSheet(), qint64(1));
+    preview.pagesButton()->click();
+    QCOMPARE(preview.pagesShown(), 2);
+    QCOMPARE(preview.pagesButton()->text(), QStringLiteral("&One Page"));
+    QCOMPARE(preview.statusText(), QStringLiteral("Pages 1-2"));
+    preview.setCurrentSheet(100);
+    QCOMPARE(preview.currentSheet(), qint64(6));
+    QCOMPARE(preview.statusText(), QStringLiteral("Page 6"));
+    QVERIFY(!preview.nextButton()->isEnabled());
+    preview.zoomInButton()->click();
+    QCOMPARE(preview.zoom(), int(CPreviewWindow::ZoomActual));
+    QVERIFY(preview.zoomOutButton()->isEnabled());
+    preview.zoomInButton()->click();
+    QVERIFY(!preview.zoomInButton()->isEnabled());
+    // The blank sheet shows an empty page.
+    QImage blank = renderSheet(preview.job(), 6, letterAt(30));
+    QVERIFY(allWhite(blank));
+    bool printed = false;
+    connect(&preview, &CPreviewWindow::printRequested, this, [&printed] { printed = true; });
+    preview.printButton()->click();
+    QVERIFY(printed);
+    QVERIFY(!preview.isVisible());
+}
+
+void TestPrintJob::exportInFileMenu()
+{
+    CCadenzoDoc doc(nullptr);
+    doc.OnNewDocument();
+    CMainFrame frame(&doc);
+    NoPrinterSystem system;
+    PrinterSelection printers(system);
+    InstallPrintCommands(frame, doc, printers);
+    QMenu* file = nullptr;
+    for (QAction* entry : frame.menuBar()->actions())
+        if (entry->menu() && entry->menu()->actions().contains(frame.action(CMainFrame::kPrintPreview)))
+            file = entry->menu();
+    QVERIFY(file);
+    const QList<QAction*> entries = file->actions();
+    const int preview = int(entries.indexOf(frame.action(CMainFrame::kPrintPreview)));
+    QVERIFY(preview >= 0 && preview + 1 < entries.size());
+    QCOMPARE(entries[preview + 1]->text(), QStringLiteral("Export PD&F..."));
+}
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"

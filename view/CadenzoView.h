@@ -1,0 +1,132 @@
+#pragma once
+
+#include "frame/EditCtrlZoom.h"
+#include "model/DocumentBase.h"
+#include "model/Geometry.h"
+#include "model/QtTextMeasurer.h"
+#include "view/HeadPainter.h"
+#include "view/ViewGeometry.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPointer>
+
+#include <memory>
+
+class CCadenzoDoc;
+class CSelectedHeads;
+class HEADING;
+class QComboBox;
+
+// The editor: the template's page on a grey workspace, at a zoom level, with
+// its PDF background, its heads, their selection frames and captions.
+//
+// Page twips (origin at the page's top-left corner, y up) land on the canvas
+// at ((x * zoom/100 + 360) * dpi/1440, (-y * zoom/100 + 360) * dpi/1440): the
+// page scales with the zoom while its corner stays a quarter inch from the
+// canvas corner. Window pixels are canvas pixels minus the scroll position.
+class CCadenzoView : public QAbstractScrollArea, public DocumentObserver
+{
+    Q_OBJECT
+
+public:
+    explicit CCadenzoView(CCadenzoDoc* doc, QWidget* parent = nullptr);
+    ~CCadenzoView() override;
+
+    CCadenzoDoc* GetDocument() const { return doc_; }
+
+    // After File New or File Open: then OnUpdate with hint 0.
+    void InitialUpdate();
+    // Page rectangle, PDF cache, scroll range and origin, selection = master
+    // head; emits documentUpdated() and then headSelectionChanged().
+    void OnUpdate(DocumentObserver* sender, int hint) override;
+
+    int zoom() const { return zoom_; }
+    // The zoom entry's request; setText rewrites the entry's text.
+    void SetZoomLevel(int percent, bool setText);
+    void ZoomIn();
+    void ZoomOut();
+    void FocusZoomEntry();
+
+    // Called by the frame once its toolbar and both boxes are filled. The
+    // zoom box gets a CEditCtrlZoom as its line edit; item data of the boxes:
+    // the percent, and the display-units command id.
+    void AttachBoxes(QComboBox* zoomBox, QComboBox* unitsBox);
+    CEditCtrlZoom* zoomEdit() const { return zoomEdit_; }
+
+    CSelectedHeads& GetSelectedHeads();
+    TextMeasurer& measurer() { return measurer_; }
+    const RECT& pageRect() const { return pageRect_; }
+
+    // Show Header Captions: flips the preference bit and repaints.
+    void ToggleHeaderCaptions();
+
+    // Re-measures heads and repaints them. The undo history comes with the
+    // edit commands; until then recordUndo has no effect.
+    void RefreshHead(HEADING& head, bool recordUndo);
+    void RefreshAllHeads(bool recalc, bool recordUndo);
+    void RefreshSelectedHeads(bool recordUndo);
+
+    // Scroll range from pageRect and zoom; optionally back to the origin.
+    void UpdateScrollSizes(bool scrollToOrigin);
+
+    // Geometry for painting, hit-testing and tests.
+    PageToDevice windowMapping() const;
+    QPoint PageToWindow(POINT p) const;
+    POINT WindowToPage(QPoint p) const;
+    QRect PageRectToWindow(const RECT& r) const;
+    // Total scrollable canvas in pixels (the viewport shows part of it).
+    QSize scrollRange() const { return total_; }
+    QSize pageStep() const { return pageStep_; }
+    QSize lineStep() const { return lineStep_; }
+    QPoint scrollPosition() const;
+    void ScrollToPosition(QPoint canvas);
+    // Forces the screen resolution (tests); 0 restores the widget's own.
+    void setScreenDpi(int dpiX, int dpiY);
+    int dpiX() const;
+    int dpiY() const;
+
+    // Where a head's caption of captionSize (page twips) goes on this page.
+    POINT GetCaptionPosition(const RECT& bounds, SIZE captionSize) const;
+
+    // The PDF background rendered once per document update at the page's
+    // size on screen at 100 %; null when there is none.
+    const QImage& pdfScreenImage() const { return pdfImage_; }
+    // Drops the cached background (Clear PDF does so before the page goes).
+    void ReleasePdfScreenBitmap();
+
+signals:
+    // Every document update, right before headSelectionChanged(): the frame
+    // refills its numbering fields and head list.
+    void documentUpdated();
+    void headSelectionChanged();
+    void headPositionsChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void updateScrollBars();
+    void buildPdfScreenImage();
+    void onZoomBoxActivated(int index);
+    void onUnitsBoxActivated(int index);
+
+    CCadenzoDoc* doc_ = nullptr;
+    QtTextMeasurer measurer_;
+    std::unique_ptr<CSelectedHeads> selection_;
+    RECT pageRect_;
+    QImage pdfImage_;
+    int zoom_ = kZoomDefault;
+    QSize total_;
+    QSize pageStep_;
+    QSize lineStep_;
+    int forcedDpiX_ = 0;
+    int forcedDpiY_ = 0;
+    QPointer<QComboBox> zoomBox_;
+    QPointer<QComboBox> unitsBox_;
+    QPointer<CEditCtrlZoom> zoomEdit_; // owned by the zoom box
+};
