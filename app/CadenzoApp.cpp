@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
 #include <QSettings>
 
 CCadenzoApp::CCadenzoApp(std::unique_ptr<PrinterSystem> printerSystem)
@@ -125,6 +126,10 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
     }
 
     frame_->setAcceptDrops(true);
+    // Without a window manager "maximised" means nothing: start at the size
+    // of the screen's work area, which a window manager then maximises.
+    if (const QScreen* screen = frame_->screen())
+        frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
     exitCode_ = 0;
     return true;

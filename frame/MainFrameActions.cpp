@@ -116,9 +116,9 @@ void CMainFrame::createActions()
     action(kZoomOut)->setIcon(toolIcon("zoom-out", "zoom-out.svg"));
     action(kOnlineHelp)->setIcon(toolIcon("help-contents", "help-contents.svg"));
 
-    // Commands whose handlers come with the edit, import and print work.
+    // Commands whose handlers come with the edit and import work.
     for (int id :
-         {kUndo, kCopy, kPaste, kAdd, kDelete, kClearPdf, kSelectAll, kImportPdf, kPrint, kPrintPreview})
+         {kUndo, kCopy, kPaste, kAdd, kDelete, kClearPdf, kSelectAll, kImportPdf})
         action(id)->setEnabled(false);
 }
 
