@@ -2,6 +2,7 @@
 // that write PDF files (tools/setup-cups.sh), one without and one with
 // unprintable margins. Skips when the queues are missing, unless
 // TALLIMARK_REQUIRE_CUPS=1 asks for them.
+#include "TestStrings.h"
 #include "PdfText.h"
 #include "TestPdf.h"
 
@@ -68,14 +69,6 @@ void addHead(CCadenzoDoc& doc, int x, int y)
     head.spaceBeforeSuffix = 0;
 }
 
-QStringList list(std::initializer_list<const char*> words)
-{
-    QStringList result;
-    for (const char* w : words)
-        result << QString::fromLatin1(w);
-    return result;
-}
-
 } // namespace
 
 class TestCups : public QObject
@@ -118,11 +111,11 @@ void TestCups::printTo_data()
     for (const QString& queue : {QStringLiteral("tallimark-pdf"), QStringLiteral("tallimark-margins")}) {
         // Copies 2, Skip 1, Total 2: sheets 3 and 6 are blank.
         QTest::addRow("%s whole job", qPrintable(queue))
-            << queue << QString() << list({"00001", "00001", "", "00002", "00002", ""}) << false;
+            << queue << QString() << strings({"00001", "00001", "", "00002", "00002", ""}) << false;
         QTest::addRow("%s sheets 4-6", qPrintable(queue))
-            << queue << QStringLiteral("4-6") << list({"00002", "00002", ""}) << false;
+            << queue << QStringLiteral("4-6") << strings({"00002", "00002", ""}) << false;
         QTest::addRow("%s with background", qPrintable(queue))
-            << queue << QString() << list({"00001", "00001", "", "00002", "00002", ""}) << true;
+            << queue << QString() << strings({"00001", "00001", "", "00002", "00002", ""}) << true;
     }
 }
 

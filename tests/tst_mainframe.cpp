@@ -1,3 +1,4 @@
+#include "TestStrings.h"
 #include "app/Preferences.h"
 #include "frame/LeftDialogBar.h"
 #include "frame/MainFrame.h"
@@ -22,14 +23,6 @@
 #include <memory>
 
 namespace {
-
-QStringList strings(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* t : texts)
-        list << QString::fromLatin1(t);
-    return list;
-}
 
 QString menuEntry(QAction* a)
 {

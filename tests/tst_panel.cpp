@@ -1,3 +1,4 @@
+#include "TestStrings.h"
 #include "frame/EditCtrlRotation.h"
 #include "frame/LeftDialogBar.h"
 #include "frame/StringTable.h"
@@ -15,14 +16,6 @@
 #include <memory>
 
 namespace {
-
-QStringList strings(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* t : texts)
-        list << QString::fromLatin1(t);
-    return list;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The job written as a PDF: one page per sheet on the template's paper, read
 // back with poppler's tools; and the command-line runs' exit statuses.
+#include "TestStrings.h"
 #include "PdfText.h"
 #include "TestPdf.h"
 
@@ -82,14 +83,6 @@ QByteArray richBackground()
     return bytes;
 }
 
-QStringList list(std::initializer_list<const char*> words)
-{
-    QStringList result;
-    for (const char* w : words)
-        result << QString::fromLatin1(w);
-    return result;
-}
-
 } // namespace
 
 class TestPdfExport : public QObject
@@ -126,14 +119,14 @@ void TestPdfExport::numbersOnTheRightPages_data()
     QTest::addColumn<QStringList>("words");
 
     QTest::newRow("copies 2 skip 1") << 2 << 1 << 3 << qint64(1) << qint64(-1)
-                                     << list({"00001", "00001", "", "00002", "00002", "", "00003", "00003",
+                                     << strings({"00001", "00001", "", "00002", "00002", "", "00003", "00003",
                                               ""});
     QTest::newRow("sub-range keeps numbers")
-        << 2 << 1 << 3 << qint64(5) << qint64(7) << list({"00002", "", "00003"});
+        << 2 << 1 << 3 << qint64(5) << qint64(7) << strings({"00002", "", "00003"});
     QTest::newRow("copies 2 skip 2 total 2") << 2 << 2 << 2 << qint64(1) << qint64(-1)
-                                             << list({"00001", "00001", "", "", "00002", "00002", "", ""});
+                                             << strings({"00001", "00001", "", "", "00002", "00002", "", ""});
     QTest::newRow("copies 0 skip 1") << 0 << 1 << 3 << qint64(1) << qint64(-1)
-                                     << list({"00001", "00002", "00003"});
+                                     << strings({"00001", "00002", "00003"});
 }
 
 void TestPdfExport::numbersOnTheRightPages()
