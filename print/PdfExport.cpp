@@ -12,19 +12,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <cmath>
-
 namespace {
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("ExportPdf", text);
-}
-
-QSize pixelsAt(std::int32_t widthTwips, std::int32_t heightTwips, int dpi)
-{
-    return QSize(int(std::lround(widthTwips * double(dpi) / 1440.0)),
-                 int(std::lround(heightTwips * double(dpi) / 1440.0)));
 }
 
 } // namespace
@@ -34,7 +26,7 @@ bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QW
 {
     CPrintJob job(doc);
     if (range.isEmpty() || job.sheetCount() <= 0) {
-        showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+        ReportNoSheets();
         return false;
     }
     const std::int32_t widthTwips = doc.GetPageWidth();
@@ -58,12 +50,9 @@ bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QW
     const QPageLayout::Orientation orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     writer.setPageLayout(QPageLayout(pageSize, orientation, QMarginsF(0, 0, 0, 0)));
 
-    const SheetGeometry geometry =
-        SheetGeometry::fullPage(pixelsAt(widthTwips, heightTwips, kExportDpi), kExportDpi, kExportDpi);
+    const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, kExportDpi);
     try {
-        job.BeginPrinting(SheetGeometry::fullPage(pixelsAt(widthTwips, heightTwips, kExportBackgroundDpi),
-                                                  kExportBackgroundDpi, kExportBackgroundDpi),
-                          owner, showProgress);
+        job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, kExportBackgroundDpi), owner, showProgress);
     } catch (const CPreparePrintException&) {
         job.EndPrinting();
         return false;

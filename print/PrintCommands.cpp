@@ -82,12 +82,11 @@ public:
     {
         CPrintJob job(doc_);
         if (job.sheetCount() <= 0) {
-            showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+            ReportNoSheets();
             return;
         }
         QPrinter printer(QPrinter::PrinterResolution);
         ApplyPrinterSelection(printer, printers_);
-        SetPrintResolution(printer);
         printer.setDocName(doc_.GetTitle());
 
         SheetRange range{1, job.sheetCount()};
@@ -113,21 +112,18 @@ public:
     void Preview()
     {
         if (SheetMapping::of(doc_).sheetCount() <= 0) {
-            showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+            ReportNoSheets();
             return;
         }
         SheetGeometry geometry;
         if (printers_.names()) {
             QPrinter printer(QPrinter::PrinterResolution);
             ApplyPrinterSelection(printer, printers_);
-            SetPrintResolution(printer);
             printer.setFullPage(true);
             geometry = SheetGeometry::ofPrinter(printer);
         } else {
             // No printer at all: the template's own paper.
-            geometry = SheetGeometry::fullPage(
-                QSize(int(doc_.GetPageWidth() * 600.0 / 1440.0), int(doc_.GetPageHeight() * 600.0 / 1440.0)),
-                600, 600);
+            geometry = SheetGeometry::ofTemplatePaper(doc_, 600);
         }
         bool print = false;
         {
@@ -146,7 +142,7 @@ public:
     {
         CPrintJob job(doc_);
         if (job.sheetCount() <= 0) {
-            showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+            ReportNoSheets();
             return;
         }
         QString suggestion = QFileInfo(doc_.GetTitle()).completeBaseName();

@@ -80,6 +80,13 @@ SheetGeometry SheetGeometry::fullPage(QSize paperPixels, int resolutionX, int re
     return g;
 }
 
+SheetGeometry SheetGeometry::ofTemplatePaper(const CCadenzoDoc& doc, int dpi)
+{
+    const QSize pixels(int(std::lround(doc.GetPageWidth() * double(dpi) / 1440.0)),
+                       int(std::lround(doc.GetPageHeight() * double(dpi) / 1440.0)));
+    return fullPage(pixels, dpi, dpi);
+}
+
 SheetGeometry SheetGeometry::ofPrinter(const QPrinter& printer)
 {
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
@@ -171,22 +178,24 @@ void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers)
 {
     if (printers.names() && !printers.names()->device.isEmpty())
         printer.setPrinterName(printers.names()->device);
-    if (!printers.settings())
-        return;
-    const PrinterSettings& settings = *printers.settings();
-    QPageSize pageSize;
-    if (settings.paperSize != 0) {
-        const QPageSize::PageSizeId id = QPageSize::id(int(settings.paperSize));
-        if (id != QPageSize::Custom)
-            pageSize = QPageSize(id);
+    if (printers.settings()) {
+        const PrinterSettings& settings = *printers.settings();
+        QPageSize pageSize;
+        if (settings.paperSize != 0) {
+            const QPageSize::PageSizeId id = QPageSize::id(int(settings.paperSize));
+            if (id != QPageSize::Custom)
+                pageSize = QPageSize(id);
+        }
+        if (!pageSize.isValid() && settings.paperWidth > 0 && settings.paperLength > 0) {
+            pageSize = QPageSize(QSizeF(settings.paperWidth / 10.0, settings.paperLength / 10.0),
+                                 QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+        }
+        if (pageSize.isValid())
+            printer.setPageSize(pageSize);
+        printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
     }
-    if (!pageSize.isValid() && settings.paperWidth > 0 && settings.paperLength > 0) {
-        pageSize = QPageSize(QSizeF(settings.paperWidth / 10.0, settings.paperLength / 10.0),
-                             QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
-    }
-    if (pageSize.isValid())
-        printer.setPageSize(pageSize);
-    printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    SetPrintResolution(printer);
 }
 
 void SetPrintResolution(QPrinter& printer)
@@ -206,17 +215,18 @@ void SetPrintResolution(QPrinter& printer)
     printer.setResolution(std::min(dpi, kMaxPrintDpi));
 }
 
-QString NoSheetsMessage()
+void ReportNoSheets()
 {
-    return QCoreApplication::translate("CPrintJob",
-                                       "The print job has no pages. Check Total Pages, Copies and Skip.");
+    showMessage(QCoreApplication::translate("CPrintJob",
+                                            "The print job has no pages. Check Total Pages, Copies and Skip."),
+                MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
                          bool showProgress, const SheetProgress& progress)
 {
     if (range.isEmpty() || job.sheetCount() <= 0) {
-        showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+        ReportNoSheets();
         return PrintOutcome::NoSheets;
     }
     printer.setFullPage(true);

@@ -31,6 +31,8 @@ struct SheetGeometry
     static SheetGeometry fullPage(QSize paperPixels, int resolutionX, int resolutionY);
     // The geometry of a printer set to full-page mode.
     static SheetGeometry ofPrinter(const QPrinter& printer);
+    // The template's own paper, as laid out, at dpi.
+    static SheetGeometry ofTemplatePaper(const CCadenzoDoc& doc, int dpi);
 };
 
 // One print job of a template: its sheets, its background and the page routine
@@ -69,7 +71,8 @@ private:
     PrintBackground background_;
 };
 
-// Points a QPrinter at the application's printer: name, paper and orientation.
+// Points a QPrinter at the application's printer: name, paper, orientation
+// and the resolution SetPrintResolution chooses.
 void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers);
 
 // Chooses the resolution a printer really prints at (QPrinter::resolution() of
@@ -97,5 +100,5 @@ using SheetProgress = std::function<bool(qint64 done, qint64 total)>;
 PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
                          bool showProgress, const SheetProgress& progress = SheetProgress());
 
-// The message for a job without sheets.
-QString NoSheetsMessage();
+// Tells the user that a job has no sheets to print.
+void ReportNoSheets();

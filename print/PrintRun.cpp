@@ -39,7 +39,7 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     CPrintJob job(doc);
     const SheetRange range = clampSheetRange(options.firstSheet, options.lastSheet, job.sheetCount());
     if (job.sheetCount() <= 0) {
-        showMessage(NoSheetsMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+        ReportNoSheets();
         return 1;
     }
     if (range.isEmpty()) {
@@ -69,7 +69,6 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
 
     QPrinter printer(QPrinter::PrinterResolution);
     ApplyPrinterSelection(printer, printers);
-    SetPrintResolution(printer);
     printer.setDocName(doc.GetTitle());
     return PrintSheets(job, printer, range, nullptr, false) == PrintOutcome::Printed ? 0 : 1;
 }
