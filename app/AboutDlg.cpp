@@ -3,7 +3,7 @@
 #include "ui_AboutDlg.h"
 
 #include "app/CommandLine.h"
-#include "frame/StringTable.h"
+#include "model/StringTable.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -2,15 +2,15 @@
 
 #include "app/AboutDlg.h"
 #include "app/DataFolder.h"
-#include "app/Preferences.h"
+#include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
 #include "frame/MainFrame.h"
-#include "frame/StringTable.h"
+#include "model/StringTable.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "print/PrintCommands.h"
 #include "print/PrintRun.h"
-#include "print/PrinterSelection.h"
+#include "model/PrinterSelection.h"
 #include "print/QtPrinterSystem.h"
 
 #include <QCoreApplication>
@@ -77,7 +77,7 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
     {
         const std::unique_ptr<QSettings> settings = OpenSettings();
         LoadRecentFileList(*settings);
-        prefs::LoadPreferences(*settings);
+        prefs::LoadPreferences(*settings, preferences_);
     }
 
     const QString program = QCoreApplication::applicationFilePath();
@@ -111,7 +111,7 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
     shell::EnsureFileTypeRegistered(program);
 
     doc_ = std::make_unique<CCadenzoDoc>(printers_.get());
-    frame_ = std::make_unique<CMainFrame>(doc_.get());
+    frame_ = std::make_unique<CMainFrame>(doc_.get(), &preferences_);
     connectCommands();
     frame_->SetRecentFiles(recentFiles_);
 
@@ -138,7 +138,7 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
 void CCadenzoApp::ExitInstance()
 {
     const std::unique_ptr<QSettings> settings = OpenSettings();
-    prefs::StorePreferences(*settings);
+    prefs::StorePreferences(*settings, preferences_);
     StoreRecentFileList(*settings);
     settings->sync();
 }
@@ -160,7 +160,7 @@ void CCadenzoApp::connectCommands()
     connect(frame, &CMainFrame::recentFileChosen, this, &CCadenzoApp::OpenRecentFile);
     connect(frame, &CMainFrame::filesDropped, this, &CCadenzoApp::OpenDroppedFiles);
     frame->SetCloseGuard([this] { return SaveModified(); });
-    InstallPrintCommands(*frame, *doc_, *printers_);
+    frame->ConnectPrintCommands(new PrintCommands(frame, *doc_, *printers_, &preferences_));
 }
 
 bool CCadenzoApp::Unregister()

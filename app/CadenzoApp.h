@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "print/PrinterSystem.h"
+#include "model/Preferences.h"
+#include "model/PrinterSystem.h"
 
 #include <QObject>
 #include <QString>
@@ -41,6 +42,7 @@ public:
     PrinterSelection& printers() const { return *printers_; }
     const QString& programFolder() const { return programFolder_; }
     const QString& dataFolder() const { return dataFolder_; }
+    Preferences& preferences() { return preferences_; }
 
     // Commands.
     void OnFileNew();
@@ -103,6 +105,7 @@ private:
     QString chooseOpenFile();
     QString chooseSaveFile(const QString& suggestion);
 
+    Preferences preferences_;
     std::unique_ptr<PrinterSystem> printerSystem_;
     std::unique_ptr<PrinterSelection> printers_;
     std::unique_ptr<CCadenzoDoc> doc_;

@@ -1,7 +1,7 @@
 #include "DataFolder.h"
 
-#include "app/Preferences.h"
-#include "frame/StringTable.h"
+#include "app/PreferenceStore.h"
+#include "model/StringTable.h"
 #include "model/MessageSink.h"
 
 #include <QDir>

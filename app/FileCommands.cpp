@@ -3,7 +3,7 @@
 #include "app/CadenzoApp.h"
 
 #include "frame/MainFrame.h"
-#include "frame/StringTable.h"
+#include "model/StringTable.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "view/CadenzoView.h"

@@ -1,6 +1,6 @@
 #include "MessageBoxSink.h"
 
-#include "frame/StringTable.h"
+#include "model/StringTable.h"
 
 #include <QApplication>
 

@@ -1,17 +1,14 @@
 #include "EditCtrlZoom.h"
 
 #include "model/MessageSink.h"
-#include "view/CadenzoView.h"
+#include "view/ViewGeometry.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 
 #include <limits>
 
-CEditCtrlZoom::CEditCtrlZoom(CCadenzoView* owner, QWidget* parent)
-    : QLineEdit(parent)
-    , owner_(owner)
-    , savedText_(QStringLiteral("100%"))
+CEditCtrlZoom::CEditCtrlZoom(QWidget* parent) : QLineEdit(parent), savedText_(QStringLiteral("100%"))
 {
 }
 
@@ -85,18 +82,13 @@ void CEditCtrlZoom::acceptText()
         setText(savedText_);
         return;
     }
-    // Posted, so the view changes the zoom after this key has been handled.
-    if (CCadenzoView* view = owner_.data()) {
-        const int percent = int(level);
-        QMetaObject::invokeMethod(
-            view, [view, percent] { view->SetZoomLevel(percent, true); }, Qt::QueuedConnection);
-    }
+    const int percent = int(level);
+    QMetaObject::invokeMethod(this, [this, percent] { emit zoomRequested(percent); }, Qt::QueuedConnection);
 }
 
 void CEditCtrlZoom::cancelText()
 {
     if (isModified())
         setText(savedText_);
-    if (owner_)
-        owner_->setFocus(Qt::OtherFocusReason);
+    emit left();
 }

@@ -1,19 +1,16 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QPointer>
 
-class CCadenzoView;
-
-// The zoom level entry inside the toolbar's zoom box. Enter asks the view for
-// the typed level when it lies within the zoom limits and otherwise tells the
-// user and restores the last accepted text; Escape goes back to the view.
+// The zoom level entry inside the toolbar's zoom box. Enter asks for the
+// typed level when it lies within the zoom limits and otherwise tells the
+// user and restores the last accepted text; Escape gives up the entry.
 class CEditCtrlZoom : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    explicit CEditCtrlZoom(CCadenzoView* owner, QWidget* parent = nullptr);
+    explicit CEditCtrlZoom(QWidget* parent = nullptr);
 
     // " 25%", "100%": stored as the accepted text and shown.
     void SetZoomText(int percent);
@@ -22,6 +19,11 @@ public:
     // The typed text read as a level: leading blanks skipped, reading stops at
     // the first non-digit, no digits reads as 0.
     static unsigned ParseZoomText(const QString& text);
+
+signals:
+    // Posted, so the level changes after the key has been handled.
+    void zoomRequested(int percent);
+    void left();
 
 protected:
     bool event(QEvent* e) override;
@@ -32,6 +34,5 @@ private:
     void acceptText();
     void cancelText();
 
-    QPointer<CCadenzoView> owner_;
     QString savedText_;
 };

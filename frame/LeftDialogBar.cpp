@@ -1,7 +1,7 @@
 #include "LeftDialogBar.h"
 
 #include "EditCtrlRotation.h"
-#include "StringTable.h"
+#include "model/StringTable.h"
 #include "ui_LeftDialogBar.h"
 
 #include <QApplication>

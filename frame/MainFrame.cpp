@@ -1,12 +1,14 @@
 #include "MainFrame.h"
 
+#include "EditCtrlZoom.h"
 #include "LeftDialogBar.h"
-#include "StringTable.h"
-#include "app/Preferences.h"
-#include "print/DisplayUnits.h"
+#include "model/Preferences.h"
+#include "model/StringTable.h"
+#include "print/PrintCommands.h"
 #include "view/CadenzoView.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,7 +20,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-CMainFrame::CMainFrame(CCadenzoDoc* doc) : doc_(doc)
+CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), prefs_(preferences)
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setContextMenuPolicy(Qt::NoContextMenu); // bars are shown and hidden through the View menu only
@@ -29,18 +31,17 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc) : doc_(doc)
     createMenus();
     createToolBar();
 
-    // The view attaches its zoom entry to the zoom box, so the boxes exist first.
-    view_ = new CCadenzoView(doc_, this);
+    view_ = new CCadenzoView(doc_, prefs_, this);
     view_->setObjectName(QStringLiteral("view"));
     setCentralWidget(view_);
-    view_->AttachBoxes(zoomBox_, unitsBox_);
+    connectBoxes();
 
     createStatusBar();
     createPanel();
     connectCommands();
 
-    panel_->ShowFieldHelp(prefs::isSet(prefs::kShowFieldHelp));
-    panelDock_->setVisible(prefs::isSet(prefs::kShowPanel));
+    panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
+    panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
     zoomBox_->setCurrentIndex(defaultZoomIndex());
 
     UpdateTitle();
@@ -112,7 +113,10 @@ void CMainFrame::connectCommands()
     connect(view_, &CCadenzoView::headPositionsChanged, this, &CMainFrame::OnHeadPositionsChanged,
             Qt::QueuedConnection);
 
-    connect(action(kSetZoomLevel), &QAction::triggered, view_, &CCadenzoView::FocusZoomEntry);
+    connect(action(kSetZoomLevel), &QAction::triggered, this, [this] {
+        zoomEdit_->setFocus(Qt::ShortcutFocusReason);
+        zoomEdit_->selectAll();
+    });
     connect(action(kZoomIn), &QAction::triggered, view_, &CCadenzoView::ZoomIn);
     connect(action(kZoomOut), &QAction::triggered, view_, &CCadenzoView::ZoomOut);
     connect(action(kShowCaptions), &QAction::triggered, this, &CMainFrame::OnShowHeaderCaptions);
@@ -130,17 +134,61 @@ void CMainFrame::connectCommands()
     connect(action(kPrevPane), &QAction::triggered, this, &CMainFrame::OnNextPane);
 }
 
+// The zoom box's entry and list drive the view's zoom; the units box the
+// display units. Item data: the percent, and the units' command id.
+void CMainFrame::connectBoxes()
+{
+    zoomEdit_ = new CEditCtrlZoom(zoomBox_);
+    zoomBox_->setLineEdit(zoomEdit_); // the box owns it from here
+    zoomBox_->setInsertPolicy(QComboBox::NoInsert);
+    zoomBox_->setCompleter(nullptr);
+    zoomEdit_->setMaxLength(4);
+    zoomBox_->setCurrentIndex(zoomBox_->findData(view_->zoom()));
+    zoomEdit_->SetZoomText(view_->zoom());
+
+    connect(view_, &CCadenzoView::zoomChanged, zoomEdit_, &CEditCtrlZoom::SetZoomText);
+    connect(zoomEdit_, &CEditCtrlZoom::zoomRequested, view_,
+            [this](int percent) { view_->SetZoomLevel(percent, true); });
+    connect(zoomEdit_, &CEditCtrlZoom::left, view_, [this] { view_->setFocus(Qt::OtherFocusReason); });
+    connect(zoomBox_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        if (zoomBox_->view()->isVisible())
+            return;
+        bool ok = false;
+        const int percent = index >= 0 ? zoomBox_->itemData(index).toInt(&ok) : 0;
+        if (ok && percent >= kZoomMin && percent <= kZoomMax)
+            view_->SetZoomLevel(percent, false);
+        // The list has closed: back to the page.
+        view_->setFocus();
+    });
+    connect(unitsBox_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        if (unitsBox_->view()->isVisible() || index < 0)
+            return;
+        if (const auto units = displayUnitsFromId(unitsBox_->itemData(index).toInt()))
+            prefs_->units = *units;
+        // Posted, as the view's notices are.
+        QMetaObject::invokeMethod(this, &CMainFrame::OnHeadPositionsChanged, Qt::QueuedConnection);
+    });
+}
+
+void CMainFrame::ConnectPrintCommands(PrintCommands* commands)
+{
+    connect(action(kPrint), &QAction::triggered, commands, [commands] { commands->Print(true); });
+    connect(action(kPrintDirect), &QAction::triggered, commands, [commands] { commands->Print(false); });
+    connect(action(kPrintPreview), &QAction::triggered, commands, &PrintCommands::Preview);
+    connect(action(kExportPdf), &QAction::triggered, commands, &PrintCommands::Export);
+}
+
 void CMainFrame::OnSettings()
 {
-    prefs::toggle(prefs::kShowPanel);
-    panelDock_->setVisible(prefs::isSet(prefs::kShowPanel));
+    prefs_->toggle(Preferences::kShowPanel);
+    panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
     UpdateCommandStates();
 }
 
 void CMainFrame::OnShowFieldHelp()
 {
-    prefs::toggle(prefs::kShowFieldHelp);
-    panel_->ShowFieldHelp(prefs::isSet(prefs::kShowFieldHelp));
+    prefs_->toggle(Preferences::kShowFieldHelp);
+    panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
     UpdateCommandStates();
 }
 
@@ -170,19 +218,19 @@ void CMainFrame::UpdateCommandStates()
 {
     action(kToolbar)->setChecked(!toolBar_->isHidden());
     action(kStatusBar)->setChecked(!statusBar()->isHidden());
-    action(kSettings)->setChecked(prefs::isSet(prefs::kShowPanel));
-    action(kShowCaptions)->setChecked(prefs::isSet(prefs::kShowCaptions));
-    action(kShowFieldHelp)->setChecked(prefs::isSet(prefs::kShowFieldHelp));
+    action(kSettings)->setChecked(prefs_->isSet(Preferences::kShowPanel));
+    action(kShowCaptions)->setChecked(prefs_->isSet(Preferences::kShowCaptions));
+    action(kShowFieldHelp)->setChecked(prefs_->isSet(Preferences::kShowFieldHelp));
     panel_->button(CLeftDialogBar::kFont)->setEnabled(fontEnabled_);
     panel_->button(CLeftDialogBar::kDelete)->setEnabled(deleteEnabled_);
 }
 
 QString CMainFrame::PageSizeText() const
 {
-    const double width = TwipsToDisplay(doc_->paperWidth);
-    const double height = TwipsToDisplay(doc_->paperHeight);
-    return GetDisplayUnits() == kUnitsInches ? QString::asprintf("W %0.2f x H %0.2f", width, height)
-                                             : QString::asprintf("W %0.1f x H %0.1f", width, height);
+    const double width = TwipsToDisplay(doc_->paperWidth, prefs_->units);
+    const double height = TwipsToDisplay(doc_->paperHeight, prefs_->units);
+    return prefs_->units == DisplayUnits::inches ? QString::asprintf("W %0.2f x H %0.2f", width, height)
+                                                 : QString::asprintf("W %0.1f x H %0.1f", width, height);
 }
 
 QString CMainFrame::OrientationText() const

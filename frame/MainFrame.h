@@ -10,8 +10,11 @@
 
 class CCadenzoView;
 class CLeftDialogBar;
+class PrintCommands;
+struct Preferences;
 class QComboBox;
 class QDockWidget;
+class CEditCtrlZoom;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -36,6 +39,8 @@ public:
         kImportPdf = 32785,
         kPrint = 57607,
         kPrintPreview = 57609,
+        kPrintDirect = 57608,
+        kExportPdf = 32820,
         kRecentFile1 = 57616,
         kExit = 57665,
         kUndo = 57643,
@@ -65,7 +70,8 @@ public:
 
     static constexpr int kRecentFileCount = 4;
 
-    explicit CMainFrame(CCadenzoDoc* doc);
+    // preferences: what the window shows and in which units; it outlives the frame.
+    CMainFrame(CCadenzoDoc* doc, Preferences* preferences);
     ~CMainFrame() override;
 
     // The action of a command id; null for an id that has none.
@@ -76,7 +82,13 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     QComboBox* zoomBox() const { return zoomBox_; }
     QComboBox* unitsBox() const { return unitsBox_; }
+    CEditCtrlZoom* zoomEdit() const { return zoomEdit_; }
     CCadenzoDoc* document() const { return doc_; }
+    Preferences& preferences() const { return *prefs_; }
+
+    // Print, the dialog-free print (57608, no menu item), Print Preview and
+    // Export PDF run these commands.
+    void ConnectPrintCommands(PrintCommands* commands);
 
     // Panel synchronisation. FillNumberingSettings refills the numbering
     // fields and the head list from the document; FillHeadFields shows the
@@ -143,21 +155,23 @@ private:
     void OnShowFieldHelp();
     void OnShowHeaderCaptions();
     void OnNextPane();
+    void connectBoxes();
     // MainFramePanelSync.cpp
     void writeHeadPositions();
     void setNumberText(QLineEdit* field, std::int32_t value);
 
     CCadenzoDoc* doc_;
+    Preferences* prefs_;
     CCadenzoView* view_ = nullptr;
     CLeftDialogBar* panel_ = nullptr;
     QDockWidget* panelDock_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QComboBox* zoomBox_ = nullptr;
     QComboBox* unitsBox_ = nullptr;
+    CEditCtrlZoom* zoomEdit_ = nullptr; // owned by the zoom box
     QLabel* messagePane_ = nullptr;
     QLabel* pageSizePane_ = nullptr;
     QLabel* orientationPane_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
     QHash<int, QAction*> actions_;
     QStringList recentFiles_;
     std::function<bool()> closeGuard_;

@@ -2,8 +2,8 @@
 // and tooltips, the menu bar and the toolbar with its two boxes.
 #include "MainFrame.h"
 
-#include "StringTable.h"
-#include "print/DisplayUnits.h"
+#include "model/StringTable.h"
+#include "model/Preferences.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,20 +14,18 @@
 
 namespace {
 
-// The zoom box's levels in their order; comboIndex is where each label landed
-// in the box.
+// The zoom box's levels, one row each in this order.
 struct ZoomLevel
 {
-    int comboIndex;
     int percent;
     const char* label;
 };
 
-ZoomLevel zoomLevels[] = {
-    {-1, 25, " 25%"},  {-1, 50, " 50%"},  {-1, 75, " 75%"},  {-1, 100, "100%"}, {-1, 125, "125%"},
-    {-1, 150, "150%"}, {-1, 175, "175%"}, {-1, 200, "200%"}, {-1, 300, "300%"}, {-1, 400, "400%"},
+constexpr ZoomLevel kZoomLevels[] = {
+    {25, " 25%"},  {50, " 50%"},  {75, " 75%"},  {100, "100%"}, {125, "125%"},
+    {150, "150%"}, {175, "175%"}, {200, "200%"}, {300, "300%"}, {400, "400%"},
 };
-constexpr int kDefaultZoomEntry = 3; // 100 %
+constexpr int kDefaultZoomRow = 3; // 100 %
 
 QKeySequence keys(int combination)
 {
@@ -74,6 +72,9 @@ void CMainFrame::createActions()
     addCommand(kImportPdf, QStringLiteral("&Import PDF..."));
     addCommand(kPrint, QStringLiteral("&Print...\tCtrl+P"), {keys(ctrl | Qt::Key_P)});
     addCommand(kPrintPreview, QStringLiteral("Print Pre&view"));
+    addCommand(kExportPdf, QStringLiteral("Export PD&F..."));
+    // No menu item, accelerator or button: reachable by its id alone.
+    addCommand(kPrintDirect, QString());
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* recent = addCommand(kRecentFile1 + i, QStringLiteral("Recent File"));
         connect(recent, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
@@ -132,7 +133,7 @@ void CMainFrame::createMenus()
     };
     const MenuDef menus[] = {
         {"&File",
-         {kNew, kOpen, kSave, kSaveAs, 0, kImportPdf, 0, kPrint, kPrintPreview, 0, kRecentFile1,
+         {kNew, kOpen, kSave, kSaveAs, 0, kImportPdf, 0, kPrint, kPrintPreview, kExportPdf, 0, kRecentFile1,
           kRecentFile1 + 1, kRecentFile1 + 2, kRecentFile1 + 3, 0, kExit}},
         {"&Edit", {kUndo, 0, kAdd, kCopy, kPaste, kDelete, 0, kClearPdf, 0, kSelectAll}},
         {"&View",
@@ -151,8 +152,6 @@ void CMainFrame::createMenus()
         }
         // The idle update of the original: states are right whenever a menu opens.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-        if (!fileMenu_)
-            fileMenu_ = menu;
     }
 }
 
@@ -184,10 +183,8 @@ void CMainFrame::createToolBar()
     zoomBox_->setInsertPolicy(QComboBox::NoInsert);
     zoomBox_->setMinimumWidth(60);
     zoomBox_->setMaxVisibleItems(10);
-    for (ZoomLevel& level : zoomLevels) {
+    for (const ZoomLevel& level : kZoomLevels)
         zoomBox_->addItem(QLatin1String(level.label), level.percent);
-        level.comboIndex = zoomBox_->count() - 1;
-    }
     zoomBox_->setStatusTip(LoadPrompt(kZoomBox));
     zoomBox_->setToolTip(LoadTooltip(kZoomBox));
     toolBar_->addWidget(zoomBox_)->setObjectName(QStringLiteral("slot32793"));
@@ -197,9 +194,9 @@ void CMainFrame::createToolBar()
     unitsBox_->setObjectName(QStringLiteral("combo104"));
     unitsBox_->setMinimumWidth(125);
     unitsBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    unitsBox_->addItem(LoadString(kUnitsInches), kUnitsInches);
-    unitsBox_->addItem(LoadString(kUnitsMillimetres), kUnitsMillimetres);
-    unitsBox_->setCurrentIndex(GetDisplayUnits() == kUnitsInches ? 0 : 1);
+    for (const DisplayUnits units : {DisplayUnits::inches, DisplayUnits::millimetres})
+        unitsBox_->addItem(LoadString(int(units)), int(units));
+    unitsBox_->setCurrentIndex(prefs_->units == DisplayUnits::inches ? 0 : 1);
     unitsBox_->setStatusTip(LoadPrompt(kUnitsBox));
     unitsBox_->setToolTip(LoadTooltip(kUnitsBox));
     toolBar_->addWidget(unitsBox_)->setObjectName(QStringLiteral("slot32808"));
@@ -210,5 +207,5 @@ void CMainFrame::createToolBar()
 
 int CMainFrame::defaultZoomIndex()
 {
-    return zoomLevels[kDefaultZoomEntry].comboIndex;
+    return kDefaultZoomRow;
 }

@@ -3,7 +3,7 @@
 
 #include "LeftDialogBar.h"
 #include "model/Codepage.h"
-#include "print/DisplayUnits.h"
+#include "model/Preferences.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 
@@ -24,14 +24,14 @@ QString numberText(std::int32_t value)
     return value == -1 ? QString() : QString::number(value);
 }
 
-QString positionText(std::int32_t twips, bool absolute)
+QString positionText(std::int32_t twips, bool absolute, DisplayUnits units)
 {
     if (twips == -1)
         return QString();
-    double value = TwipsToDisplay(twips);
+    double value = TwipsToDisplay(twips, units);
     if (absolute)
         value = std::fabs(value);
-    return QString::asprintf(GetDisplayUnits() == kUnitsInches ? "%0.5f" : "%0.3f", value);
+    return QString::asprintf(units == DisplayUnits::inches ? "%0.5f" : "%0.3f", value);
 }
 
 // 0 and 1 show as a plain check box; -1 (heads differ) as the third state,
@@ -192,8 +192,8 @@ void CMainFrame::writeHeadPositions()
     const CSelectedHeads& selection = view_->GetSelectedHeads();
     QLineEdit* x = panel_->edit(CLeftDialogBar::kXPos);
     QLineEdit* y = panel_->edit(CLeftDialogBar::kYPos);
-    x->setText(positionText(selection.GetX(), false));
-    y->setText(positionText(selection.GetY(), true));
+    x->setText(positionText(selection.GetX(), false, prefs_->units));
+    y->setText(positionText(selection.GetY(), true, prefs_->units));
     x->setEnabled(true);
     y->setEnabled(true);
 }

@@ -1,6 +1,7 @@
 #include "Archive.h"
 
 #include "Codepage.h"
+#include "LittleEndian.h"
 
 #include <QString>
 
@@ -114,8 +115,7 @@ std::uint32_t CArchive::readUInt32()
 {
     unsigned char b[4];
     readExactly(b, 4);
-    return std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) |
-           (std::uint32_t(b[3]) << 24);
+    return le::getUInt32(b);
 }
 
 std::int32_t CArchive::readInt32()

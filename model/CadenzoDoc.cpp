@@ -3,11 +3,12 @@
 #include "Codepage.h"
 #include "Int32.h"
 #include "MessageSink.h"
+#include "StringTable.h"
 #include "TextMeasurer.h"
-#include "print/PaperList.h"
-#include "print/PrinterSelection.h"
+#include "Units.h"
+#include "model/PaperList.h"
+#include "model/PrinterSelection.h"
 
-#include <QCoreApplication>
 
 #include <cmath>
 
@@ -92,8 +93,8 @@ void CCadenzoDoc::ApplyPrinterSettings()
 {
     if (!printers_)
         return;
-    printers_->ApplyTemplatePrinter(fromCp1252(printerName), paperSize, float(paperWidth) / 1440.0f,
-                                    float(paperHeight) / 1440.0f, orientation);
+    printers_->ApplyTemplatePrinter(fromCp1252(printerName), paperSize, units::twipsToInches(paperWidth),
+                                    units::twipsToInches(paperHeight), orientation);
 }
 
 void CCadenzoDoc::MatchPaperSize()
@@ -106,14 +107,9 @@ void CCadenzoDoc::MatchPaperSize()
         if (names)
             printers_->LoadPaperList(names->device, names->port, list);
     }
-    const std::uint16_t code = FindPaperCode(list, float(paperWidth) / 1440.0f, float(paperHeight) / 1440.0f);
+    const std::uint16_t code = FindPaperCode(list, units::twipsToInches(paperWidth), units::twipsToInches(paperHeight));
     if (code == kNoPaperMatch) {
-        showMessage(QCoreApplication::translate(
-                        "CCadenzoDoc",
-                        "Warning: The PDF page size is not supported by the selected printer and Print "
-                        "Preview will not be rendered accurately.\n\nYou must choose the appropriate paper "
-                        "size in the print dialog when printing."),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+        showMessage(LoadString(116), MsgButtons::Ok, MsgIcon::Exclamation);
         paperSize = kUnmatchedPdfPaperCode;
     } else {
         paperSize = code;
@@ -221,7 +217,13 @@ std::int32_t CCadenzoDoc::GetHeadNumber(std::int32_t index, const HEADING& head)
     return CalcNumber(startNumber, step, index, head.seed);
 }
 
-std::int32_t CCadenzoDoc::GetTotalSheets() const { return int32::mul(int32::add(copies, skip), totalPages); }
+std::int64_t CCadenzoDoc::TotalSheets(std::int32_t copies, std::int32_t skip, std::int32_t totalPages)
+{
+    // The group is added as the template's numbers are, wrapping; the product
+    // is not, so jobs beyond 2^31 sheets keep their size.
+    const std::int32_t group = int32::add(copies, skip);
+    return group > 0 && totalPages > 0 ? std::int64_t(group) * std::int64_t(totalPages) : 0;
+}
 
 namespace {
 

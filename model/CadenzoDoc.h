@@ -66,7 +66,10 @@ public:
     // Numbering.
     std::int32_t CalcNumber(std::int32_t start, std::int32_t step, std::int32_t index, std::int32_t seed) const;
     std::int32_t GetHeadNumber(std::int32_t index, const HEADING& head) const;
-    std::int32_t GetTotalSheets() const;
+    // Sheets of the whole job, (copies + skip) x totalPages without wrapping;
+    // 0 when the settings give no sheets (a group or total of zero or less).
+    std::int64_t GetTotalSheets() const { return TotalSheets(copies, skip, totalPages); }
+    static std::int64_t TotalSheets(std::int32_t copies, std::int32_t skip, std::int32_t totalPages);
 
     bool IsEqual(const CCadenzoDoc& other) const;
     void CopyFrom(const CCadenzoDoc& other);

@@ -1,6 +1,8 @@
 #include "FontFromLogFont.h"
 
 #include "Codepage.h"
+#include "Int32.h"
+#include "Units.h"
 
 #include <QFontMetricsF>
 
@@ -49,4 +51,16 @@ QFont fontFromLogFont(const LOGFONTA& lf)
         font.setPixelSize(qBound(1, qRound(qMin<qreal>(em, kMaxPixelSize)), kMaxPixelSize));
     }
     return font;
+}
+
+LOGFONTA inTwips(const LOGFONTA& pointsFont)
+{
+    LOGFONTA lf = pointsFont;
+    lf.lfHeight = int32::mul(lf.lfHeight, units::kTwipsPerPoint);
+    return lf;
+}
+
+QFont pageFont(const LOGFONTA& pointsFont)
+{
+    return fontFromLogFont(inTwips(pointsFont));
 }

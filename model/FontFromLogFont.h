@@ -11,3 +11,9 @@
 // surface and at every zoom. Escapement is not applied here: the painter
 // turns the text.
 QFont fontFromLogFont(const LOGFONTA& font);
+
+// Head and caption font records keep their height in points; the page is
+// measured and drawn in twips. The record with its height in twips:
+LOGFONTA inTwips(const LOGFONTA& pointsFont);
+// and the Qt font that measures and draws it on the page.
+QFont pageFont(const LOGFONTA& pointsFont);

@@ -1,5 +1,6 @@
 #include "Heading.h"
 
+#include "FontFromLogFont.h"
 #include "Int32.h"
 #include "TextMeasurer.h"
 
@@ -98,12 +99,10 @@ RECT HEADING::CalcBounds(TextMeasurer& dc, std::int32_t value)
 {
     const QByteArray text = GetNumberText(value);
 
-    const std::int32_t savedHeight = font.lfHeight;
-    font.lfHeight = int32::mul(savedHeight, 20);
     font.lfEscapement = escapement();
     font.lfOrientation = font.lfEscapement;
 
-    const SIZE size = dc.textExtent(font, text);
+    const SIZE size = dc.textExtent(inTwips(font), text);
     const std::int32_t cx = size.cx;
     const std::int32_t cy = size.cy;
 
@@ -129,6 +128,5 @@ RECT HEADING::CalcBounds(TextMeasurer& dc, std::int32_t value)
                   int32::sub(cX, int32::trunc(w * -0.5)), int32::sub(cY, int32::trunc(h * -0.5))};
     }
 
-    font.lfHeight = savedHeight;
     return bounds;
 }

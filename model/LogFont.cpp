@@ -1,34 +1,16 @@
 #include "LogFont.h"
 
+#include "LittleEndian.h"
+
 #include <cstring>
-
-namespace {
-
-void putInt32(unsigned char* p, std::int32_t v)
-{
-    const auto u = static_cast<std::uint32_t>(v);
-    p[0] = static_cast<unsigned char>(u);
-    p[1] = static_cast<unsigned char>(u >> 8);
-    p[2] = static_cast<unsigned char>(u >> 16);
-    p[3] = static_cast<unsigned char>(u >> 24);
-}
-
-std::int32_t getInt32(const unsigned char* p)
-{
-    const std::uint32_t u = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-                            (std::uint32_t(p[3]) << 24);
-    return static_cast<std::int32_t>(u);
-}
-
-} // namespace
 
 void logFontToBytes(const LOGFONTA& f, unsigned char out[kLogFontBytes])
 {
-    putInt32(out + 0, f.lfHeight);
-    putInt32(out + 4, f.lfWidth);
-    putInt32(out + 8, f.lfEscapement);
-    putInt32(out + 12, f.lfOrientation);
-    putInt32(out + 16, f.lfWeight);
+    le::putUInt32(out + 0, std::uint32_t(f.lfHeight));
+    le::putUInt32(out + 4, std::uint32_t(f.lfWidth));
+    le::putUInt32(out + 8, std::uint32_t(f.lfEscapement));
+    le::putUInt32(out + 12, std::uint32_t(f.lfOrientation));
+    le::putUInt32(out + 16, std::uint32_t(f.lfWeight));
     out[20] = f.lfItalic;
     out[21] = f.lfUnderline;
     out[22] = f.lfStrikeOut;
@@ -42,11 +24,11 @@ void logFontToBytes(const LOGFONTA& f, unsigned char out[kLogFontBytes])
 
 void logFontFromBytes(const unsigned char in[kLogFontBytes], LOGFONTA& f)
 {
-    f.lfHeight = getInt32(in + 0);
-    f.lfWidth = getInt32(in + 4);
-    f.lfEscapement = getInt32(in + 8);
-    f.lfOrientation = getInt32(in + 12);
-    f.lfWeight = getInt32(in + 16);
+    f.lfHeight = le::getInt32(in + 0);
+    f.lfWidth = le::getInt32(in + 4);
+    f.lfEscapement = le::getInt32(in + 8);
+    f.lfOrientation = le::getInt32(in + 12);
+    f.lfWeight = le::getInt32(in + 16);
     f.lfItalic = in[20];
     f.lfUnderline = in[21];
     f.lfStrikeOut = in[22];

@@ -7,5 +7,5 @@
 class QtTextMeasurer : public TextMeasurer
 {
 public:
-    SIZE textExtent(const LOGFONTA& font, const QByteArray& text) override;
+    SIZE textExtent(const LOGFONTA& twipsFont, const QByteArray& text) override;
 };

@@ -3,6 +3,7 @@
 // is no signature or version; the first byte belongs to the printer name.
 #include "Archive.h"
 #include "CadenzoDoc.h"
+#include "LittleEndian.h"
 
 #include <algorithm>
 
@@ -21,10 +22,7 @@ RECT readRect(CArchive& ar)
 {
     unsigned char b[16];
     ar.readExactly(b, sizeof b);
-    auto at = [&b](int i) {
-        return static_cast<std::int32_t>(std::uint32_t(b[i]) | (std::uint32_t(b[i + 1]) << 8) |
-                                         (std::uint32_t(b[i + 2]) << 16) | (std::uint32_t(b[i + 3]) << 24));
-    };
+    auto at = [&b](int i) { return le::getInt32(b + i); };
     return RECT{at(0), at(4), at(8), at(12)};
 }
 
@@ -32,10 +30,7 @@ void readPair(CArchive& ar, std::int32_t& first, std::int32_t& second)
 {
     unsigned char b[8];
     ar.readExactly(b, sizeof b);
-    auto at = [&b](int i) {
-        return static_cast<std::int32_t>(std::uint32_t(b[i]) | (std::uint32_t(b[i + 1]) << 8) |
-                                         (std::uint32_t(b[i + 2]) << 16) | (std::uint32_t(b[i + 3]) << 24));
-    };
+    auto at = [&b](int i) { return le::getInt32(b + i); };
     first = at(0);
     second = at(4);
 }
@@ -88,8 +83,7 @@ void serializeHead(CArchive& ar, HEADING& head)
     for (int i = 0; i < 4; ++i)
         color[i] = static_cast<unsigned char>(head.color >> (8 * i));
     ar.readAvailable(color, sizeof color);
-    head.color = COLORREF(color[0]) | (COLORREF(color[1]) << 8) | (COLORREF(color[2]) << 16) |
-                 (COLORREF(color[3]) << 24);
+    head.color = COLORREF(le::getUInt32(color));
 
     head.preface = ar.readString();
     head.suffix = ar.readString();

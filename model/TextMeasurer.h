@@ -13,5 +13,6 @@ class TextMeasurer
 public:
     virtual ~TextMeasurer() = default;
     // Extent of text in font: cx the advance width, cy the cell height, both >= 0.
-    virtual SIZE textExtent(const LOGFONTA& font, const QByteArray& text) = 0;
+    // twipsFont is a record whose height is in page twips (see inTwips()).
+    virtual SIZE textExtent(const LOGFONTA& twipsFont, const QByteArray& text) = 0;
 };

@@ -1,6 +1,6 @@
 #include "PreviewWindow.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -74,8 +74,9 @@ private:
     CPreviewWindow* window_;
 };
 
-CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, QWidget* parent)
-    : QDialog(parent), job_(doc), geometry_(geometry)
+CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, Preferences* preferences,
+                               QWidget* parent)
+    : QDialog(parent), job_(doc), geometry_(geometry), prefs_(preferences)
 {
     setWindowTitle(tr("Print Preview"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -135,7 +136,7 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     const int dpi = std::min({kPreviewBackgroundDpi, geometry_.resolutionX, geometry_.resolutionY});
     job_.BeginPreview(geometry_, std::max(dpi, 1));
 
-    pages_ = prefs::previewPages() == 2 ? 2 : 1;
+    pages_ = prefs_ && prefs_->previewPages == 2 ? 2 : 1;
     resize(900, 760);
     updateControls();
 }
@@ -160,7 +161,8 @@ void CPreviewWindow::setCurrentSheet(qint64 sheet)
 void CPreviewWindow::setPagesShown(int pages)
 {
     pages_ = pages == 2 ? 2 : 1;
-    prefs::previewPages() = pages_;
+    if (prefs_)
+        prefs_->previewPages = pages_;
     updateControls();
 }
 
@@ -263,7 +265,8 @@ void CPreviewWindow::resizeEvent(QResizeEvent* event)
 
 void CPreviewWindow::done(int result)
 {
-    prefs::previewPages() = pages_;
+    if (prefs_)
+        prefs_->previewPages = pages_;
     job_.EndPrinting();
     QDialog::done(result);
 }

@@ -8,6 +8,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class PreviewCanvas;
+struct Preferences;
 
 // The print preview: one or two sheets of the job at a time, each drawn on
 // demand by the same page routine as the printer, so that opening and paging
@@ -26,8 +27,10 @@ public:
     };
 
     // Previews the job of doc on a printer with geometry; the background is
-    // prepared here and released when the window closes.
-    CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, QWidget* parent = nullptr);
+    // prepared here and released when the window closes. preferences, when
+    // given, says how many sheets to show and keeps the choice.
+    CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, Preferences* preferences = nullptr,
+                   QWidget* parent = nullptr);
     ~CPreviewWindow() override;
 
     qint64 currentSheet() const { return current_; }
@@ -80,6 +83,7 @@ private:
     SheetGeometry geometry_;
     qint64 current_ = 1;
     int pages_ = 1;
+    Preferences* prefs_ = nullptr;
     int zoom_ = ZoomFit;
     int screenDpi_ = 96;
 

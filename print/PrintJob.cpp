@@ -2,10 +2,12 @@
 
 #include "DlgProgress.h"
 #include "PreparePrintException.h"
-#include "PrinterSelection.h"
+#include "model/PrinterSelection.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/WaitCursor.h"
+#include "model/Units.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -46,27 +48,6 @@ private:
     QWidget* window_;
 };
 
-class WaitCursor
-{
-public:
-    WaitCursor()
-    {
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            active_ = false;
-    }
-    ~WaitCursor()
-    {
-        if (active_)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    bool active_ = true;
-};
 
 } // namespace
 
@@ -82,8 +63,9 @@ SheetGeometry SheetGeometry::fullPage(QSize paperPixels, int resolutionX, int re
 
 SheetGeometry SheetGeometry::ofTemplatePaper(const CCadenzoDoc& doc, int dpi)
 {
-    const QSize pixels(int(std::lround(doc.GetPageWidth() * double(dpi) / 1440.0)),
-                       int(std::lround(doc.GetPageHeight() * double(dpi) / 1440.0)));
+    constexpr double twipsPerInch = units::kTwipsPerInch;
+    const QSize pixels(int(std::lround(doc.GetPageWidth() * double(dpi) / twipsPerInch)),
+                       int(std::lround(doc.GetPageHeight() * double(dpi) / twipsPerInch)));
     return fullPage(pixels, dpi, dpi);
 }
 
@@ -164,8 +146,8 @@ bool CPrintJob::PrintPage(QPainter& painter, qint64 sheet, const SheetGeometry& 
     }
 
     PageToDevice map;
-    map.scaleX = geometry.resolutionX / 1440.0;
-    map.scaleY = geometry.resolutionY / 1440.0;
+    map.scaleX = units::pixelsPerTwip(geometry.resolutionX);
+    map.scaleY = units::pixelsPerTwip(geometry.resolutionY);
     PrinterOffsets offsets = geometry.offsets;
     offsets.resolutionX = geometry.resolutionX;
     offsets.resolutionY = geometry.resolutionY;
@@ -222,6 +204,12 @@ void ReportNoSheets()
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
+void ReportCouldNotStart()
+{
+    showMessage(QCoreApplication::translate("CPrintJob", "Could not start print job."), MsgButtons::Ok,
+                MsgIcon::Exclamation);
+}
+
 PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
                          bool showProgress, const SheetProgress& progress)
 {
@@ -244,8 +232,7 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
     QPainter painter;
     if (!painter.begin(&printer)) {
         job.EndPrinting();
-        showMessage(QCoreApplication::translate("CPrintJob", "Could not start print job."), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+        ReportCouldNotStart();
         return PrintOutcome::CouldNotStart;
     }
     bool aborted = false;

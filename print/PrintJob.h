@@ -3,7 +3,7 @@
 #include "PrintBackground.h"
 #include "SheetMapping.h"
 
-#include "view/HeadPainter.h"
+#include "model/HeadPainter.h"
 
 #include <QSize>
 
@@ -102,3 +102,5 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
 
 // Tells the user that a job has no sheets to print.
 void ReportNoSheets();
+// Tells the user that the printer would not take the job.
+void ReportCouldNotStart();

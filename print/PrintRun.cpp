@@ -2,10 +2,11 @@
 
 #include "PdfExport.h"
 #include "PrintJob.h"
-#include "PrinterSelection.h"
+#include "model/PrinterSelection.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/Units.h"
 
 #include <QCoreApplication>
 #include <QPrinter>
@@ -17,12 +18,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("RunPrint", text);
-}
-
-void couldNotStart()
-{
-    showMessage(QCoreApplication::translate("CPrintJob", "Could not start print job."), MsgButtons::Ok,
-                MsgIcon::Exclamation);
 }
 
 } // namespace
@@ -56,14 +51,14 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     if (options.mode == PrintRunOptions::PrintTo) {
         printers.SelectPrinterByName(options.printerName);
         if (!printers.names() || printers.names()->device != options.printerName) {
-            couldNotStart();
+            ReportCouldNotStart();
             return 1;
         }
         // The named printer with the template's own paper and orientation.
-        printers.ApplyTemplatePrinter(options.printerName, doc.paperSize, float(doc.paperWidth) / 1440.0f,
-                                      float(doc.paperHeight) / 1440.0f, doc.orientation);
+        printers.ApplyTemplatePrinter(options.printerName, doc.paperSize, units::twipsToInches(doc.paperWidth),
+                                      units::twipsToInches(doc.paperHeight), doc.orientation);
     } else if (!printers.names() || printers.names()->device.isEmpty()) {
-        couldNotStart(); // no printer at all
+        ReportCouldNotStart(); // no printer at all
         return 1;
     }
 

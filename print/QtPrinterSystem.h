@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrinterSystem.h"
+#include "model/PrinterSystem.h"
 
 // The system's printers as Qt's print support sees them (CUPS on Linux).
 // Without printers or a print server every call answers "none" at once.

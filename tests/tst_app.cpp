@@ -4,12 +4,12 @@
 #include "app/AboutDlg.h"
 #include "app/CadenzoApp.h"
 #include "app/DataFolder.h"
-#include "app/Preferences.h"
+#include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
-#include "print/DisplayUnits.h"
+#include "model/Preferences.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -156,8 +156,6 @@ void TestApp::init()
     work_ = std::make_unique<QTemporaryDir>();
     QVERIFY(work_->isValid());
     CCadenzoApp::OpenSettings()->clear();
-    prefs::viewWord() = prefs::kDefaultViewWord;
-    SetDisplayUnits(kUnitsInches);
     sink_.shown.clear();
     sink_.answers.clear();
 }
@@ -478,13 +476,13 @@ void TestApp::preferencesAtExit()
     CCadenzoApp::OpenSettings()->setValue(QStringLiteral("Settings/View"), 0x04);
     const auto app = startApp();
     QVERIFY(app);
-    QCOMPARE(prefs::viewWord(), 0x04u);
-    prefs::viewWord() = 0x0C;
-    SetDisplayUnits(kUnitsMillimetres);
+    QCOMPARE(app->preferences().viewWord, 0x04u);
+    app->preferences().viewWord = 0x0C;
+    app->preferences().units = DisplayUnits::millimetres;
     app->ExitInstance();
     const auto settings = CCadenzoApp::OpenSettings();
     QCOMPARE(settings->value(QStringLiteral("Settings/View")).toUInt(), 0x0Cu);
-    QCOMPARE(settings->value(QStringLiteral("Settings/Units")).toInt(), kUnitsMillimetres);
+    QCOMPARE(settings->value(QStringLiteral("Settings/Units")).toInt(), int(DisplayUnits::millimetres));
 }
 
 void TestApp::aboutBox()

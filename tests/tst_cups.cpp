@@ -9,7 +9,8 @@
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "print/PrintCommands.h"
-#include "print/PrinterSelection.h"
+#include "model/Preferences.h"
+#include "model/PrinterSelection.h"
 #include "print/QtPrinterSystem.h"
 
 #include <QAction>
@@ -240,10 +241,11 @@ void TestCups::printCommandWithoutDialog()
     doc.heads[0]->preface.clear();
     doc.heads[0]->spaceAfterPreface = 0;
     doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
-    CMainFrame frame(&doc);
-    InstallPrintCommands(frame, doc, printers);
+    Preferences prefs;
+    CMainFrame frame(&doc, &prefs);
+    frame.ConnectPrintCommands(new PrintCommands(&frame, doc, printers, &prefs));
     frame.show();
-    auto* direct = frame.findChild<QAction*>(QStringLiteral("command57608"));
+    QAction* direct = frame.action(CMainFrame::kPrintDirect);
     QVERIFY(direct);
 
     const Queue target{QStringLiteral("tallimark-pdf"), kOutputFolder + QStringLiteral("/pdf.out")};

@@ -1,7 +1,7 @@
 // The head drawing routine shared by screen, preview, paper and PDF export:
 // where the text lands, which way it turns, and that it stays on the page.
 #include "model/CadenzoDoc.h"
-#include "view/HeadPainter.h"
+#include "model/HeadPainter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,9 +1,8 @@
 #include "TestStrings.h"
-#include "app/Preferences.h"
 #include "frame/LeftDialogBar.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
-#include "print/DisplayUnits.h"
+#include "model/Preferences.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 
@@ -86,14 +85,14 @@ private:
     CSelectedHeads& selection() const { return frame->view()->GetSelectedHeads(); }
     HEADING& head(int index) const { return *doc->heads.at(std::size_t(index)); }
 
+    Preferences prefs;
     std::unique_ptr<CCadenzoDoc> doc;
     std::unique_ptr<CMainFrame> frame;
 };
 
 void TestMainFrame::init()
 {
-    prefs::viewWord() = prefs::kDefaultViewWord;
-    SetDisplayUnits(kUnitsInches);
+    prefs = Preferences();
     doc = std::make_unique<CCadenzoDoc>(nullptr);
     doc->OnNewDocument();
     doc->AddNewHead(nullptr);
@@ -126,13 +125,12 @@ void TestMainFrame::cleanup()
 {
     frame.reset();
     doc.reset();
-    SetDisplayUnits(kUnitsInches);
 }
 
 void TestMainFrame::rebuildFrame()
 {
     frame.reset();
-    frame = std::make_unique<CMainFrame>(doc.get());
+    frame = std::make_unique<CMainFrame>(doc.get(), &prefs);
 }
 
 void TestMainFrame::updateAndSettle()
@@ -157,8 +155,8 @@ void TestMainFrame::menus_data()
     QTest::newRow("File") << QStringLiteral("menuFile")
                           << strings({"57600 &New...\tCtrl+N", "57601 &Open...\tCtrl+O",
                                       "57603 &Save\tCtrl+S", "57604 Save &As...", "-", "32785 &Import PDF...",
-                                      "-", "57607 &Print...\tCtrl+P", "57609 Print Pre&view", "-",
-                                      "57616 Recent File", "-", "57665 E&xit"});
+                                      "-", "57607 &Print...\tCtrl+P", "57609 Print Pre&view",
+                                      "32820 Export PD&F...", "-", "57616 Recent File", "-", "57665 E&xit"});
     QTest::newRow("Edit") << QStringLiteral("menuEdit")
                           << strings({"57643 &Undo\tCtrl+Z", "-", "32787 &Add\tCtrl+D", "57634 &Copy\tCtrl+C",
                                       "57637 &Paste\tCtrl+V", "32792 &Delete\tCtrl+Del", "-",
@@ -358,15 +356,15 @@ void TestMainFrame::unitsBox_data()
 {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("selected");
-    QTest::newRow("inches") << kUnitsInches << 0;
-    QTest::newRow("millimetres") << kUnitsMillimetres << 1;
+    QTest::newRow("inches") << int(DisplayUnits::inches) << 0;
+    QTest::newRow("millimetres") << int(DisplayUnits::millimetres) << 1;
 }
 
 void TestMainFrame::unitsBox()
 {
     QFETCH(int, stored);
     QFETCH(int, selected);
-    SetDisplayUnits(stored);
+    prefs.units = DisplayUnits(stored);
     rebuildFrame();
     QComboBox* box = frame->unitsBox();
     QVERIFY(!box->isEditable());
@@ -396,19 +394,19 @@ void TestMainFrame::settingsTogglesPanel()
     QVERIFY(act(32773)->isChecked());
 
     act(32773)->trigger();
-    QCOMPARE(prefs::viewWord(), prefs::kDefaultViewWord & ~prefs::kShowPanel);
+    QCOMPARE(prefs.viewWord, Preferences::kDefaultViewWord & ~Preferences::kShowPanel);
     QVERIFY(!dock->isVisible());
     QVERIFY(!act(32773)->isChecked());
 
     act(32773)->trigger();
-    QVERIFY(prefs::isSet(prefs::kShowPanel));
+    QVERIFY(prefs.isSet(Preferences::kShowPanel));
     QVERIFY(dock->isVisible());
     QVERIFY(act(32773)->isChecked());
 }
 
 void TestMainFrame::startsWithoutPanel()
 {
-    prefs::viewWord() = 0;
+    prefs.viewWord = 0;
     rebuildFrame();
     frame->show();
     QVERIFY(!frame->panelDock()->isVisible());
@@ -427,13 +425,13 @@ void TestMainFrame::showFieldHelpToggles()
     QVERIFY(control(1107)->isVisible());
     QVERIFY(act(32806)->isChecked());
     act(32806)->trigger();
-    QVERIFY(!prefs::isSet(prefs::kShowFieldHelp));
-    QVERIFY(prefs::isSet(prefs::kShowPanel));
+    QVERIFY(!prefs.isSet(Preferences::kShowFieldHelp));
+    QVERIFY(prefs.isSet(Preferences::kShowPanel));
     QVERIFY(!control(1107)->isVisible());
     QVERIFY(!control(1106)->isVisible());
     QVERIFY(!act(32806)->isChecked());
     act(32806)->trigger();
-    QVERIFY(prefs::isSet(prefs::kShowFieldHelp));
+    QVERIFY(prefs.isSet(Preferences::kShowFieldHelp));
     QVERIFY(control(1106)->isVisible());
     QVERIFY(act(32806)->isChecked());
 }
@@ -454,17 +452,17 @@ void TestMainFrame::barsToggle()
     QVERIFY(frame->toolBar()->isVisible());
     QVERIFY(frame->statusBar()->isVisible());
     // Neither is a preference.
-    QCOMPARE(prefs::viewWord(), prefs::kDefaultViewWord);
+    QCOMPARE(prefs.viewWord, Preferences::kDefaultViewWord);
 }
 
 void TestMainFrame::headerCaptionsToggle()
 {
     QVERIFY(act(32776)->isChecked());
     act(32776)->trigger();
-    QVERIFY(!prefs::isSet(prefs::kShowCaptions));
+    QVERIFY(!prefs.isSet(Preferences::kShowCaptions));
     QVERIFY(!act(32776)->isChecked());
     act(32776)->trigger();
-    QVERIFY(prefs::isSet(prefs::kShowCaptions));
+    QVERIFY(prefs.isSet(Preferences::kShowCaptions));
     QVERIFY(act(32776)->isChecked());
 }
 
@@ -571,15 +569,15 @@ void TestMainFrame::headPositions_data()
     QTest::addColumn<int>("y");
     QTest::addColumn<QString>("xText");
     QTest::addColumn<QString>("yText");
-    QTest::newRow("inches") << kUnitsInches << -2880 << QStringLiteral("1.00000")
+    QTest::newRow("inches") << int(DisplayUnits::inches) << -2880 << QStringLiteral("1.00000")
                             << QStringLiteral("2.00000");
-    QTest::newRow("mm") << kUnitsMillimetres << -2880 << QStringLiteral("25.400") << QStringLiteral("50.800");
-    QTest::newRow("mm fraction") << kUnitsMillimetres << -100 << QStringLiteral("25.400")
+    QTest::newRow("mm") << int(DisplayUnits::millimetres) << -2880 << QStringLiteral("25.400") << QStringLiteral("50.800");
+    QTest::newRow("mm fraction") << int(DisplayUnits::millimetres) << -100 << QStringLiteral("25.400")
                                  << QStringLiteral("1.764");
-    QTest::newRow("at the top") << kUnitsInches << 0 << QStringLiteral("1.00000")
+    QTest::newRow("at the top") << int(DisplayUnits::inches) << 0 << QStringLiteral("1.00000")
                                 << QStringLiteral("0.00000");
     // -1 is the "heads differ" marker, even for one head.
-    QTest::newRow("marker") << kUnitsInches << -1 << QStringLiteral("1.00000") << QString();
+    QTest::newRow("marker") << int(DisplayUnits::inches) << -1 << QStringLiteral("1.00000") << QString();
 }
 
 void TestMainFrame::headPositions()
@@ -590,7 +588,7 @@ void TestMainFrame::headPositions()
     QFETCH(QString, yText);
     updateAndSettle();
     head(0).y = y;
-    SetDisplayUnits(units);
+    prefs.units = DisplayUnits(units);
     // The units box posts the positions notice.
     emit frame->view()->headPositionsChanged();
     QCoreApplication::processEvents();
@@ -730,7 +728,7 @@ void TestMainFrame::statusPanes()
     QCOMPARE(size->text(), QStringLiteral("W 8.50 x H 11.00"));
     QCOMPARE(orientation->text(), QStringLiteral("Landscape"));
 
-    SetDisplayUnits(kUnitsMillimetres);
+    prefs.units = DisplayUnits::millimetres;
     emit frame->view()->headPositionsChanged();
     QTRY_COMPARE(size->text(), QStringLiteral("W 215.9 x H 279.4"));
 }

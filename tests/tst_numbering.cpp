@@ -93,12 +93,13 @@ void TestNumbering::totalSheets_data()
     QTest::addColumn<int>("copies");
     QTest::addColumn<int>("skip");
     QTest::addColumn<int>("total");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("defaults") << 1 << 0 << 10 << 10;
-    QTest::newRow("copies 2 skip 1") << 2 << 1 << 10 << 30;
-    QTest::newRow("copies 0 skip 0") << 0 << 0 << 10 << 0;
-    QTest::newRow("wraps") << 65536 << 0 << 65536 << 0;
-    QTest::newRow("wraps negative") << std::numeric_limits<int>::max() << 1 << 2 << 0;
+    QTest::addColumn<qint64>("expected");
+    QTest::newRow("defaults") << 1 << 0 << 10 << qint64(10);
+    QTest::newRow("copies 2 skip 1") << 2 << 1 << 10 << qint64(30);
+    QTest::newRow("copies 0 skip 0") << 0 << 0 << 10 << qint64(0);
+    QTest::newRow("beyond 32 bits") << 65536 << 0 << 65536 << (qint64(1) << 32);
+    QTest::newRow("group wraps negative") << std::numeric_limits<int>::max() << 1 << 2 << qint64(0);
+    QTest::newRow("no total") << 1 << 0 << -5 << qint64(0);
 }
 
 void TestNumbering::totalSheets()
@@ -106,7 +107,7 @@ void TestNumbering::totalSheets()
     QFETCH(int, copies);
     QFETCH(int, skip);
     QFETCH(int, total);
-    QFETCH(int, expected);
+    QFETCH(qint64, expected);
     CCadenzoDoc doc(nullptr);
     doc.copies = copies;
     doc.skip = skip;

@@ -1,7 +1,7 @@
 #include "TestStrings.h"
 #include "frame/EditCtrlRotation.h"
 #include "frame/LeftDialogBar.h"
-#include "frame/StringTable.h"
+#include "model/StringTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // driven through a printer system that exists only in this test.
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
-#include "print/DisplayUnits.h"
-#include "print/PaperList.h"
-#include "print/PrinterSelection.h"
+#include "model/Units.h"
+#include "model/PaperList.h"
+#include "model/PrinterSelection.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,9 +124,6 @@ class TestPaper : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { SetDisplayUnits(kUnitsInches); }
-    void cleanup() { SetDisplayUnits(kUnitsInches); }
-
     void driverSizesRoundTrip_data();
     void driverSizesRoundTrip();
     void twipsToDisplay_data();
@@ -164,17 +161,17 @@ void TestPaper::driverSizesRoundTrip_data()
     QTest::addColumn<int>("twipsWidth");
     QTest::addColumn<int>("twipsHeight");
 
-    QTest::newRow("Letter in") << kUnitsInches << 2159 << 2794 << QStringLiteral("8.50")
+    QTest::newRow("Letter in") << int(DisplayUnits::inches) << 2159 << 2794 << QStringLiteral("8.50")
                                << QStringLiteral("11.00") << 12240 << 15840;
-    QTest::newRow("Letter mm") << kUnitsMillimetres << 2159 << 2794 << QStringLiteral("215.90")
+    QTest::newRow("Letter mm") << int(DisplayUnits::millimetres) << 2159 << 2794 << QStringLiteral("215.90")
                                << QStringLiteral("279.40") << 12240 << 15840;
-    QTest::newRow("A4 in") << kUnitsInches << 2100 << 2970 << QStringLiteral("8.27")
+    QTest::newRow("A4 in") << int(DisplayUnits::inches) << 2100 << 2970 << QStringLiteral("8.27")
                            << QStringLiteral("11.69") << 11908 << 16833;
-    QTest::newRow("A4 mm") << kUnitsMillimetres << 2100 << 2970 << QStringLiteral("210.00")
+    QTest::newRow("A4 mm") << int(DisplayUnits::millimetres) << 2100 << 2970 << QStringLiteral("210.00")
                            << QStringLiteral("297.00") << 11906 << 16838;
-    QTest::newRow("Legal in") << kUnitsInches << 2159 << 3556 << QStringLiteral("8.50")
+    QTest::newRow("Legal in") << int(DisplayUnits::inches) << 2159 << 3556 << QStringLiteral("8.50")
                               << QStringLiteral("14.00") << 12240 << 20160;
-    QTest::newRow("Legal mm") << kUnitsMillimetres << 2159 << 3556 << QStringLiteral("215.90")
+    QTest::newRow("Legal mm") << int(DisplayUnits::millimetres) << 2159 << 3556 << QStringLiteral("215.90")
                               << QStringLiteral("355.60") << 12240 << 20160;
 }
 
@@ -190,13 +187,13 @@ void TestPaper::driverSizesRoundTrip()
     QFETCH(int, twipsWidth);
     QFETCH(int, twipsHeight);
 
-    SetDisplayUnits(units);
-    const QString w = QString::asprintf("%1.2f", double(TenthsMmToDisplay(tenthsWidth)));
-    const QString h = QString::asprintf("%1.2f", double(TenthsMmToDisplay(tenthsHeight)));
+    const auto u = DisplayUnits(units);
+    const QString w = QString::asprintf("%1.2f", double(TenthsMmToDisplay(tenthsWidth, u)));
+    const QString h = QString::asprintf("%1.2f", double(TenthsMmToDisplay(tenthsHeight, u)));
     QCOMPARE(w, shownWidth);
     QCOMPARE(h, shownHeight);
-    QCOMPARE(DisplayToTwips(w.toFloat()), twipsWidth);
-    QCOMPARE(DisplayToTwips(h.toFloat()), twipsHeight);
+    QCOMPARE(DisplayToTwips(w.toFloat(), u), twipsWidth);
+    QCOMPARE(DisplayToTwips(h.toFloat(), u), twipsHeight);
 }
 
 void TestPaper::twipsToDisplay_data()
@@ -205,10 +202,10 @@ void TestPaper::twipsToDisplay_data()
     QTest::addColumn<int>("twips");
     QTest::addColumn<float>("shown");
 
-    QTest::newRow("1 in") << kUnitsInches << 1440 << 1.0f;
-    QTest::newRow("25.4 mm") << kUnitsMillimetres << 1440 << 25.4f;
-    QTest::newRow("quarter in") << kUnitsInches << -360 << -0.25f;
-    QTest::newRow("zero mm") << kUnitsMillimetres << 0 << 0.0f;
+    QTest::newRow("1 in") << int(DisplayUnits::inches) << 1440 << 1.0f;
+    QTest::newRow("25.4 mm") << int(DisplayUnits::millimetres) << 1440 << 25.4f;
+    QTest::newRow("quarter in") << int(DisplayUnits::inches) << -360 << -0.25f;
+    QTest::newRow("zero mm") << int(DisplayUnits::millimetres) << 0 << 0.0f;
 }
 
 void TestPaper::twipsToDisplay()
@@ -217,12 +214,11 @@ void TestPaper::twipsToDisplay()
     QFETCH(int, twips);
     QFETCH(float, shown);
 
-    SetDisplayUnits(units);
-    QCOMPARE(TwipsToDisplay(twips), shown);
-    QCOMPARE(DisplayToTwips(TwipsToDisplay(twips)), twips);
-    // Back in inches the same length shows as such.
-    SetDisplayUnits(kUnitsInches);
-    QCOMPARE(TwipsToDisplay(twips), float(twips) / 1440.0f);
+    const auto u = DisplayUnits(units);
+    QCOMPARE(TwipsToDisplay(twips, u), shown);
+    QCOMPARE(DisplayToTwips(TwipsToDisplay(twips, u), u), twips);
+    // In inches the same length shows as such.
+    QCOMPARE(TwipsToDisplay(twips, DisplayUnits::inches), float(twips) / 1440.0f);
 }
 
 void TestPaper::tenthsAreSixteenBit_data()
@@ -241,30 +237,25 @@ void TestPaper::tenthsAreSixteenBit()
     QFETCH(int, tenths);
     QFETCH(int, asInt16);
 
-    QCOMPARE(TenthsMmToDisplay(tenths), float(asInt16) / 254.0f);
-    SetDisplayUnits(kUnitsMillimetres);
-    QCOMPARE(TenthsMmToDisplay(tenths), float(asInt16) / 10.0f);
+    QCOMPARE(TenthsMmToDisplay(tenths, DisplayUnits::inches), float(asInt16) / 254.0f);
+    QCOMPARE(TenthsMmToDisplay(tenths, DisplayUnits::millimetres), float(asInt16) / 10.0f);
 }
 
 void TestPaper::unknownUnitsIgnored_data()
 {
     QTest::addColumn<int>("id");
     QTest::newRow("zero") << 0;
-    QTest::newRow("just below") << kUnitsInches - 1;
-    QTest::newRow("just above") << kUnitsMillimetres + 1;
-    QTest::newRow("negative") << -kUnitsInches;
+    QTest::newRow("just below") << int(DisplayUnits::inches) - 1;
+    QTest::newRow("just above") << int(DisplayUnits::millimetres) + 1;
+    QTest::newRow("negative") << -int(DisplayUnits::inches);
 }
 
 void TestPaper::unknownUnitsIgnored()
 {
     QFETCH(int, id);
-    QCOMPARE(GetDisplayUnits(), kUnitsInches);
-    SetDisplayUnits(id);
-    QCOMPARE(GetDisplayUnits(), kUnitsInches);
-    SetDisplayUnits(kUnitsMillimetres);
-    SetDisplayUnits(id);
-    QCOMPARE(GetDisplayUnits(), kUnitsMillimetres);
-    QCOMPARE(DisplayToTwips(25.4f), 1440);
+    QVERIFY(!displayUnitsFromId(id));
+    QVERIFY(displayUnitsFromId(int(DisplayUnits::millimetres)) == DisplayUnits::millimetres);
+    QCOMPARE(DisplayToTwips(25.4f, DisplayUnits::millimetres), 1440);
 }
 
 void TestPaper::findPaperCode_data()

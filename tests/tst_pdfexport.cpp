@@ -8,7 +8,7 @@
 #include "model/MessageSink.h"
 #include "print/PdfExport.h"
 #include "print/PrintRun.h"
-#include "print/PrinterSelection.h"
+#include "model/PrinterSelection.h"
 
 #include <QFile>
 #include <QFileInfo>

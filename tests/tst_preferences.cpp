@@ -1,8 +1,8 @@
 // The stored preferences: the View word, the display units and the preview
 // page count, read at start-up and written back at exit.
 #include "app/CadenzoApp.h"
-#include "app/Preferences.h"
-#include "print/DisplayUnits.h"
+#include "app/PreferenceStore.h"
+#include "model/Preferences.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -24,6 +24,7 @@ private slots:
 
 private:
     QTemporaryDir dir_;
+    Preferences prefs_;
 };
 
 void TestPreferences::initTestCase()
@@ -36,9 +37,7 @@ void TestPreferences::initTestCase()
 void TestPreferences::init()
 {
     CCadenzoApp::OpenSettings()->clear();
-    prefs::viewWord() = prefs::kDefaultViewWord;
-    prefs::previewPages() = 0;
-    SetDisplayUnits(kUnitsInches);
+    prefs_ = Preferences();
 }
 
 using Values = QList<QPair<QString, QVariant>>;
@@ -52,19 +51,19 @@ void TestPreferences::load_data()
 
     const QString view = QStringLiteral("Settings/View");
     const QString units = QStringLiteral("Settings/Units");
-    QTest::newRow("empty store") << Values{} << kUnitsInches << 0x1Cu << kUnitsInches;
-    QTest::newRow("panel only") << Values{{view, 4}} << kUnitsInches << 0x04u << kUnitsInches;
-    QTest::newRow("view 0") << Values{{view, 0}} << kUnitsInches << 0x00u << kUnitsInches;
+    QTest::newRow("empty store") << Values{} << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::inches);
+    QTest::newRow("panel only") << Values{{view, 4}} << int(DisplayUnits::inches) << 0x04u << int(DisplayUnits::inches);
+    QTest::newRow("view 0") << Values{{view, 0}} << int(DisplayUnits::inches) << 0x00u << int(DisplayUnits::inches);
     QTest::newRow("unused bits kept")
-        << Values{{view, 0xFFFFFFFFu}} << kUnitsInches << 0xFFFFFFFFu << kUnitsInches;
+        << Values{{view, 0xFFFFFFFFu}} << int(DisplayUnits::inches) << 0xFFFFFFFFu << int(DisplayUnits::inches);
     QTest::newRow("view not a number")
-        << Values{{view, QStringLiteral("wide")}} << kUnitsInches << 0x1Cu << kUnitsInches;
-    QTest::newRow("millimetres") << Values{{units, kUnitsMillimetres}} << kUnitsInches << 0x1Cu
-                                 << kUnitsMillimetres;
-    QTest::newRow("inches") << Values{{units, kUnitsInches}} << kUnitsMillimetres << 0x1Cu << kUnitsInches;
-    QTest::newRow("unknown units") << Values{{units, 5}} << kUnitsMillimetres << 0x1Cu << kUnitsInches;
+        << Values{{view, QStringLiteral("wide")}} << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::inches);
+    QTest::newRow("millimetres") << Values{{units, int(DisplayUnits::millimetres)}} << int(DisplayUnits::inches) << 0x1Cu
+                                 << int(DisplayUnits::millimetres);
+    QTest::newRow("inches") << Values{{units, int(DisplayUnits::inches)}} << int(DisplayUnits::millimetres) << 0x1Cu << int(DisplayUnits::inches);
+    QTest::newRow("unknown units") << Values{{units, 5}} << int(DisplayUnits::millimetres) << 0x1Cu << int(DisplayUnits::inches);
     QTest::newRow("units not a number")
-        << Values{{units, QStringLiteral("mm")}} << kUnitsInches << 0x1Cu << kUnitsInches;
+        << Values{{units, QStringLiteral("mm")}} << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::inches);
 }
 
 void TestPreferences::load()
@@ -79,12 +78,12 @@ void TestPreferences::load()
         for (const auto& value : stored)
             settings->setValue(value.first, value.second);
     }
-    SetDisplayUnits(startUnits);
+    prefs_.units = DisplayUnits(startUnits);
 
     const auto settings = CCadenzoApp::OpenSettings();
-    prefs::LoadPreferences(*settings);
-    QCOMPARE(uint(prefs::viewWord()), view);
-    QCOMPARE(GetDisplayUnits(), units);
+    prefs::LoadPreferences(*settings, prefs_);
+    QCOMPARE(uint(prefs_.viewWord), view);
+    QCOMPARE(int(prefs_.units), units);
 }
 
 void TestPreferences::storeWritesBack_data()
@@ -92,9 +91,9 @@ void TestPreferences::storeWritesBack_data()
     QTest::addColumn<QVariant>("storedUnits");
     QTest::addColumn<int>("writtenUnits");
 
-    QTest::newRow("unknown 5 becomes inches") << QVariant(5) << kUnitsInches;
-    QTest::newRow("millimetres round trip") << QVariant(kUnitsMillimetres) << kUnitsMillimetres;
-    QTest::newRow("absent becomes inches") << QVariant() << kUnitsInches;
+    QTest::newRow("unknown 5 becomes inches") << QVariant(5) << int(DisplayUnits::inches);
+    QTest::newRow("millimetres round trip") << QVariant(int(DisplayUnits::millimetres)) << int(DisplayUnits::millimetres);
+    QTest::newRow("absent becomes inches") << QVariant() << int(DisplayUnits::inches);
 }
 
 void TestPreferences::storeWritesBack()
@@ -104,32 +103,32 @@ void TestPreferences::storeWritesBack()
 
     if (storedUnits.isValid())
         CCadenzoApp::OpenSettings()->setValue(QStringLiteral("Settings/Units"), storedUnits);
-    prefs::LoadPreferences(*CCadenzoApp::OpenSettings());
-    prefs::viewWord() = 0x14;
-    prefs::StorePreferences(*CCadenzoApp::OpenSettings());
+    prefs::LoadPreferences(*CCadenzoApp::OpenSettings(), prefs_);
+    prefs_.viewWord = 0x14;
+    prefs::StorePreferences(*CCadenzoApp::OpenSettings(), prefs_);
 
     const auto settings = CCadenzoApp::OpenSettings();
     QCOMPARE(settings->value(QStringLiteral("Settings/Units")).toInt(), writtenUnits);
     QCOMPARE(settings->value(QStringLiteral("Settings/View")).toUInt(), 0x14u);
 
     // The next start reads back what was written.
-    prefs::viewWord() = prefs::kDefaultViewWord;
-    SetDisplayUnits(kUnitsInches);
-    prefs::LoadPreferences(*settings);
-    QCOMPARE(GetDisplayUnits(), writtenUnits);
-    QCOMPARE(uint(prefs::viewWord()), 0x14u);
+    prefs_.viewWord = Preferences::kDefaultViewWord;
+    prefs_.units = DisplayUnits::inches;
+    prefs::LoadPreferences(*settings, prefs_);
+    QCOMPARE(int(prefs_.units), writtenUnits);
+    QCOMPARE(uint(prefs_.viewWord), 0x14u);
 }
 
 void TestPreferences::previewPagesOnlyWhenShown()
 {
-    prefs::StorePreferences(*CCadenzoApp::OpenSettings());
+    prefs::StorePreferences(*CCadenzoApp::OpenSettings(), prefs_);
     QVERIFY(!CCadenzoApp::OpenSettings()->contains(QStringLiteral("Settings/PreviewPages")));
 
-    prefs::previewPages() = 3;
-    prefs::StorePreferences(*CCadenzoApp::OpenSettings());
-    prefs::previewPages() = 0;
-    prefs::LoadPreferences(*CCadenzoApp::OpenSettings());
-    QCOMPARE(prefs::previewPages(), 3);
+    prefs_.previewPages = 3;
+    prefs::StorePreferences(*CCadenzoApp::OpenSettings(), prefs_);
+    prefs_.previewPages = 0;
+    prefs::LoadPreferences(*CCadenzoApp::OpenSettings(), prefs_);
+    QCOMPARE(prefs_.previewPages, 3);
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)

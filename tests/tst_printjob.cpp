@@ -2,23 +2,19 @@
 // preparation with its progress dialog and Cancel; the preview window.
 #include "TestPdf.h"
 
-#include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "print/DlgProgress.h"
 #include "print/PreparePrintException.h"
 #include "print/PreviewWindow.h"
-#include "print/PrintCommands.h"
 #include "print/PrintJob.h"
-#include "print/PrinterSelection.h"
+#include "model/PrinterSelection.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -152,7 +148,6 @@ private slots:
     void previewOfHugeJobOpensAtOnce_data();
     void previewOfHugeJobOpensAtOnce();
     void previewPaging();
-    void exportInFileMenu();
 };
 
 void TestPrintJob::headFromPaperCorner_data()
@@ -438,25 +433,6 @@ void TestPrintJob::previewPaging()
     preview.printButton()->click();
     QVERIFY(printed);
     QVERIFY(!preview.isVisible());
-}
-
-void TestPrintJob::exportInFileMenu()
-{
-    CCadenzoDoc doc(nullptr);
-    doc.OnNewDocument();
-    CMainFrame frame(&doc);
-    NoPrinterSystem system;
-    PrinterSelection printers(system);
-    InstallPrintCommands(frame, doc, printers);
-    QMenu* file = nullptr;
-    for (QAction* entry : frame.menuBar()->actions())
-        if (entry->menu() && entry->menu()->actions().contains(frame.action(CMainFrame::kPrintPreview)))
-            file = entry->menu();
-    QVERIFY(file);
-    const QList<QAction*> entries = file->actions();
-    const int preview = int(entries.indexOf(frame.action(CMainFrame::kPrintPreview)));
-    QVERIFY(preview >= 0 && preview + 1 < entries.size());
-    QCOMPARE(entries[preview + 1]->text(), QStringLiteral("Export PD&F..."));
 }
 
 QTEST_MAIN(TestPrintJob)

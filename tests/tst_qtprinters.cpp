@@ -1,6 +1,6 @@
 // The printer system over Qt's print support, on whatever printers this
 // machine has -- usually none and no print server, which must cost nothing.
-#include "print/PrinterSelection.h"
+#include "model/PrinterSelection.h"
 #include "print/QtPrinterSystem.h"
 
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // What the editor paints: workspace, page and border, PDF background, head
 // texts cut at the page, selection frames and captions.
 #include "TestPdf.h"
-#include "app/Preferences.h"
 #include "model/CadenzoDoc.h"
 #include "model/FontFromLogFont.h"
+#include "model/Preferences.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 
@@ -64,13 +64,11 @@ struct Editor
 {
     explicit Editor(bool captions = false)
     {
-        if (captions)
-            prefs::viewWord() |= prefs::kShowCaptions;
-        else
-            prefs::viewWord() &= ~prefs::kShowCaptions;
+        if (!captions)
+            prefs.toggle(Preferences::kShowCaptions);
         doc = std::make_unique<CCadenzoDoc>(nullptr);
         doc->OnNewDocument();
-        view = std::make_unique<CCadenzoView>(doc.get());
+        view = std::make_unique<CCadenzoView>(doc.get(), &prefs);
         view->setFrameShape(QFrame::NoFrame);
         view->setScreenDpi(96, 96);
         view->resize(900, 1150);
@@ -86,6 +84,7 @@ struct Editor
     }
     QImage paint() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    Preferences prefs;
     std::unique_ptr<CCadenzoDoc> doc;
     std::unique_ptr<CCadenzoView> view;
 };
@@ -97,7 +96,6 @@ class TestViewDrawing : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { prefs::viewWord() = prefs::kDefaultViewWord; }
     void pageBorderAndWorkspace_data();
     void pageBorderAndWorkspace();
     void headTextIsCutAtThePage();
@@ -255,8 +253,11 @@ void TestViewDrawing::captionPlacement()
     QFETCH(bool, leftAligned);
     Editor e(true);
     e.head(0).bounds = bounds;
-    e.paint();
+    e.view->PlaceCaption(e.head(0), 0);
     const RECT caption = e.head(0).captionRect;
+    // Painting shows the caption where it was placed and changes nothing.
+    e.paint();
+    QCOMPARE(e.head(0).captionRect, caption);
     const int height = caption.top - caption.bottom;
     const int width = caption.right - caption.left;
     QVERIFY(height > 150 && height < 300); // a 200-twip cell

@@ -1,9 +1,10 @@
 // The editor's page geometry: scroll sizes, page-to-window mapping, zoom
 // steps, the zoom entry and box, and scrolling with wheel and keys.
-#include "app/Preferences.h"
 #include "frame/EditCtrlZoom.h"
+#include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/Preferences.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 #include "view/ViewGeometry.h"
@@ -41,24 +42,37 @@ struct Editor
     {
         doc = std::make_unique<CCadenzoDoc>(nullptr);
         doc->OnNewDocument();
-        view = std::make_unique<CCadenzoView>(doc.get());
+        view = std::make_unique<CCadenzoView>(doc.get(), &prefs);
         view->setScreenDpi(96, 96);
         view->resize(size);
         view->show();
         view->InitialUpdate();
     }
     ~Editor() { view.reset(); }
+    Preferences prefs;
     std::unique_ptr<CCadenzoDoc> doc;
     std::unique_ptr<CCadenzoView> view;
 };
 
-// The toolbar's zoom box as the frame fills it: labels with the percent as data.
-void fillZoomBox(QComboBox& box)
+// The view inside the main window, with the toolbar's zoom box and entry.
+struct Window
 {
-    const int levels[] = {25, 50, 75, 100, 125, 150, 175, 200, 300, 400};
-    for (int level : levels)
-        box.addItem(QString::asprintf("%3d%%", level), level);
-}
+    Window()
+    {
+        doc.OnNewDocument();
+        frame.view()->setScreenDpi(96, 96);
+        frame.view()->InitialUpdate();
+    }
+    CCadenzoView* view() const { return frame.view(); }
+    CEditCtrlZoom* edit() const { return frame.zoomEdit(); }
+    QComboBox* zoomBox() const { return frame.zoomBox(); }
+    // Set Zoom Level (Ctrl+L): the focus goes to the entry.
+    void focusEntry() { frame.action(CMainFrame::kSetZoomLevel)->trigger(); }
+
+    Preferences prefs;
+    CCadenzoDoc doc{nullptr};
+    CMainFrame frame{&doc, &prefs};
+};
 
 void sendWheel(QWidget* target, int delta, Qt::KeyboardModifiers modifiers)
 {
@@ -149,18 +163,15 @@ void TestViewGeometry::zoomSteps()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QString, text);
-    Editor e;
-    QComboBox box;
-    fillZoomBox(box);
-    e.view->AttachBoxes(&box, nullptr);
-    e.view->SetZoomLevel(from, true);
+    Window w;
+    w.view()->SetZoomLevel(from, true);
     if (in)
-        e.view->ZoomIn();
+        w.view()->ZoomIn();
     else
-        e.view->ZoomOut();
-    QCOMPARE(e.view->zoom(), to);
-    QCOMPARE(e.view->zoomEdit()->text(), text);
-    QCOMPARE(e.view->zoomEdit()->savedText(), text);
+        w.view()->ZoomOut();
+    QCOMPARE(w.view()->zoom(), to);
+    QCOMPARE(w.edit()->text(), text);
+    QCOMPARE(w.edit()->savedText(), text);
 }
 
 void TestViewGeometry::scrollSizesAndPageCorner_data()
@@ -284,19 +295,17 @@ void TestViewGeometry::updateWithoutHeads()
 
 void TestViewGeometry::zoomBoxChoice()
 {
-    Editor e;
-    QComboBox zoomBox;
-    fillZoomBox(zoomBox);
-    e.view->AttachBoxes(&zoomBox, nullptr);
+    Window w;
+    QComboBox& zoomBox = *w.zoomBox();
     QCOMPARE(zoomBox.currentIndex(), 3);
-    QCOMPARE(e.view->zoomEdit()->text(), QStringLiteral("100%"));
-    QCOMPARE(zoomBox.lineEdit(), e.view->zoomEdit());
-    QCOMPARE(e.view->zoomEdit()->maxLength(), 4);
+    QCOMPARE(w.edit()->text(), QStringLiteral("100%"));
+    QCOMPARE(zoomBox.lineEdit(), w.edit());
+    QCOMPARE(w.edit()->maxLength(), 4);
 
     zoomBox.setCurrentIndex(8);
     emit zoomBox.activated(8);
-    QCOMPARE(e.view->zoom(), 300);
-    QCOMPARE(e.view->scrollRange(), QSize(2592, 3312));
+    QCOMPARE(w.view()->zoom(), 300);
+    QCOMPARE(w.view()->scrollRange(), QSize(2592, 3312));
     QCOMPARE(zoomBox.lineEdit()->text(), QStringLiteral("300%"));
     QCOMPARE(zoomBox.count(), 10);
 }
@@ -313,14 +322,11 @@ void TestViewGeometry::setZoomLevel()
 {
     QFETCH(bool, setText);
     QFETCH(QString, text);
-    Editor e;
-    QComboBox zoomBox;
-    fillZoomBox(zoomBox);
-    e.view->AttachBoxes(&zoomBox, nullptr);
-    e.view->SetZoomLevel(150, setText);
-    QCOMPARE(e.view->zoom(), 150);
-    QCOMPARE(e.view->scrollRange(), QSize(1296, 1656));
-    QCOMPARE(e.view->zoomEdit()->text(), text);
+    Window w;
+    w.view()->SetZoomLevel(150, setText);
+    QCOMPARE(w.view()->zoom(), 150);
+    QCOMPARE(w.view()->scrollRange(), QSize(1296, 1656));
+    QCOMPARE(w.edit()->text(), text);
 }
 
 void TestViewGeometry::typedZoomLevel_data()
@@ -349,20 +355,12 @@ void TestViewGeometry::typedZoomLevel()
     QFETCH(QString, text);
     RecordingSink sink;
     setMessageSink(&sink);
-    // Box and view in one window, as on the toolbar.
-    QWidget window;
-    Editor e;
-    QComboBox zoomBox(&window);
-    e.view->setParent(&window);
-    e.view->move(0, 40);
-    fillZoomBox(zoomBox);
-    e.view->AttachBoxes(&zoomBox, nullptr);
-    window.resize(400, 400);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    CEditCtrlZoom* edit = e.view->zoomEdit();
-    e.view->FocusZoomEntry();
+    Window w;
+    w.frame.show();
+    w.frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+    CEditCtrlZoom* edit = w.edit();
+    w.focusEntry();
     QTRY_VERIFY(edit->hasFocus());
 
     edit->selectAll();
@@ -380,9 +378,9 @@ void TestViewGeometry::typedZoomLevel()
         QVERIFY(edit->hasFocus());
     } else {
         QVERIFY(sink.messages.isEmpty());
-        QVERIFY(e.view->hasFocus());
+        QVERIFY(w.view()->hasFocus());
     }
-    QCOMPARE(e.view->zoom(), zoom);
+    QCOMPARE(w.view()->zoom(), zoom);
     QCOMPARE(edit->text(), text);
 }
 
@@ -396,24 +394,18 @@ void TestViewGeometry::escapeInZoomEntry_data()
 void TestViewGeometry::escapeInZoomEntry()
 {
     QFETCH(QString, typed);
-    QWidget window;
-    Editor e;
-    QComboBox zoomBox(&window);
-    e.view->setParent(&window);
-    e.view->move(0, 40);
-    fillZoomBox(zoomBox);
-    e.view->AttachBoxes(&zoomBox, nullptr);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    CEditCtrlZoom* edit = e.view->zoomEdit();
-    e.view->FocusZoomEntry();
+    Window w;
+    w.frame.show();
+    w.frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+    CEditCtrlZoom* edit = w.edit();
+    w.focusEntry();
     QTRY_VERIFY(edit->hasFocus());
     QTest::keyClicks(edit, typed);
     QTest::keyClick(edit, Qt::Key_Escape);
     QCOMPARE(edit->text(), QStringLiteral("100%"));
-    QVERIFY(e.view->hasFocus());
-    QCOMPARE(e.view->zoom(), 100);
+    QVERIFY(w.view()->hasFocus());
+    QCOMPARE(w.view()->zoom(), 100);
 }
 
 void TestViewGeometry::wheelScrolls_data()
@@ -485,11 +477,11 @@ void TestViewGeometry::keysScroll()
 void TestViewGeometry::toggleCaptions()
 {
     Editor e;
-    const std::uint32_t before = prefs::viewWord();
+    const std::uint32_t before = e.prefs.viewWord;
     e.view->ToggleHeaderCaptions();
-    QCOMPARE(prefs::viewWord(), before ^ prefs::kShowCaptions);
+    QCOMPARE(e.prefs.viewWord, before ^ Preferences::kShowCaptions);
     e.view->ToggleHeaderCaptions();
-    QCOMPARE(prefs::viewWord(), before);
+    QCOMPARE(e.prefs.viewWord, before);
 }
 
 QTEST_MAIN(TestViewGeometry)

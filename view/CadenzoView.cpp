@@ -2,16 +2,15 @@
 
 #include "SelectedHeads.h"
 #include "ViewGeometry.h"
-#include "app/Preferences.h"
-#include "frame/EditCtrlZoom.h"
 #include "model/CadenzoDoc.h"
 #include "model/Codepage.h"
+#include "model/FontFromLogFont.h"
 #include "model/Int32.h"
-#include "print/DisplayUnits.h"
+#include "model/Preferences.h"
+#include "model/Units.h"
+#include "model/WaitCursor.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -30,11 +29,11 @@ const QColor kFrameGrey(127, 127, 127);
 // the page edge, so it scales with the zoom.
 constexpr std::int32_t kBorderTwips = 35;
 
-// Captions: Arial 10 point (200 twips cell), medium weight, italic, underlined.
+// Captions: Arial with a 10-point cell, medium weight, italic, underlined.
 LOGFONTA captionLogFont()
 {
     LOGFONTA lf;
-    lf.lfHeight = 200;
+    lf.lfHeight = 10; // points, as head fonts are kept
     lf.lfWeight = 500;
     lf.lfItalic = 1;
     lf.lfUnderline = 1;
@@ -52,21 +51,12 @@ QByteArray captionText(int index)
 
 bool allZero(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
 
-// Shows the wait cursor for as long as it lives.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 } // namespace
 
-CCadenzoView::CCadenzoView(CCadenzoDoc* doc, QWidget* parent)
+CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* parent)
     : QAbstractScrollArea(parent)
     , doc_(doc)
+    , prefs_(preferences)
     , selection_(std::make_unique<CSelectedHeads>(&doc->heads))
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -108,10 +98,13 @@ void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int /*hint*/)
 
     // Heads read from a file carry no measurements yet. Every unmeasured head
     // is measured, not just the master head, so that its frame and hit area
-    // match its text from the start.
-    for (const auto& head : doc_->heads) {
-        if (allZero(head->bounds))
-            head->CalcBounds(measurer_, doc_->GetHeadNumber(0, *head));
+    // match its text from the start; captions follow the page they are on.
+    for (int i = 0; i < doc_->GetHeadCount(); ++i) {
+        HEADING& head = *doc_->GetHeadByIndex(i);
+        if (allZero(head.bounds))
+            head.CalcBounds(measurer_, doc_->GetHeadNumber(0, head));
+        if (captionsShown())
+            PlaceCaption(head, i);
     }
 
     selection_->RemoveAll();
@@ -129,8 +122,8 @@ void CCadenzoView::SetZoomLevel(int percent, bool setText)
 {
     // Only the entry asks, and it checks the range; anything else is held to it.
     zoom_ = std::clamp(percent, kZoomMin, kZoomMax);
-    if (setText && zoomEdit_)
-        zoomEdit_->SetZoomText(zoom_);
+    if (setText)
+        emit zoomChanged(zoom_);
     setFocus();
     UpdateScrollSizes(false);
 }
@@ -140,8 +133,7 @@ void CCadenzoView::ZoomIn()
     if (zoom_ == kZoomMax)
         return;
     zoom_ = viewgeom::zoomIn(zoom_);
-    if (zoomEdit_)
-        zoomEdit_->SetZoomText(zoom_);
+    emit zoomChanged(zoom_);
     UpdateScrollSizes(false);
 }
 
@@ -150,73 +142,45 @@ void CCadenzoView::ZoomOut()
     if (zoom_ == kZoomMin)
         return;
     zoom_ = viewgeom::zoomOut(zoom_);
-    if (zoomEdit_)
-        zoomEdit_->SetZoomText(zoom_);
+    emit zoomChanged(zoom_);
     UpdateScrollSizes(false);
-}
-
-void CCadenzoView::FocusZoomEntry()
-{
-    if (!zoomEdit_)
-        return;
-    zoomEdit_->setFocus(Qt::ShortcutFocusReason);
-    zoomEdit_->selectAll();
-}
-
-void CCadenzoView::AttachBoxes(QComboBox* zoomBox, QComboBox* unitsBox)
-{
-    zoomBox_ = zoomBox;
-    unitsBox_ = unitsBox;
-    if (zoomBox) {
-        zoomEdit_ = new CEditCtrlZoom(this, zoomBox);
-        zoomBox->setLineEdit(zoomEdit_); // the box owns it from here
-        zoomBox->setInsertPolicy(QComboBox::NoInsert);
-        zoomBox->setCompleter(nullptr);
-        zoomEdit_->setMaxLength(4);
-        zoomBox->setCurrentIndex(zoomBox->findData(zoom_));
-        zoomEdit_->SetZoomText(zoom_);
-        connect(zoomBox, QOverload<int>::of(&QComboBox::activated), this, &CCadenzoView::onZoomBoxActivated);
-    }
-    if (unitsBox)
-        connect(unitsBox, QOverload<int>::of(&QComboBox::activated), this, &CCadenzoView::onUnitsBoxActivated);
-}
-
-void CCadenzoView::onZoomBoxActivated(int index)
-{
-    if (!zoomBox_ || zoomBox_->view()->isVisible())
-        return;
-    if (index >= 0) {
-        bool ok = false;
-        const int percent = zoomBox_->itemData(index).toInt(&ok);
-        if (ok && percent >= kZoomMin && percent <= kZoomMax) {
-            zoom_ = percent;
-            UpdateScrollSizes(false);
-        }
-    }
-    // The list has closed: back to the page.
-    setFocus();
-}
-
-void CCadenzoView::onUnitsBoxActivated(int index)
-{
-    if (!unitsBox_ || unitsBox_->view()->isVisible() || index < 0)
-        return;
-    SetDisplayUnits(unitsBox_->itemData(index).toInt());
-    emit headPositionsChanged();
 }
 
 CSelectedHeads& CCadenzoView::GetSelectedHeads() { return *selection_; }
 
+bool CCadenzoView::captionsShown() const
+{
+    return prefs_->isSet(Preferences::kShowCaptions);
+}
+
 void CCadenzoView::ToggleHeaderCaptions()
 {
-    prefs::toggle(prefs::kShowCaptions);
+    prefs_->toggle(Preferences::kShowCaptions);
+    if (captionsShown()) {
+        for (int i = 0; i < doc_->GetHeadCount(); ++i)
+            PlaceCaption(*doc_->GetHeadByIndex(i), i);
+    }
     RefreshAllHeads(false, false);
 }
 
 void CCadenzoView::RefreshHead(HEADING& head, bool /*recordUndo*/)
 {
-    head.CalcBounds(measurer_, doc_->GetHeadNumber(0, head));
+    measureHead(head, doc_->GetHeadIndex(&head));
     viewport()->update();
+}
+
+void CCadenzoView::measureHead(HEADING& head, int index)
+{
+    head.CalcBounds(measurer_, doc_->GetHeadNumber(0, head));
+    if (captionsShown() && index >= 0)
+        PlaceCaption(head, index);
+}
+
+void CCadenzoView::PlaceCaption(HEADING& head, int index)
+{
+    const SIZE size = measurer_.textExtent(inTwips(captionLogFont()), captionText(index));
+    const POINT q = GetCaptionPosition(head.bounds, size);
+    head.captionRect = RECT{q.x, q.y, int32::add(q.x, size.cx), int32::sub(q.y, size.cy)};
 }
 
 void CCadenzoView::RefreshAllHeads(bool recalc, bool recordUndo)
@@ -324,8 +288,9 @@ void CCadenzoView::buildPdfScreenImage()
         return;
     const WaitCursor wait;
     // The page's size on screen at 100 %; every zoom stretches this one image.
-    const int w = viewgeom::mulDiv(int32::sub(pageRect_.right, pageRect_.left), dpiX(), 1440);
-    const int h = std::abs(viewgeom::mulDiv(int32::sub(pageRect_.top, pageRect_.bottom), dpiY(), 1440));
+    const int w = viewgeom::mulDiv(int32::sub(pageRect_.right, pageRect_.left), dpiX(), units::kTwipsPerInch);
+    const int h =
+        std::abs(viewgeom::mulDiv(int32::sub(pageRect_.top, pageRect_.bottom), dpiY(), units::kTwipsPerInch));
     if (w <= 0 || h <= 0)
         return;
     pdfImage_ = pdf::RenderPageBitmap(page, w, h);
@@ -421,15 +386,14 @@ void CCadenzoView::paintEvent(QPaintEvent* event)
         }
     }
 
+    // The heads as they print on the first sheet, then frames and captions over them.
+    DrawHeads(painter, *doc_, 0, map, nullptr);
+
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
-    const bool captions = prefs::isSet(prefs::kShowCaptions);
-    const LOGFONTA captionFont = captionLogFont();
+    const bool captions = captionsShown();
     for (int i = 0; i < doc_->GetHeadCount(); ++i) {
-        HEADING& head = *doc_->GetHeadByIndex(i);
-        const QByteArray text = head.GetNumberText(doc_->GetHeadNumber(0, head));
-        DrawHeadText(painter, head, text, POINT{head.x, head.y}, map, page);
-
+        const HEADING& head = *doc_->GetHeadByIndex(i);
         if (selection_->Contains(i)) {
             painter.save();
             QPen dotted(kFrameGrey);
@@ -443,18 +407,14 @@ void CCadenzoView::paintEvent(QPaintEvent* event)
         }
 
         if (captions) {
-            const QByteArray label = captionText(i);
-            const SIZE size = measurer_.textExtent(captionFont, label);
-            const POINT q = GetCaptionPosition(head.bounds, size);
-            head.captionRect = RECT{q.x, q.y, int32::add(q.x, size.cx), int32::sub(q.y, size.cy)};
-            // Drawn through the head routine as an unturned head of 10 points,
-            // so captions place and clip exactly like head texts.
+            // Drawn through the head routine as an unturned head, so captions
+            // place and clip exactly like head texts.
             HEADING caption;
-            caption.font = captionFont;
-            caption.font.lfHeight = 10;
+            caption.font = captionLogFont();
             caption.rotation = 0;
             caption.color = i == 0 ? makeRgb(255, 0, 0) : makeRgb(127, 127, 127);
-            DrawHeadText(painter, caption, label, q, map, page);
+            const POINT q{head.captionRect.left, head.captionRect.top};
+            DrawHeadText(painter, caption, captionText(i), q, map, page);
         }
     }
 }

@@ -1,22 +1,20 @@
 #pragma once
 
-#include "frame/EditCtrlZoom.h"
 #include "model/DocumentBase.h"
 #include "model/Geometry.h"
+#include "model/HeadPainter.h"
 #include "model/QtTextMeasurer.h"
-#include "view/HeadPainter.h"
 #include "view/ViewGeometry.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
-#include <QPointer>
 
 #include <memory>
 
 class CCadenzoDoc;
 class CSelectedHeads;
 class HEADING;
-class QComboBox;
+struct Preferences;
 
 // The editor: the template's page on a grey workspace, at a zoom level, with
 // its PDF background, its heads, their selection frames and captions.
@@ -30,7 +28,8 @@ class CCadenzoView : public QAbstractScrollArea, public DocumentObserver
     Q_OBJECT
 
 public:
-    explicit CCadenzoView(CCadenzoDoc* doc, QWidget* parent = nullptr);
+    // preferences: whether captions are shown; it outlives the view.
+    CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* parent = nullptr);
     ~CCadenzoView() override;
 
     CCadenzoDoc* GetDocument() const { return doc_; }
@@ -42,24 +41,19 @@ public:
     void OnUpdate(DocumentObserver* sender, int hint) override;
 
     int zoom() const { return zoom_; }
-    // The zoom entry's request; setText rewrites the entry's text.
+    // The zoom entry's request; setText has zoomChanged() rewrite the entry.
     void SetZoomLevel(int percent, bool setText);
     void ZoomIn();
     void ZoomOut();
-    void FocusZoomEntry();
-
-    // Called by the frame once its toolbar and both boxes are filled. The
-    // zoom box gets a CEditCtrlZoom as its line edit; item data of the boxes:
-    // the percent, and the display-units command id.
-    void AttachBoxes(QComboBox* zoomBox, QComboBox* unitsBox);
-    CEditCtrlZoom* zoomEdit() const { return zoomEdit_; }
 
     CSelectedHeads& GetSelectedHeads();
     TextMeasurer& measurer() { return measurer_; }
     const RECT& pageRect() const { return pageRect_; }
 
-    // Show Header Captions: flips the preference bit and repaints.
+    // Show Header Captions: flips the preference bit, places the captions
+    // and repaints.
     void ToggleHeaderCaptions();
+    bool captionsShown() const;
 
     // Re-measures heads and repaints them. The undo history comes with the
     // edit commands; until then recordUndo has no effect.
@@ -88,6 +82,9 @@ public:
 
     // Where a head's caption of captionSize (page twips) goes on this page.
     POINT GetCaptionPosition(const RECT& bounds, SIZE captionSize) const;
+    // Places the caption of the head at index against its bounds; captions
+    // keep their last place while they are hidden.
+    void PlaceCaption(HEADING& head, int index);
 
     // The PDF background rendered once per document update at the page's
     // size on screen at 100 %; null when there is none.
@@ -96,6 +93,8 @@ public:
     void ReleasePdfScreenBitmap();
 
 signals:
+    // The zoom level changed through the view's own commands; the entry shows it.
+    void zoomChanged(int percent);
     // Every document update, right before headSelectionChanged(): the frame
     // refills its numbering fields and head list.
     void documentUpdated();
@@ -112,10 +111,10 @@ protected:
 private:
     void updateScrollBars();
     void buildPdfScreenImage();
-    void onZoomBoxActivated(int index);
-    void onUnitsBoxActivated(int index);
+    void measureHead(HEADING& head, int index);
 
     CCadenzoDoc* doc_ = nullptr;
+    Preferences* prefs_ = nullptr;
     QtTextMeasurer measurer_;
     std::unique_ptr<CSelectedHeads> selection_;
     RECT pageRect_;
@@ -126,7 +125,4 @@ private:
     QSize lineStep_;
     int forcedDpiX_ = 0;
     int forcedDpiY_ = 0;
-    QPointer<QComboBox> zoomBox_;
-    QPointer<QComboBox> unitsBox_;
-    QPointer<CEditCtrlZoom> zoomEdit_; // owned by the zoom box
 };

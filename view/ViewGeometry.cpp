@@ -1,6 +1,7 @@
 #include "ViewGeometry.h"
 
 #include "model/Int32.h"
+#include "model/Units.h"
 
 #include <cstdlib>
 #include <limits>
@@ -44,7 +45,7 @@ ScrollSizes scrollSizes(const RECT& pageRect, int zoom, int dpiX, int dpiY)
     const std::int32_t cx = int32::mul(int32::add(int32::sub(pageRect.right, pageRect.left), 720), zoom) / 100;
     const std::int32_t cy = int32::mul(int32::add(int32::sub(pageRect.top, pageRect.bottom), 720), zoom) / 100;
     ScrollSizes s;
-    s.total = QSize(mulDiv(cx, dpiX, 1440), mulDiv(cy, dpiY, 1440));
+    s.total = QSize(mulDiv(cx, dpiX, units::kTwipsPerInch), mulDiv(cy, dpiY, units::kTwipsPerInch));
     s.page = s.total / 10;
     s.line = s.page / 10;
     return s;
@@ -55,15 +56,17 @@ PageToDevice windowMapping(int zoom, int dpiX, int dpiY, QPoint scroll)
     // The zoom factor is single precision, as the page transform is.
     const double z = double(float(zoom) / 100.0f);
     PageToDevice m;
-    m.scaleX = z * dpiX / 1440.0;
-    m.scaleY = z * dpiY / 1440.0;
-    m.origin = QPointF(360.0 * dpiX / 1440.0 - scroll.x(), 360.0 * dpiY / 1440.0 - scroll.y());
+    constexpr double twipsPerInch = units::kTwipsPerInch;
+    m.scaleX = z * dpiX / twipsPerInch;
+    m.scaleY = z * dpiY / twipsPerInch;
+    // The page's corner sits a quarter inch from the canvas corner at every zoom.
+    m.origin = QPointF(360.0 * dpiX / twipsPerInch - scroll.x(), 360.0 * dpiY / twipsPerInch - scroll.y());
     return m;
 }
 
 int twipsToPixels(std::int32_t twips, int zoom, int dpi)
 {
-    return mulDiv(mulDiv(twips, zoom, 100), dpi, 1440);
+    return mulDiv(mulDiv(twips, zoom, 100), dpi, units::kTwipsPerInch);
 }
 
 POINT captionPosition(const RECT& bounds, SIZE size, std::int32_t pageWidth)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Geometry.h"
-#include "view/HeadPainter.h"
+#include "model/HeadPainter.h"
 
 #include <QPoint>
 #include <QSize>

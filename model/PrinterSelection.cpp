@@ -1,6 +1,7 @@
 #include "PrinterSelection.h"
 
 #include "model/Int32.h"
+#include "model/Units.h"
 
 namespace {
 
@@ -10,11 +11,6 @@ constexpr std::uint16_t kDefaultPrinterFlag = 0x1;
 // The longest paper name a slot holds, leaving room for its terminator.
 constexpr int kPaperNameLength = kPaperNameChars - 1;
 
-std::int16_t inchesToTenths(float inches)
-{
-    const float tenths = inches * 254.0f;
-    return int32::toInt16(int32::trunc(tenths));
-}
 
 } // namespace
 
@@ -66,8 +62,8 @@ void PrinterSelection::ApplyTemplatePrinter(const QString& printerName, std::uin
         settings.paperSize = int32::toInt16(paperCode);
     } else {
         settings.paperSize = 0;
-        settings.paperWidth = inchesToTenths(widthInches);
-        settings.paperLength = inchesToTenths(heightInches);
+        settings.paperWidth = units::inchesToTenthsMm(widthInches);
+        settings.paperLength = units::inchesToTenthsMm(heightInches);
     }
     // Also when that printer could not be opened: the driver merge is the
     // system's to refuse, and the record keeps the template's paper.

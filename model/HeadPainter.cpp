@@ -4,6 +4,7 @@
 #include "model/Codepage.h"
 #include "model/FontFromLogFont.h"
 #include "model/Int32.h"
+#include "model/Units.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,9 +23,7 @@ QPointF PageToDevice::unmap(const QPointF& device) const
 void DrawHeadText(QPainter& painter, const HEADING& head, const QByteArray& text, POINT reference,
                   const PageToDevice& map, const QRectF& clip)
 {
-    LOGFONTA lf = head.font;
-    lf.lfHeight = int32::mul(lf.lfHeight, 20);
-    const QFont font = fontFromLogFont(lf);
+    const QFont font = pageFont(head.font);
     const qreal ascent = QFontMetricsF(font).ascent();
 
     painter.save();
@@ -45,8 +44,9 @@ namespace {
 // The unprintable margin in twips, truncated as the printer driver reports it.
 POINT marginTwips(const PrinterOffsets& o)
 {
-    const float offX = float(o.offsetX) / float(o.resolutionX > 0 ? o.resolutionX : 1) * 1440.0f;
-    const float offY = float(o.offsetY) / float(o.resolutionY > 0 ? o.resolutionY : 1) * 1440.0f;
+    constexpr float twipsPerInch = units::kTwipsPerInch;
+    const float offX = float(o.offsetX) / float(o.resolutionX > 0 ? o.resolutionX : 1) * twipsPerInch;
+    const float offY = float(o.offsetY) / float(o.resolutionY > 0 ? o.resolutionY : 1) * twipsPerInch;
     return {int32::trunc(offX), int32::trunc(offY)};
 }
 

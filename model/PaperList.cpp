@@ -1,6 +1,7 @@
 #include "PaperList.h"
 
 #include "model/Int32.h"
+#include "model/Units.h"
 
 #include <algorithm>
 
@@ -9,20 +10,13 @@ namespace {
 // One square inch in square tenths of a millimetre (254 x 254).
 constexpr std::int64_t kAreaTolerance = 64516;
 
-// Inches to tenths of a millimetre the way the template always did it: a
-// single-precision product, truncated, kept as a 16-bit value.
-std::int16_t inchesToTenths(float inches)
-{
-    const float tenths = inches * 254.0f;
-    return int32::toInt16(int32::trunc(tenths));
-}
 
 } // namespace
 
 std::uint16_t FindPaperCode(const PaperList& list, float widthInches, float heightInches)
 {
-    const std::int16_t w10 = inchesToTenths(widthInches);
-    const std::int16_t h10 = inchesToTenths(heightInches);
+    const std::int16_t w10 = units::inchesToTenthsMm(widthInches);
+    const std::int16_t h10 = units::inchesToTenthsMm(heightInches);
     // Two 16-bit factors cannot overflow 32 bits.
     const std::int32_t target = std::int32_t(w10) * std::int32_t(h10);
 
