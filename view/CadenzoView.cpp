@@ -163,6 +163,8 @@ void CCadenzoView::ToggleHeaderCaptions()
     RefreshAllHeads(false, false);
 }
 
+void CCadenzoView::RecordUndoStep() {}
+
 void CCadenzoView::RefreshHead(HEADING& head, bool /*recordUndo*/)
 {
     measureHead(head, doc_->GetHeadIndex(&head));

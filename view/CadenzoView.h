@@ -55,8 +55,12 @@ public:
     void ToggleHeaderCaptions();
     bool captionsShown() const;
 
-    // Re-measures heads and repaints them. The undo history comes with the
-    // edit commands; until then recordUndo has no effect.
+    // Compares the template with the newest recorded state and, when they
+    // differ, records an undo step and marks the template modified. The undo
+    // history comes with the edit commands; until then this does nothing.
+    void RecordUndoStep();
+
+    // Re-measures heads and repaints them; recordUndo then records an undo step.
     void RefreshHead(HEADING& head, bool recordUndo);
     void RefreshAllHeads(bool recalc, bool recordUndo);
     void RefreshSelectedHeads(bool recordUndo);
