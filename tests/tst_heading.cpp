@@ -76,6 +76,12 @@ void TestHeading::numberText_data()
                                      << QByteArray("42");
     QTest::newRow("int min") << QByteArray() << 0 << 1 << 12 << 0 << QByteArray() << int(-2147483647 - 1)
                              << QByteArray("-02147483648");
+    QTest::newRow("digits int min") << QByteArray() << 0 << 1 << int(-2147483647 - 1) << 0 << QByteArray()
+                                    << -7 << QByteArray("-7");
+    QTest::newRow("digits near int min") << QByteArray() << 0 << 1 << int(-2147483647 + 9) << 0
+                                         << QByteArray() << int(-2147483647 - 1) << QByteArray("-2147483648");
+    QTest::newRow("digits int max capped")
+        << QByteArray() << 0 << 1 << 2147483647 << 0 << QByteArray() << 1 << QByteArray(254, '0') + "1";
     QTest::newRow("high bytes kept") << QByteArray("\x80\xE9") << 0 << 0 << 5 << 0 << QByteArray("\xFF") << 9
                                      << QByteArray("\x80\xE9" "9\xFF");
 }
