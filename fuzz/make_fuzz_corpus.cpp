@@ -105,6 +105,20 @@ QByteArray widen(const QByteArray& file, const QByteArray& text, const QString& 
     return file.left(at) + prefix + units + file.mid(at + narrow.size());
 }
 
+// Gives the narrow string text, stored with a one-byte length, the longest
+// length prefix readers accept: 0xFF, 0xFFFF, 0xFFFFFFFF, then 64 bits.
+QByteArray lengthen(const QByteArray& file, const QByteArray& text)
+{
+    const QByteArray narrow = char(text.size()) + text;
+    const qsizetype at = file.indexOf(narrow);
+    if (at < 0)
+        return file;
+    QByteArray prefix(7, '\xFF');
+    prefix += char(text.size());
+    prefix += QByteArray(7, '\0');
+    return file.left(at) + prefix + text + file.mid(at + narrow.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -154,8 +168,8 @@ int main(int argc, char** argv)
         doc.heads.front()->digits = -2147483647 - 1;
         doc.AddNewHead(nullptr)->digits = 300;
     });
-    // Strings at the edges of each length prefix: one byte, 0xFF then 16 bits,
-    // 0xFF 0xFFFF then 32 bits.
+    // Strings at the edges of each length prefix the writer uses: one byte,
+    // 0xFF then 16 bits, 0xFF 0xFFFF then 32 bits.
     const QByteArray strings = save([](CCadenzoDoc& doc) {
         doc.printerName = QByteArray(254, 'p');
         doc.heads.front()->preface = QByteArray(255, 'n');
@@ -171,6 +185,8 @@ int main(int argc, char** argv)
     longWide[0] = QChar(u'\u20AC');
     const QByteArray wide =
         widen(widen(wideSource, "WIDE", QStringLiteral("W\u00E9\u4E2D\u20AC")), "LONGWIDE", longWide);
+    const QByteArray longestPrefix =
+        lengthen(save([](CCadenzoDoc& doc) { doc.heads.front()->suffix = "64-bit"; }), "64-bit");
     const QByteArray withPdf = save([&onePage](CCadenzoDoc& doc) { embed(doc, onePage, 1); });
     const QByteArray secondPage = save([&twoPages](CCadenzoDoc& doc) {
         doc.orientation = 2;
@@ -186,7 +202,9 @@ int main(int argc, char** argv)
          writeFile(templates, "several-heads.tmt", severalHeads) &&
          writeFile(templates, "descending.tmt", descending) && writeFile(templates, "strings.tmt", strings) &&
          writeFile(templates, "long-string.tmt", longString) &&
-         writeFile(templates, "wide-strings.tmt", wide) && writeFile(templates, "with-pdf.tmt", withPdf) &&
+         writeFile(templates, "wide-strings.tmt", wide) &&
+         writeFile(templates, "64-bit-length.tmt", longestPrefix) &&
+         writeFile(templates, "with-pdf.tmt", withPdf) &&
          writeFile(templates, "second-page.tmt", secondPage) &&
          writeFile(templates, "page-out-of-range.tmt", pageOutOfRange) &&
          writeFile(templates, "ascending-2.tmt", ascendingTwo) &&
