@@ -9,11 +9,13 @@
 #include "print/PrinterSelection.h"
 #include "print/PrinterSystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -52,7 +54,7 @@ struct Setup
     std::unique_ptr<QGuiApplication> app;
     OnePrinterSystem system;
     std::unique_ptr<PrinterSelection> printers;
-    QTemporaryDir dir;
+    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/tallimark-fuzz-XXXXXX")};
     QString path;
 };
 
@@ -71,9 +73,15 @@ void checkText(const HEADING& head, std::int32_t value)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
+    // Qt gets only the program name: libFuzzer's options are not its business.
+    static int qtArgc = 1;
+    static char* qtArgv[] = {(*argv)[0], nullptr};
+    (void)argc;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     setup = new Setup;
-    setup->app = std::make_unique<QGuiApplication>(*argc, *argv);
+    setup->app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    // The process ends through exit(), which leaves the setup alone.
+    std::atexit([] { setup->dir.remove(); });
     setup->printers = std::make_unique<PrinterSelection>(setup->system);
     setup->printers->selectDefaultPrinter();
     setup->path = setup->dir.filePath(QStringLiteral("fuzz.tmt"));
