@@ -4,6 +4,7 @@
 #include "Int32.h"
 #include "TextMeasurer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -48,14 +49,15 @@ QByteArray HEADING::GetNumberText(std::int32_t value) const
     if (spaceAfterPreface)
         text += ' ';
 
-    // "%0*d": zeros go between the sign and the digits. The width is bounded so
-    // that a damaged file cannot ask for a line of a billion zeros.
+    // "%0*d": zeros go between the sign and the digits. The width is bounded on
+    // both sides so that a damaged file can neither ask for a line of a billion
+    // zeros nor overflow the subtraction below; a width of 0 or less pads nothing.
     char number[16];
     std::snprintf(number, sizeof number, "%d", static_cast<int>(value));
     QByteArray digitsText(number);
     if (zeroPad) {
-        constexpr int kMaxWidth = 255;
-        const int width = digits > kMaxWidth ? kMaxWidth : digits;
+        constexpr std::int32_t kMaxWidth = 255;
+        const int width = int(std::clamp<std::int32_t>(digits, 0, kMaxWidth));
         const int missing = width - int(digitsText.size());
         if (missing > 0)
             digitsText.insert(value < 0 ? 1 : 0, QByteArray(missing, '0'));

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -46,6 +47,8 @@ private slots:
     void measuringKeepsHeightAndSetsEscapement();
     void copyFromCopiesEverything();
     void qtMeasurerUsesPointsAsTwips();
+    void qtMeasurerScalesHugeText_data();
+    void qtMeasurerScalesHugeText();
     void windowsFacesResolveToMetricTwins_data();
     void windowsFacesResolveToMetricTwins();
 };
@@ -76,6 +79,12 @@ void TestHeading::numberText_data()
                                      << QByteArray("42");
     QTest::newRow("int min") << QByteArray() << 0 << 1 << 12 << 0 << QByteArray() << int(-2147483647 - 1)
                              << QByteArray("-02147483648");
+    QTest::newRow("digits int min") << QByteArray() << 0 << 1 << int(-2147483647 - 1) << 0 << QByteArray()
+                                    << -7 << QByteArray("-7");
+    QTest::newRow("digits near int min") << QByteArray() << 0 << 1 << int(-2147483647 + 9) << 0
+                                         << QByteArray() << int(-2147483647 - 1) << QByteArray("-2147483648");
+    QTest::newRow("digits int max capped")
+        << QByteArray() << 0 << 1 << 2147483647 << 0 << QByteArray() << 1 << QByteArray(254, '0') + "1";
     QTest::newRow("high bytes kept") << QByteArray("\x80\xE9") << 0 << 0 << 5 << 0 << QByteArray("\xFF") << 9
                                      << QByteArray("\x80\xE9" "9\xFF");
 }
@@ -215,6 +224,32 @@ void TestHeading::qtMeasurerUsesPointsAsTwips()
     head.CalcBounds(measurer, 1);
     QVERIFY(qAbs(head.extent.cx - 2 * small.cx) <= 2);
     QVERIFY(qAbs(head.extent.cy - 2 * small.cy) <= 2);
+}
+
+// Fonts and texts far beyond what Qt's fixed-point layout holds (a damaged
+// file can ask for both) still measure in proportion to size and length.
+void TestHeading::qtMeasurerScalesHugeText_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("length");
+    QTest::newRow("long text") << 21 << 300000;
+    QTest::newRow("huge font") << 2000 << 1;
+    QTest::newRow("huge font, long text") << 3000 << 1000;
+}
+
+void TestHeading::qtMeasurerScalesHugeText()
+{
+    QFETCH(int, points);
+    QFETCH(int, length);
+    QtTextMeasurer measurer;
+    LOGFONTA font = defaultHeadFont();
+    font.lfHeight = -points * 20;
+    const SIZE one = measurer.textExtent(font, "W");
+    const SIZE many = measurer.textExtent(font, QByteArray(length, 'W'));
+    QVERIFY2(one.cy > points * 20 && one.cy < points * 30, QByteArray::number(one.cy));
+    QCOMPARE(many.cy, one.cy);
+    const double ratio = double(many.cx) / one.cx;
+    QVERIFY2(std::abs(ratio - length) <= length * 0.01 + 1, QByteArray::number(many.cx));
 }
 
 void TestHeading::windowsFacesResolveToMetricTwins_data()

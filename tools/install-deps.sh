@@ -11,4 +11,5 @@ apt-get install -y -qq --no-install-recommends \
     fonts-liberation2 fontconfig \
     xvfb xauth poppler-utils \
     cups cups-client cups-filters \
+    clang libclang-rt-14-dev \
     ca-certificates

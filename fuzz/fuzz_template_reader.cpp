@@ -1,0 +1,74 @@
+// Any bytes read as a template. Whatever the reader accepts must survive a
+// snapshot copy and a save and re-read unchanged, and saving it again must give
+// the same bytes.
+#include "FuzzSupport.h"
+
+#include "model/Archive.h"
+#include "model/CadenzoDoc.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+// The reader alone, as opening a file runs it on an emptied document; null
+// when it rejects the data (the open would fail with a message).
+std::unique_ptr<CCadenzoDoc> read(const QByteArray& data)
+{
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    try {
+        doc->Serialize(ar);
+    } catch (const CArchiveException&) {
+        return nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return doc;
+}
+
+bool samePdfBytes(const CCadenzoDoc& a, const CCadenzoDoc& b)
+{
+    if (!a.pdfData || !b.pdfData)
+        return !a.pdfData == !b.pdfData;
+    return a.pdfData->length == b.pdfData->length &&
+           std::memcmp(a.pdfData->bytes.get(), b.pdfData->bytes.get(), a.pdfData->length) == 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const bool quiet = (fuzz::quietLibraries(), true);
+    (void)quiet;
+
+    const auto doc = read(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+    if (!doc)
+        return 0;
+
+    CCadenzoDoc snapshot{CCadenzoDoc::SnapshotTag()};
+    snapshot.CopyFrom(*doc);
+    fuzz::check(snapshot.IsEqual(*doc) && doc->IsEqual(snapshot), "a snapshot differs from its document");
+
+    const QByteArray saved = fuzz::saveToMemory(snapshot);
+    const auto reread = read(saved);
+    fuzz::check(reread != nullptr, "a saved template cannot be read back");
+
+    // The background is loaded anew from the same bytes: new handles, but it
+    // must load (or fail) exactly as before.
+    fuzz::check(!reread->pdfDocument == !doc->pdfDocument && !reread->pdfPage == !doc->pdfPage,
+                "the background loads differently after saving");
+    fuzz::check(samePdfBytes(*reread, *doc), "the embedded PDF changed in saving");
+    reread->pdfDocument = doc->pdfDocument;
+    reread->pdfPage = doc->pdfPage;
+    fuzz::check(reread->IsEqual(*doc) && doc->IsEqual(*reread), "a template changed in saving and reading");
+    fuzz::check(fuzz::saveToMemory(*reread) == saved, "saving a re-read template gives other bytes");
+    return 0;
+}

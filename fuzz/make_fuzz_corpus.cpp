@@ -1,0 +1,213 @@
+// Writes the seed corpora: templates through the program's own writer, and
+// small PDFs through Qt's PDF writer plus one minimal hand-written file.
+//   make_fuzz_corpus TEMPLATE_DIR PDF_DIR
+// The writer never produces the wide string form, so those seeds are made by
+// rewriting one string of a written template.
+#include "FuzzSupport.h"
+
+#include "model/CadenzoDoc.h"
+#include "model/LogFont.h"
+#include "model/QtTextMeasurer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+bool writeFile(const QString& dir, const char* name, const QByteArray& bytes)
+{
+    QFile file(QDir(dir).filePath(QString::fromLatin1(name)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", name);
+        return false;
+    }
+    return true;
+}
+
+// A PDF drawn by Qt: text, shapes and an image on each page.
+QByteArray qtPdf(int pages, QPageLayout::Orientation orientation)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A5));
+        writer.setPageOrientation(orientation);
+        writer.setResolution(72);
+        QPainter painter(&writer);
+        QImage image(16, 16, QImage::Format_RGB32);
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x)
+                image.setPixel(x, y, qRgb(x * 16, y * 16, (x ^ y) * 16));
+        }
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0)
+                writer.newPage();
+            painter.setPen(QPen(Qt::blue, 3));
+            painter.drawRect(20, 20, 200, 120);
+            painter.drawEllipse(QPoint(150, 250), 60, 40);
+            painter.drawText(30, 60, QStringLiteral("Form %1").arg(page + 1));
+            painter.drawImage(QRect(240, 20, 64, 64), image);
+        }
+    }
+    return buffer.data();
+}
+
+QByteArray save(const std::function<void(CCadenzoDoc&)>& fill)
+{
+    CCadenzoDoc doc(nullptr);
+    doc.OnNewDocument();
+    fill(doc);
+    return fuzz::saveToMemory(doc);
+}
+
+void embed(CCadenzoDoc& doc, const QByteArray& pdf, std::int32_t page)
+{
+    auto block = std::make_shared<PdfBlock>(std::uint32_t(pdf.size()));
+    std::memcpy(block->bytes.get(), pdf.constData(), std::size_t(pdf.size()));
+    doc.pdfData = block;
+    doc.pdfLength = block->length;
+    doc.pdfPath = "C:\\Forms\\background.pdf";
+    doc.pdfPageNumber = page;
+}
+
+// Replaces the narrow string text, stored with a one-byte length, by its wide
+// form with a wide prefix (FF FE, then the narrow prefix) and 16-bit units.
+QByteArray widen(const QByteArray& file, const QByteArray& text, const QString& wide)
+{
+    const QByteArray narrow = char(text.size()) + text;
+    const qsizetype at = file.indexOf(narrow);
+    if (at < 0)
+        return file;
+    QByteArray units;
+    for (const QChar c : wide) {
+        units += char(c.unicode() & 0xFF);
+        units += char(c.unicode() >> 8);
+    }
+    QByteArray prefix("\xFF\xFE\xFF", 3);
+    if (wide.size() < 0xFF) {
+        prefix += char(wide.size());
+    } else {
+        prefix += '\xFF';
+        prefix += char(wide.size() & 0xFF);
+        prefix += char(wide.size() >> 8);
+    }
+    return file.left(at) + prefix + units + file.mid(at + narrow.size());
+}
+
+// Gives the narrow string text, stored with a one-byte length, the longest
+// length prefix readers accept: 0xFF, 0xFFFF, 0xFFFFFFFF, then 64 bits.
+QByteArray lengthen(const QByteArray& file, const QByteArray& text)
+{
+    const QByteArray narrow = char(text.size()) + text;
+    const qsizetype at = file.indexOf(narrow);
+    if (at < 0)
+        return file;
+    QByteArray prefix(7, '\xFF');
+    prefix += char(text.size());
+    prefix += QByteArray(7, '\0');
+    return file.left(at) + prefix + text + file.mid(at + narrow.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_fuzz_corpus TEMPLATE_DIR PDF_DIR\n");
+        return 2;
+    }
+    fuzz::quietLibraries();
+    const QString templates = QString::fromLocal8Bit(argv[1]);
+    const QString pdfs = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(templates);
+    QDir().mkpath(pdfs);
+
+    const QByteArray onePage = qtPdf(1, QPageLayout::Portrait);
+    const QByteArray twoPages = qtPdf(2, QPageLayout::Landscape);
+    bool ok = writeFile(pdfs, "one-page.pdf", onePage) && writeFile(pdfs, "two-pages.pdf", twoPages) &&
+              writeFile(pdfs, "minimal.pdf", fuzz::minimalPdf());
+
+    QtTextMeasurer measurer;
+    const QByteArray severalHeads = save([&measurer](CCadenzoDoc& doc) {
+        doc.printerName = "Office Laser";
+        doc.startNumber = 1000;
+        doc.step = 5;
+        doc.copies = 2;
+        doc.skip = 1;
+        const int rotations[] = {0, 30, 90, 180, 270, -30, 400};
+        for (const int rotation : rotations) {
+            HEADING* head = doc.AddNewHead(nullptr);
+            head->rotation = rotation;
+            head->seed = rotation;
+            head->zeroPad = rotation % 60 == 0;
+            head->digits = 3 + rotation % 7;
+            head->spaceBeforeSuffix = 1;
+            head->suffix = "/A";
+            head->color = makeRgb(200, 10, 10);
+            head->font.lfItalic = rotation > 100;
+            setFaceName(head->font, rotation < 100 ? "Arial" : "Courier New");
+            head->CalcBounds(measurer, doc.GetHeadNumber(0, *head));
+        }
+    });
+    const QByteArray descending = save([](CCadenzoDoc& doc) {
+        doc.ascending = false;
+        doc.totalPages = 250;
+        doc.heads.front()->digits = -2147483647 - 1;
+        doc.AddNewHead(nullptr)->digits = 300;
+    });
+    // Strings at the edges of each length prefix the writer uses: one byte,
+    // 0xFF then 16 bits, 0xFF 0xFFFF then 32 bits.
+    const QByteArray strings = save([](CCadenzoDoc& doc) {
+        doc.printerName = QByteArray(254, 'p');
+        doc.heads.front()->preface = QByteArray(255, 'n');
+        doc.heads.front()->suffix = QByteArray(1000, 's');
+    });
+    const QByteArray longString =
+        save([](CCadenzoDoc& doc) { doc.heads.front()->preface = QByteArray(65534, '\xE9'); });
+    const QByteArray wideSource = save([](CCadenzoDoc& doc) {
+        doc.heads.front()->preface = "WIDE";
+        doc.AddNewHead(nullptr)->suffix = "LONGWIDE";
+    });
+    QString longWide(300, QChar(u'x'));
+    longWide[0] = QChar(u'\u20AC');
+    const QByteArray wide =
+        widen(widen(wideSource, "WIDE", QStringLiteral("W\u00E9\u4E2D\u20AC")), "LONGWIDE", longWide);
+    const QByteArray longestPrefix =
+        lengthen(save([](CCadenzoDoc& doc) { doc.heads.front()->suffix = "64-bit"; }), "64-bit");
+    const QByteArray withPdf = save([&onePage](CCadenzoDoc& doc) { embed(doc, onePage, 1); });
+    const QByteArray secondPage = save([&twoPages](CCadenzoDoc& doc) {
+        doc.orientation = 2;
+        embed(doc, twoPages, 2);
+    });
+    const QByteArray pageOutOfRange = save([](CCadenzoDoc& doc) { embed(doc, fuzz::minimalPdf(), 7); });
+
+    QByteArray ascendingTwo = save([](CCadenzoDoc&) {});
+    ascendingTwo[33] = 2; // the ascending byte of a template with an empty printer name
+    const QByteArray noHeads = save([](CCadenzoDoc& doc) { doc.DeleteAllHeads(); });
+
+    ok = ok && writeFile(templates, "new.tmt", save([](CCadenzoDoc&) {})) &&
+         writeFile(templates, "several-heads.tmt", severalHeads) &&
+         writeFile(templates, "descending.tmt", descending) && writeFile(templates, "strings.tmt", strings) &&
+         writeFile(templates, "long-string.tmt", longString) &&
+         writeFile(templates, "wide-strings.tmt", wide) &&
+         writeFile(templates, "64-bit-length.tmt", longestPrefix) &&
+         writeFile(templates, "with-pdf.tmt", withPdf) &&
+         writeFile(templates, "second-page.tmt", secondPage) &&
+         writeFile(templates, "page-out-of-range.tmt", pageOutOfRange) &&
+         writeFile(templates, "ascending-2.tmt", ascendingTwo) &&
+         writeFile(templates, "no-heads.tmt", noHeads);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets in build-fuzz/ (clang with ASan and UBSan),
+# writes the seed corpora and runs every target for SECONDS (default 60).
+# Exits non-zero on any finding; the input that caused it is kept as
+# build-fuzz/findings/TARGET-crash-... and the run's output in
+# build-fuzz/TARGET.log. The corpora grown in build-fuzz/corpus/TARGET are
+# reused by later runs.
+#   tools/run-fuzz.sh [seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-60}"
+dir=build-fuzz
+targets=(fuzz_template_reader fuzz_template_open fuzz_pdf_background)
+
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLIMARK_FUZZ=ON \
+    "${launcher[@]}"
+cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}" make_fuzz_corpus
+
+export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+seeds="$dir/corpus/seeds"
+rm -rf "$seeds"
+"$dir/fuzz/make_fuzz_corpus" "$seeds/template" "$seeds/pdf" 2>/dev/null
+
+mkdir -p "$dir/findings"
+status=0
+for target in "${targets[@]}"; do
+    seed="$seeds/template"
+    [[ "$target" == fuzz_pdf_background ]] && seed="$seeds/pdf"
+    work="$dir/corpus/$target"
+    log="$dir/$target.log"
+    mkdir -p "$work"
+    # A single input that runs for 20 seconds is a finding as well.
+    if "$dir/fuzz/$target" -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
+        -artifact_prefix="$dir/findings/$target-" "$work" "$seed" >"$log" 2>&1; then
+        echo "$target: $(grep -E '^#[0-9]+' "$log" | tail -1)"
+    else
+        echo "$target: FINDING, see $log"
+        tail -n 40 "$log"
+        status=1
+    fi
+done
+exit "$status"
