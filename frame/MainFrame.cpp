@@ -39,6 +39,7 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
     createStatusBar();
     createPanel();
     connectCommands();
+    connectPanel();
 
     panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
     panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
@@ -51,7 +52,10 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
     fillingPanel_ = false;
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    disconnect(focusWatch_);
+}
 
 QAction* CMainFrame::action(int id) const
 {
@@ -223,6 +227,8 @@ void CMainFrame::UpdateCommandStates()
     action(kShowFieldHelp)->setChecked(prefs_->isSet(Preferences::kShowFieldHelp));
     panel_->button(CLeftDialogBar::kFont)->setEnabled(fontEnabled_);
     panel_->button(CLeftDialogBar::kDelete)->setEnabled(deleteEnabled_);
+    // A disabled Delete runs neither from the menu nor from Ctrl+Del.
+    action(kDelete)->setEnabled(deleteEnabled_);
 }
 
 QString CMainFrame::PageSizeText() const
