@@ -13,6 +13,7 @@
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,6 +61,7 @@ private slots:
     void deleteSelectsNext_data();
     void deleteSelectsNext();
     void addSelectsNewHead();
+    void fontAppliesToSelection();
     void savedAndExported();
 
 private:
@@ -396,6 +398,37 @@ void TestPanelEdit::addSelectsNewHead()
     QCOMPARE(fieldOf(1018)->text(), QStringLiteral("0.37500"));
     QVERIFY(fieldOf(1017)->isEnabled());
     QVERIFY(frame->action(CMainFrame::kDelete)->isEnabled());
+}
+
+void TestPanelEdit::fontAppliesToSelection()
+{
+    frame->action(CMainFrame::kAdd)->trigger();
+    head(0).color = 0x0000FF;
+    head(1).font.lfItalic = 1;
+    select({0, 1});
+
+    bool offered = false;
+    bool accept = false;
+    LOGFONTA chosen = head(0).font;
+    chosen.lfWeight = 400;
+    frame->SetFontChooser([&](const LOGFONTA* common, COLORREF color, LOGFONTA* font, COLORREF* chosenColor) {
+        // Differing fonts offer none, differing colours black.
+        offered = !common && color == 0;
+        *font = chosen;
+        *chosenColor = 0x00FF00;
+        return accept;
+    });
+    QAbstractButton* button = panel()->button(CLeftDialogBar::kFont);
+    button->click();
+    QVERIFY(offered);
+    QCOMPARE(head(1).font.lfItalic, 1); // cancelled
+    accept = true;
+    button->click();
+    for (int i : {0, 1}) {
+        QCOMPARE(head(i).font.lfWeight, 400);
+        QCOMPARE(head(i).font.lfItalic, 0);
+        QCOMPARE(head(i).color, COLORREF(0x00FF00));
+    }
 }
 
 void TestPanelEdit::savedAndExported()
