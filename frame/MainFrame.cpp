@@ -54,7 +54,11 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
 
 CMainFrame::~CMainFrame()
 {
+    // The panel's controls still report focus changes and finished edits
+    // while QWidget's destructor tears them down; the frame is gone by then.
     disconnect(focusWatch_);
+    for (QObject* control : panel_->findChildren<QObject*>())
+        disconnect(control, nullptr, this, nullptr);
 }
 
 QAction* CMainFrame::action(int id) const

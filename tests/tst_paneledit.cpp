@@ -384,8 +384,13 @@ void TestPanelEdit::addSelectsNewHead()
 {
     QListWidget* list = panel()->headList();
     QCOMPARE(list->count(), 1);
-    frame->action(CMainFrame::kAdd)->trigger();
-    frame->action(CMainFrame::kAdd)->trigger();
+    // Ctrl+D from a panel field, then the panel's button.
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    fieldOf(1021)->setFocus();
+    QTest::keyClick(fieldOf(1021), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(list->count(), 2);
+    QTest::mouseClick(panel()->button(CLeftDialogBar::kAdd), Qt::LeftButton);
     QCOMPARE(list->count(), 3);
     QCOMPARE(list->item(2)->text(), QStringLiteral("Head 3"));
     QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(2)});
