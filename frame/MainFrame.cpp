@@ -39,6 +39,7 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
     createStatusBar();
     createPanel();
     connectCommands();
+    connectPanel();
 
     panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
     panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
@@ -51,7 +52,14 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
     fillingPanel_ = false;
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The panel's controls still report focus changes and finished edits
+    // while QWidget's destructor tears them down; the frame is gone by then.
+    disconnect(focusWatch_);
+    for (QObject* control : panel_->findChildren<QObject*>())
+        disconnect(control, nullptr, this, nullptr);
+}
 
 QAction* CMainFrame::action(int id) const
 {
@@ -223,6 +231,8 @@ void CMainFrame::UpdateCommandStates()
     action(kShowFieldHelp)->setChecked(prefs_->isSet(Preferences::kShowFieldHelp));
     panel_->button(CLeftDialogBar::kFont)->setEnabled(fontEnabled_);
     panel_->button(CLeftDialogBar::kDelete)->setEnabled(deleteEnabled_);
+    // A disabled Delete runs neither from the menu nor from Ctrl+Del.
+    action(kDelete)->setEnabled(deleteEnabled_);
 }
 
 QString CMainFrame::PageSizeText() const

@@ -121,6 +121,13 @@ public:
     // Consulted when the window is asked to close; false keeps it open.
     void SetCloseGuard(std::function<bool()> canClose);
 
+    // The head font dialog behind Font...: called with the selected heads'
+    // common font record (null when their fonts differ) and colour; returns
+    // false when the user cancels, else the chosen font and colour.
+    using FontChooser =
+        std::function<bool(const LOGFONTA* common, COLORREF color, LOGFONTA* chosen, COLORREF* chosenColor)>;
+    void SetFontChooser(FontChooser chooser);
+
     // The idle-time texts of the status panes 109 (page size) and 110
     // (orientation), and the refresh that puts them into the panes.
     QString PageSizeText() const;
@@ -159,6 +166,28 @@ private:
     // MainFramePanelSync.cpp
     void writeHeadPositions();
     void setNumberText(QLineEdit* field, std::int32_t value);
+    // MainFramePanelEdit.cpp: what the panel's controls do to the template.
+    void connectPanel();
+    void OnNumberingField(int id);
+    void OnDirection();
+    void OnSeed();
+    void OnRotationText();
+    void OnRotationChosen(int row);
+    void OnPosition(int id);
+    void OnPrefaceText(const QString& text);
+    void OnSuffixText();
+    void applyAffix(int id, const QString& text);
+    void OnCheckBox(int id);
+    void OnDigitsChosen(int row);
+    void OnDigitsDropDown();
+    void OnHeadListSelection();
+    void OnAdd();
+    void OnDelete();
+    void OnFont();
+    void OnPanelFocusChanged(QWidget* old, QWidget* now);
+    // Deselects every head (repainting their frames away); clearPanelList
+    // also deselects the head list and clears the head fields.
+    void clearViewSelection(bool clearPanelList);
 
     CCadenzoDoc* doc_;
     Preferences* prefs_;
@@ -175,6 +204,8 @@ private:
     QHash<int, QAction*> actions_;
     QStringList recentFiles_;
     std::function<bool()> closeGuard_;
+    FontChooser fontChooser_;
+    QMetaObject::Connection focusWatch_;
 
     bool fillingPanel_ = true;
     bool fontEnabled_ = false;

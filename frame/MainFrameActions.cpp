@@ -118,8 +118,7 @@ void CMainFrame::createActions()
     action(kOnlineHelp)->setIcon(toolIcon("help-contents", "help-contents.svg"));
 
     // Commands whose handlers come with the edit and import work.
-    for (int id :
-         {kUndo, kCopy, kPaste, kAdd, kDelete, kClearPdf, kSelectAll, kImportPdf})
+    for (int id : {kUndo, kCopy, kPaste, kClearPdf, kSelectAll, kImportPdf})
         action(id)->setEnabled(false);
 }
 
