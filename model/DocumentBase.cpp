@@ -170,7 +170,9 @@ bool DocumentBase::OnSaveDocument(const QString& path)
     try {
         CArchive ar(&file, CArchive::store);
         Serialize(ar);
-        written = ar.ok();
+        // Qt keeps the last bytes in its buffer, and a commit that fails to
+        // write them still reports success: flush first and check.
+        written = ar.ok() && file.flush() && file.error() == QFileDevice::NoError;
     } catch (const std::bad_alloc&) {
         file.cancelWriting();
         report(QT_TRANSLATE_NOOP("DocumentBase", "Out of Memory!"));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -261,6 +262,8 @@ private slots:
     void saveFailure_data();
     void saveFailure();
     void failedWriteKeepsTarget();
+    void fullDiskKeepsTarget_data();
+    void fullDiskKeepsTarget();
 
     void viewsAreNotified();
 
@@ -758,6 +761,73 @@ void TestTemplateFile::failedWriteKeepsTarget()
     QCOMPARE(readFile(path), previous);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("kept.tmt")});
+}
+
+// A save onto a really full filesystem: a small tmpfs, filled up to the
+// bytes left free. The last case fits every write into Qt's buffer, so only
+// the final flush meets the full disk.
+void TestTemplateFile::fullDiskKeepsTarget_data()
+{
+    QTest::addColumn<int>("pdfBytes"); // makes the new template this much larger
+    QTest::addColumn<int>("freeBytes");
+    QTest::newRow("saved over itself, nothing free") << 0 << 0;
+    QTest::newRow("70 KB template, 60 KiB free") << 70000 << 60 * 1024;
+    QTest::newRow("only the final flush fails") << 2000 << 0;
+}
+
+void TestTemplateFile::fullDiskKeepsTarget()
+{
+    QFETCH(int, pdfBytes);
+    QFETCH(int, freeBytes);
+    if (geteuid() != 0)
+        QSKIP("Mounting a small filesystem needs root; CI runs as root.");
+    QTemporaryDir mountPoint;
+    QVERIFY(mountPoint.isValid());
+    const QString dir = mountPoint.path();
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                    QStringLiteral("-o"), QStringLiteral("size=256k"),
+                                                    QStringLiteral("tmpfs"), dir}) != 0)
+        QSKIP("This machine cannot mount a tmpfs.");
+    struct Unmount
+    {
+        QString dir;
+        ~Unmount() { QProcess::execute(QStringLiteral("umount"), {dir}); }
+    } unmount{dir};
+
+    const QString path = dir + QStringLiteral("/kept.tmt");
+    const QByteArray previous = newTemplateImage();
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(previous), qint64(previous.size()));
+    }
+    // Fill the rest, then give back what the case leaves free.
+    {
+        QFile filler(dir + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray chunk(4096, 'x');
+        while (filler.write(chunk) == chunk.size()) {
+        }
+        while (filler.write(chunk.constData(), 1) == 1) {
+        }
+        QVERIFY(filler.resize(std::max<qint64>(0, filler.size() - freeBytes)));
+    }
+
+    CCadenzoDoc doc(nullptr);
+    makeNewTemplate(doc);
+    if (pdfBytes > 0) {
+        auto block = std::make_shared<PdfBlock>(std::uint32_t(pdfBytes));
+        doc.pdfLength = block->length;
+        doc.pdfData = block;
+    }
+    doc.SetModifiedFlag(true);
+    QVERIFY(!doc.OnSaveDocument(path));
+    QCOMPARE(sink_.messages, QStringList{QStringLiteral("There is not enough space on the disk.")});
+    QVERIFY(doc.IsModified());
+    QCOMPARE(readFile(path), previous);
+    QDir folder(dir);
+    folder.remove(QStringLiteral("filler"));
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kept.tmt")});
 }
 
 void TestTemplateFile::viewsAreNotified()
