@@ -291,11 +291,11 @@ void CCadenzoDoc::ClosePdf()
     pdfPath.clear();
     pdfPageNumber = 1;
     pdfLength = 0;
-    if (pdfDocument) {
-        pdfPage.reset();
-        pdfDocument.reset();
-        pdfData.reset();
-    }
+    // The bytes go too when they never opened as a PDF; snapshots that share
+    // them keep their own reference.
+    pdfPage.reset();
+    pdfDocument.reset();
+    pdfData.reset();
 }
 
 void CCadenzoDoc::AttachPdf(std::shared_ptr<PdfBlock> block)

@@ -54,7 +54,7 @@ private slots:
     void copyFromSamePdfKeepsIt();
     void snapshotKeepsClearedPage();
     void deleteContentsKeepsPdfOnlyForNewFromPdf();
-    void closePdfWithoutDocumentKeepsPageAndData();
+    void closePdfReleasesUnreadableBytes();
     void snapshotDefaults();
     void openingTemplateWithoutHeadsGivesMasterHead();
 };
@@ -288,16 +288,18 @@ void TestDocument::deleteContentsKeepsPdfOnlyForNewFromPdf()
     QVERIFY(doc->pdfPath.isEmpty());
 }
 
-void TestDocument::closePdfWithoutDocumentKeepsPageAndData()
+void TestDocument::closePdfReleasesUnreadableBytes()
 {
+    // Bytes that never opened as a PDF are released too.
     CCadenzoDoc doc(nullptr);
     doc.pdfData = std::make_shared<PdfBlock>(4);
+    const std::weak_ptr<PdfBlock> bytes = doc.pdfData;
     doc.pdfLength = 4;
     doc.pdfPageNumber = 3;
     doc.ClosePdf();
     QCOMPARE(doc.pdfLength, 0u);
     QCOMPARE(doc.pdfPageNumber, 1);
-    QVERIFY(doc.pdfData);
+    QVERIFY(bytes.expired());
 }
 
 void TestDocument::snapshotDefaults()

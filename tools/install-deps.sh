@@ -5,7 +5,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends \
-    build-essential cmake ninja-build pkg-config \
+    build-essential cmake ninja-build pkg-config clang-format \
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev \
     libpoppler-qt6-dev \
     fonts-liberation2 fontconfig \
