@@ -5,12 +5,12 @@
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
 #include "frame/MainFrame.h"
-#include "model/StringTable.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/PrinterSelection.h"
+#include "model/StringTable.h"
 #include "print/PrintCommands.h"
 #include "print/PrintRun.h"
-#include "model/PrinterSelection.h"
 #include "print/QtPrinterSystem.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "DataFolder.h"
 
 #include "app/PreferenceStore.h"
-#include "model/StringTable.h"
 #include "model/MessageSink.h"
+#include "model/StringTable.h"
 
 #include <QDir>
 #include <QFile>

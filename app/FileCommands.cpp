@@ -3,9 +3,9 @@
 #include "app/CadenzoApp.h"
 
 #include "frame/MainFrame.h"
-#include "model/StringTable.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/StringTable.h"
 #include "view/CadenzoView.h"
 
 #include <QFileDialog>

@@ -8,9 +8,7 @@
 
 #include <limits>
 
-CEditCtrlZoom::CEditCtrlZoom(QWidget* parent) : QLineEdit(parent), savedText_(QStringLiteral("100%"))
-{
-}
+CEditCtrlZoom::CEditCtrlZoom(QWidget* parent) : QLineEdit(parent), savedText_(QStringLiteral("100%")) {}
 
 void CEditCtrlZoom::SetZoomText(int percent)
 {
@@ -77,13 +75,15 @@ void CEditCtrlZoom::acceptText()
 {
     const unsigned level = ParseZoomText(text());
     if (level < unsigned(kZoomMin) || level > unsigned(kZoomMax)) {
-        showMessage(QStringLiteral("Please enter a zoom level between %1 and %2.").arg(kZoomMin).arg(kZoomMax),
-                    MsgButtons::Ok, MsgIcon::Information);
+        showMessage(
+            QStringLiteral("Please enter a zoom level between %1 and %2.").arg(kZoomMin).arg(kZoomMax),
+            MsgButtons::Ok, MsgIcon::Information);
         setText(savedText_);
         return;
     }
     const int percent = int(level);
-    QMetaObject::invokeMethod(this, [this, percent] { emit zoomRequested(percent); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, percent] { emit zoomRequested(percent); }, Qt::QueuedConnection);
 }
 
 void CEditCtrlZoom::cancelText()

@@ -54,8 +54,7 @@ CLeftDialogBar::CLeftDialogBar(QWidget* parent) : QWidget(parent), ui_(std::make
         controls_.insert(id, w);
     }
 
-    // The Preface list is sorted, as the list control of the original layout
-    // sorts whatever is loaded into it.
+    // The Preface list is kept sorted, whatever is loaded into it.
     const QStringList prefaces = {QStringLiteral("No."), QStringLiteral("A"), QStringLiteral("B"),
                                   QStringLiteral("C"),   QStringLiteral("D"), QStringLiteral("E")};
     ui_->combo1026->addItems(prefaces);

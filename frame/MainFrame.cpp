@@ -115,7 +115,7 @@ void CMainFrame::createPanel()
 void CMainFrame::connectCommands()
 {
     connect(view_, &CCadenzoView::documentUpdated, this, &CMainFrame::FillNumberingSettings);
-    // Posted in the original: the panel follows once the view's handler is done.
+    // Queued: the panel follows once the view's handler is done.
     connect(view_, &CCadenzoView::headSelectionChanged, this, &CMainFrame::OnHeadSelectionChanged,
             Qt::QueuedConnection);
     connect(view_, &CCadenzoView::headPositionsChanged, this, &CMainFrame::OnHeadPositionsChanged,

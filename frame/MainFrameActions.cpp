@@ -2,8 +2,8 @@
 // and tooltips, the menu bar and the toolbar with its two boxes.
 #include "MainFrame.h"
 
-#include "model/StringTable.h"
 #include "model/Preferences.h"
+#include "model/StringTable.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -149,7 +149,7 @@ void CMainFrame::createMenus()
             else
                 menu->addAction(action(id));
         }
-        // The idle update of the original: states are right whenever a menu opens.
+        // States are brought up to date whenever a menu opens.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     }
 }

@@ -5,9 +5,9 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/Int32.h"
+#include "model/PrinterSelection.h"
+#include "model/PrinterSystem.h"
 #include "model/QtTextMeasurer.h"
-#include "print/PrinterSelection.h"
-#include "print/PrinterSystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,7 +11,11 @@
 class CArchiveException : public std::exception
 {
 public:
-    enum Cause { endOfFile, genericException };
+    enum Cause
+    {
+        endOfFile,
+        genericException
+    };
     explicit CArchiveException(Cause c) : cause(c) {}
     const char* what() const noexcept override;
     Cause cause;
@@ -23,7 +27,11 @@ public:
 class CArchive
 {
 public:
-    enum Mode { store, load };
+    enum Mode
+    {
+        store,
+        load
+    };
     CArchive(QIODevice* device, Mode mode);
 
     bool IsStoring() const { return mode_ == store; }

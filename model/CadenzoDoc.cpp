@@ -9,7 +9,6 @@
 #include "model/PaperList.h"
 #include "model/PrinterSelection.h"
 
-
 #include <cmath>
 
 CCadenzoDoc::CCadenzoDoc(PrinterSelection* printers) : printers_(printers)
@@ -85,9 +84,15 @@ void CCadenzoDoc::GetPaperSize(std::int32_t* width, std::int32_t* height) const
     *height = paperHeight;
 }
 
-std::int32_t CCadenzoDoc::GetPageWidth() const { return orientation == 1 ? paperWidth : paperHeight; }
+std::int32_t CCadenzoDoc::GetPageWidth() const
+{
+    return orientation == 1 ? paperWidth : paperHeight;
+}
 
-std::int32_t CCadenzoDoc::GetPageHeight() const { return orientation == 1 ? paperHeight : paperWidth; }
+std::int32_t CCadenzoDoc::GetPageHeight() const
+{
+    return orientation == 1 ? paperHeight : paperWidth;
+}
 
 void CCadenzoDoc::ApplyPrinterSettings()
 {
@@ -107,7 +112,8 @@ void CCadenzoDoc::MatchPaperSize()
         if (names)
             printers_->LoadPaperList(names->device, names->port, list);
     }
-    const std::uint16_t code = FindPaperCode(list, units::twipsToInches(paperWidth), units::twipsToInches(paperHeight));
+    const std::uint16_t code =
+        FindPaperCode(list, units::twipsToInches(paperWidth), units::twipsToInches(paperHeight));
     if (code == kNoPaperMatch) {
         showMessage(LoadString(116), MsgButtons::Ok, MsgIcon::Exclamation);
         paperSize = kUnmatchedPdfPaperCode;
@@ -176,7 +182,8 @@ HEADING* CCadenzoDoc::GetNextHead(POSITION* out)
 
 HEADING* CCadenzoDoc::GetHeadByIndex(int index, POSITION* out) const
 {
-    HEADING* head = (index >= 0 && std::size_t(index) < heads.size()) ? heads[std::size_t(index)].get() : nullptr;
+    HEADING* head =
+        (index >= 0 && std::size_t(index) < heads.size()) ? heads[std::size_t(index)].get() : nullptr;
     if (out)
         *out = head;
     return head;

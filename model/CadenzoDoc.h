@@ -64,7 +64,8 @@ public:
     int GetHeadIndex(POSITION position) const; // -1 when not in the list
 
     // Numbering.
-    std::int32_t CalcNumber(std::int32_t start, std::int32_t step, std::int32_t index, std::int32_t seed) const;
+    std::int32_t CalcNumber(std::int32_t start, std::int32_t step, std::int32_t index,
+                            std::int32_t seed) const;
     std::int32_t GetHeadNumber(std::int32_t index, const HEADING& head) const;
     // Sheets of the whole job, (copies + skip) x totalPages without wrapping;
     // 0 when the settings give no sheets (a group or total of zero or less).

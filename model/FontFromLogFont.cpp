@@ -6,8 +6,8 @@
 
 #include <QFontMetricsF>
 
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -19,7 +19,8 @@ constexpr int kDefaultPixelSize = 240; // 12 points in twips, for lfHeight 0
 QString faceName(const LOGFONTA& font)
 {
     const void* end = std::memchr(font.lfFaceName, 0, sizeof font.lfFaceName);
-    const int length = end ? int(static_cast<const char*>(end) - font.lfFaceName) : int(sizeof font.lfFaceName);
+    const int length =
+        end ? int(static_cast<const char*>(end) - font.lfFaceName) : int(sizeof font.lfFaceName);
     return fromCp1252(QByteArray(font.lfFaceName, length));
 }
 

@@ -17,7 +17,7 @@ struct PageToDevice
 {
     double scaleX = 1.0; // device pixels per twip
     double scaleY = 1.0;
-    QPointF origin;      // device position of the page's (0, 0)
+    QPointF origin; // device position of the page's (0, 0)
 
     QPointF map(double x, double y) const { return origin + QPointF(x * scaleX, -y * scaleY); }
     // A page rectangle (top >= bottom) as a device rectangle.

@@ -70,7 +70,10 @@ QByteArray HEADING::GetNumberText(std::int32_t value) const
     return text;
 }
 
-std::int32_t HEADING::escapement() const { return int32::mul(-10, rotation); }
+std::int32_t HEADING::escapement() const
+{
+    return int32::mul(-10, rotation);
+}
 
 namespace {
 

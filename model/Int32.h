@@ -10,7 +10,10 @@
 // zero, and INT32_MIN for NaN or anything outside the 32-bit range.
 namespace int32 {
 
-inline std::int32_t wrap(std::uint32_t u) { return static_cast<std::int32_t>(u); }
+inline std::int32_t wrap(std::uint32_t u)
+{
+    return static_cast<std::int32_t>(u);
+}
 
 inline std::int32_t add(std::int32_t a, std::int32_t b)
 {
@@ -34,7 +37,10 @@ inline std::int32_t trunc(double v)
     return static_cast<std::int32_t>(v);
 }
 
-inline std::int32_t trunc(float v) { return trunc(static_cast<double>(v)); }
+inline std::int32_t trunc(float v)
+{
+    return trunc(static_cast<double>(v));
+}
 
 // Cuts a value to its low 16 bits, read as signed (a C++17-safe short cast).
 inline std::int16_t toInt16(std::int32_t v)

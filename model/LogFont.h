@@ -43,6 +43,15 @@ constexpr COLORREF makeRgb(int r, int g, int b)
 {
     return COLORREF(r & 0xFF) | (COLORREF(g & 0xFF) << 8) | (COLORREF(b & 0xFF) << 16);
 }
-constexpr int rgbRed(COLORREF c) { return int(c & 0xFF); }
-constexpr int rgbGreen(COLORREF c) { return int((c >> 8) & 0xFF); }
-constexpr int rgbBlue(COLORREF c) { return int((c >> 16) & 0xFF); }
+constexpr int rgbRed(COLORREF c)
+{
+    return int(c & 0xFF);
+}
+constexpr int rgbGreen(COLORREF c)
+{
+    return int((c >> 8) & 0xFF);
+}
+constexpr int rgbBlue(COLORREF c)
+{
+    return int((c >> 16) & 0xFF);
+}

@@ -28,6 +28,12 @@ MessageSink* installed = nullptr;
 
 } // namespace
 
-MessageSink& messageSink() { return installed ? *installed : standardErrorSink; }
+MessageSink& messageSink()
+{
+    return installed ? *installed : standardErrorSink;
+}
 
-void setMessageSink(MessageSink* sink) { installed = sink; }
+void setMessageSink(MessageSink* sink)
+{
+    installed = sink;
+}

@@ -5,11 +5,30 @@
 // How the program tells the user something: a message box in the window, the
 // standard error stream in a command-line run, a recorder in tests. Every box
 // is titled with the program's name.
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel
+};
 // Default picks the icon from the buttons: exclamation for OK and OK/Cancel,
 // question for Yes/No and Yes/No/Cancel.
-enum class MsgIcon { Default, Exclamation, Question, Information, Stop };
-enum class MsgAnswer { Ok, Cancel, Yes, No };
+enum class MsgIcon
+{
+    Default,
+    Exclamation,
+    Question,
+    Information,
+    Stop
+};
+enum class MsgAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
 
 class MessageSink
 {

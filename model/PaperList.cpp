@@ -10,7 +10,6 @@ namespace {
 // One square inch in square tenths of a millimetre (254 x 254).
 constexpr std::int64_t kAreaTolerance = 64516;
 
-
 } // namespace
 
 std::uint16_t FindPaperCode(const PaperList& list, float widthInches, float heightInches)

@@ -67,9 +67,15 @@ PageHandle LoadPage(const DocumentHandle& document, int index)
     return handle;
 }
 
-double GetPageWidth(const PageHandle& page) { return page ? page->sizePoints.width() : 0.0; }
+double GetPageWidth(const PageHandle& page)
+{
+    return page ? page->sizePoints.width() : 0.0;
+}
 
-double GetPageHeight(const PageHandle& page) { return page ? page->sizePoints.height() : 0.0; }
+double GetPageHeight(const PageHandle& page)
+{
+    return page ? page->sizePoints.height() : 0.0;
+}
 
 QImage RenderPageBitmap(const PageHandle& page, int width, int height)
 {

@@ -11,7 +11,6 @@ constexpr std::uint16_t kDefaultPrinterFlag = 0x1;
 // The longest paper name a slot holds, leaving room for its terminator.
 constexpr int kPaperNameLength = kPaperNameChars - 1;
 
-
 } // namespace
 
 PrinterSelection::PrinterSelection(const PrinterSystem& system) : system_(system) {}

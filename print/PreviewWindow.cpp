@@ -74,8 +74,8 @@ private:
     CPreviewWindow* window_;
 };
 
-CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, Preferences* preferences,
-                               QWidget* parent)
+CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry,
+                               Preferences* preferences, QWidget* parent)
     : QDialog(parent), job_(doc), geometry_(geometry), prefs_(preferences)
 {
     setWindowTitle(tr("Print Preview"));

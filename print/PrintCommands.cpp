@@ -69,8 +69,7 @@ private:
 PrintCommands::PrintCommands(QWidget* window, CCadenzoDoc& doc, PrinterSelection& printers,
                              Preferences* preferences)
     : QObject(window), window_(window), doc_(doc), printers_(printers), prefs_(preferences)
-{
-}
+{}
 
 void PrintCommands::Print(bool withDialog)
 {
@@ -141,8 +140,7 @@ void PrintCommands::Export()
     QString suggestion = QFileInfo(doc_.GetTitle()).completeBaseName();
     if (suggestion.isEmpty())
         suggestion = QStringLiteral("Template");
-    const QString folder =
-        doc_.GetPathName().isEmpty() ? QString() : QFileInfo(doc_.GetPathName()).path();
+    const QString folder = doc_.GetPathName().isEmpty() ? QString() : QFileInfo(doc_.GetPathName()).path();
     const QString path = QFileDialog::getSaveFileName(
         window_, tr("Export PDF"),
         folder.isEmpty() ? suggestion + QStringLiteral(".pdf")

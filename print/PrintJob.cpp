@@ -6,8 +6,8 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
-#include "model/WaitCursor.h"
 #include "model/Units.h"
+#include "model/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -47,7 +47,6 @@ public:
 private:
     QWidget* window_;
 };
-
 
 } // namespace
 
@@ -175,7 +174,7 @@ void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers)
         if (pageSize.isValid())
             printer.setPageSize(pageSize);
         printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
+                                                             : QPageLayout::Portrait);
     }
     SetPrintResolution(printer);
 }
@@ -199,8 +198,8 @@ void SetPrintResolution(QPrinter& printer)
 
 void ReportNoSheets()
 {
-    showMessage(QCoreApplication::translate("CPrintJob",
-                                            "The print job has no pages. Check Total Pages, Copies and Skip."),
+    showMessage(QCoreApplication::translate(
+                    "CPrintJob", "The print job has no pages. Check Total Pages, Copies and Skip."),
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

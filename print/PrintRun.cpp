@@ -55,7 +55,8 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
             return 1;
         }
         // The named printer with the template's own paper and orientation.
-        printers.ApplyTemplatePrinter(options.printerName, doc.paperSize, units::twipsToInches(doc.paperWidth),
+        printers.ApplyTemplatePrinter(options.printerName, doc.paperSize,
+                                      units::twipsToInches(doc.paperWidth),
                                       units::twipsToInches(doc.paperHeight), doc.orientation);
     } else if (!printers.names() || printers.names()->device.isEmpty()) {
         ReportCouldNotStart(); // no printer at all

@@ -37,8 +37,7 @@ inline QByteArray makePdf(const QVector<QSizeF>& pagesPoints, QColor band = QCol
             writer.newPage();
         }
         painter.fillRect(QRectF(0, 0, size.width(), size.height() / 2), band);
-        painter.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
-                         QString::number(i + 1));
+        painter.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter, QString::number(i + 1));
     }
     painter.end();
     return bytes;
@@ -51,7 +50,13 @@ inline std::shared_ptr<PdfBlock> blockFrom(const QByteArray& bytes)
     return block;
 }
 
-inline QSizeF letter() { return QSizeF(612, 792); }
-inline QSizeF a4() { return QSizeF(595, 842); }
+inline QSizeF letter()
+{
+    return QSizeF(612, 792);
+}
+inline QSizeF a4()
+{
+    return QSizeF(595, 842);
+}
 
 } // namespace testpdf

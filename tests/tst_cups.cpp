@@ -2,15 +2,15 @@
 // that write PDF files (tools/setup-cups.sh), one without and one with
 // unprintable margins. Skips when the queues are missing, unless
 // TALLIMARK_REQUIRE_CUPS=1 asks for them.
-#include "TestStrings.h"
 #include "PdfText.h"
 #include "TestPdf.h"
+#include "TestStrings.h"
 
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
-#include "print/PrintCommands.h"
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
+#include "print/PrintCommands.h"
 #include "print/QtPrinterSystem.h"
 
 #include <QAction>

@@ -66,15 +66,16 @@ void TestHeading::numberText_data()
 
     QTest::newRow("defaults") << QByteArray("No.") << 1 << 1 << 5 << 0 << QByteArray() << 1
                               << QByteArray("No. 00001");
-    QTest::newRow("longer than digits") << QByteArray("No.") << 1 << 1 << 5 << 0 << QByteArray() << 123456
-                                        << QByteArray("No. 123456");
-    QTest::newRow("plain with suffix") << QByteArray("A") << 0 << 0 << 5 << 1 << QByteArray("x") << 7
-                                       << QByteArray("A7 x");
+    QTest::newRow("longer than digits")
+        << QByteArray("No.") << 1 << 1 << 5 << 0 << QByteArray() << 123456 << QByteArray("No. 123456");
+    QTest::newRow("plain with suffix")
+        << QByteArray("A") << 0 << 0 << 5 << 1 << QByteArray("x") << 7 << QByteArray("A7 x");
     QTest::newRow("negative padded") << QByteArray() << 0 << 1 << 5 << 0 << QByteArray() << -5
                                      << QByteArray("-0005");
-    QTest::newRow("empty preface blank") << QByteArray() << 1 << 0 << 5 << 0 << QByteArray() << 3
-                                         << QByteArray(" 3");
-    QTest::newRow("zero digits") << QByteArray() << 0 << 1 << 0 << 0 << QByteArray() << 42 << QByteArray("42");
+    QTest::newRow("empty preface blank")
+        << QByteArray() << 1 << 0 << 5 << 0 << QByteArray() << 3 << QByteArray(" 3");
+    QTest::newRow("zero digits") << QByteArray() << 0 << 1 << 0 << 0 << QByteArray() << 42
+                                 << QByteArray("42");
     QTest::newRow("negative digits") << QByteArray() << 0 << 1 << -4 << 0 << QByteArray() << 42
                                      << QByteArray("42");
     QTest::newRow("int min") << QByteArray() << 0 << 1 << 12 << 0 << QByteArray() << int(-2147483647 - 1)
@@ -86,7 +87,8 @@ void TestHeading::numberText_data()
     QTest::newRow("digits int max capped")
         << QByteArray() << 0 << 1 << 2147483647 << 0 << QByteArray() << 1 << QByteArray(254, '0') + "1";
     QTest::newRow("high bytes kept") << QByteArray("\x80\xE9") << 0 << 0 << 5 << 0 << QByteArray("\xFF") << 9
-                                     << QByteArray("\x80\xE9" "9\xFF");
+                                     << QByteArray("\x80\xE9"
+                                                   "9\xFF");
 }
 
 void TestHeading::numberText()

@@ -571,7 +571,8 @@ void TestMainFrame::headPositions_data()
     QTest::addColumn<QString>("yText");
     QTest::newRow("inches") << int(DisplayUnits::inches) << -2880 << QStringLiteral("1.00000")
                             << QStringLiteral("2.00000");
-    QTest::newRow("mm") << int(DisplayUnits::millimetres) << -2880 << QStringLiteral("25.400") << QStringLiteral("50.800");
+    QTest::newRow("mm") << int(DisplayUnits::millimetres) << -2880 << QStringLiteral("25.400")
+                        << QStringLiteral("50.800");
     QTest::newRow("mm fraction") << int(DisplayUnits::millimetres) << -100 << QStringLiteral("25.400")
                                  << QStringLiteral("1.764");
     QTest::newRow("at the top") << int(DisplayUnits::inches) << 0 << QStringLiteral("1.00000")

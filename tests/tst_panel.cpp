@@ -15,9 +15,7 @@
 
 #include <memory>
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestPanel : public QObject
 {

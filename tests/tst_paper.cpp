@@ -2,9 +2,9 @@
 // driven through a printer system that exists only in this test.
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
-#include "model/Units.h"
 #include "model/PaperList.h"
 #include "model/PrinterSelection.h"
+#include "model/Units.h"
 
 #include <QTemporaryDir>
 #include <QTest>

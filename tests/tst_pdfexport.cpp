@@ -1,14 +1,14 @@
 // The job written as a PDF: one page per sheet on the template's paper, read
 // back with poppler's tools; and the command-line runs' exit statuses.
-#include "TestStrings.h"
 #include "PdfText.h"
 #include "TestPdf.h"
+#include "TestStrings.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/PrinterSelection.h"
 #include "print/PdfExport.h"
 #include "print/PrintRun.h"
-#include "model/PrinterSelection.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -120,7 +120,7 @@ void TestPdfExport::numbersOnTheRightPages_data()
 
     QTest::newRow("copies 2 skip 1") << 2 << 1 << 3 << qint64(1) << qint64(-1)
                                      << strings({"00001", "00001", "", "00002", "00002", "", "00003", "00003",
-                                              ""});
+                                                 ""});
     QTest::newRow("sub-range keeps numbers")
         << 2 << 1 << 3 << qint64(5) << qint64(7) << strings({"00002", "", "00003"});
     QTest::newRow("copies 2 skip 2 total 2") << 2 << 2 << 2 << qint64(1) << qint64(-1)

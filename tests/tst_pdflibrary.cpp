@@ -47,7 +47,8 @@ void TestPdfLibrary::pageIndexOutOfRange_data()
 void TestPdfLibrary::pageIndexOutOfRange()
 {
     QFETCH(int, index);
-    const auto doc = pdf::LoadMemDocument(testpdf::blockFrom(testpdf::makePdf({testpdf::a4(), testpdf::a4()})));
+    const auto doc =
+        pdf::LoadMemDocument(testpdf::blockFrom(testpdf::makePdf({testpdf::a4(), testpdf::a4()})));
     QVERIFY(doc);
     QVERIFY(!pdf::LoadPage(doc, index));
     QVERIFY(!pdf::LoadPage(nullptr, 0));

@@ -51,19 +51,24 @@ void TestPreferences::load_data()
 
     const QString view = QStringLiteral("Settings/View");
     const QString units = QStringLiteral("Settings/Units");
-    QTest::newRow("empty store") << Values{} << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::inches);
-    QTest::newRow("panel only") << Values{{view, 4}} << int(DisplayUnits::inches) << 0x04u << int(DisplayUnits::inches);
-    QTest::newRow("view 0") << Values{{view, 0}} << int(DisplayUnits::inches) << 0x00u << int(DisplayUnits::inches);
-    QTest::newRow("unused bits kept")
-        << Values{{view, 0xFFFFFFFFu}} << int(DisplayUnits::inches) << 0xFFFFFFFFu << int(DisplayUnits::inches);
-    QTest::newRow("view not a number")
-        << Values{{view, QStringLiteral("wide")}} << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::inches);
-    QTest::newRow("millimetres") << Values{{units, int(DisplayUnits::millimetres)}} << int(DisplayUnits::inches) << 0x1Cu
-                                 << int(DisplayUnits::millimetres);
-    QTest::newRow("inches") << Values{{units, int(DisplayUnits::inches)}} << int(DisplayUnits::millimetres) << 0x1Cu << int(DisplayUnits::inches);
-    QTest::newRow("unknown units") << Values{{units, 5}} << int(DisplayUnits::millimetres) << 0x1Cu << int(DisplayUnits::inches);
-    QTest::newRow("units not a number")
-        << Values{{units, QStringLiteral("mm")}} << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::inches);
+    QTest::newRow("empty store") << Values{} << int(DisplayUnits::inches) << 0x1Cu
+                                 << int(DisplayUnits::inches);
+    QTest::newRow("panel only") << Values{{view, 4}} << int(DisplayUnits::inches) << 0x04u
+                                << int(DisplayUnits::inches);
+    QTest::newRow("view 0") << Values{{view, 0}} << int(DisplayUnits::inches) << 0x00u
+                            << int(DisplayUnits::inches);
+    QTest::newRow("unused bits kept") << Values{{view, 0xFFFFFFFFu}} << int(DisplayUnits::inches)
+                                      << 0xFFFFFFFFu << int(DisplayUnits::inches);
+    QTest::newRow("view not a number") << Values{{view, QStringLiteral("wide")}} << int(DisplayUnits::inches)
+                                       << 0x1Cu << int(DisplayUnits::inches);
+    QTest::newRow("millimetres") << Values{{units, int(DisplayUnits::millimetres)}}
+                                 << int(DisplayUnits::inches) << 0x1Cu << int(DisplayUnits::millimetres);
+    QTest::newRow("inches") << Values{{units, int(DisplayUnits::inches)}} << int(DisplayUnits::millimetres)
+                            << 0x1Cu << int(DisplayUnits::inches);
+    QTest::newRow("unknown units") << Values{{units, 5}} << int(DisplayUnits::millimetres) << 0x1Cu
+                                   << int(DisplayUnits::inches);
+    QTest::newRow("units not a number") << Values{{units, QStringLiteral("mm")}} << int(DisplayUnits::inches)
+                                        << 0x1Cu << int(DisplayUnits::inches);
 }
 
 void TestPreferences::load()
@@ -92,7 +97,8 @@ void TestPreferences::storeWritesBack_data()
     QTest::addColumn<int>("writtenUnits");
 
     QTest::newRow("unknown 5 becomes inches") << QVariant(5) << int(DisplayUnits::inches);
-    QTest::newRow("millimetres round trip") << QVariant(int(DisplayUnits::millimetres)) << int(DisplayUnits::millimetres);
+    QTest::newRow("millimetres round trip")
+        << QVariant(int(DisplayUnits::millimetres)) << int(DisplayUnits::millimetres);
     QTest::newRow("absent becomes inches") << QVariant() << int(DisplayUnits::inches);
 }
 

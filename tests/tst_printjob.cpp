@@ -4,11 +4,11 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/PrinterSelection.h"
 #include "print/DlgProgress.h"
 #include "print/PreparePrintException.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintJob.h"
-#include "model/PrinterSelection.h"
 
 #include <QDir>
 #include <QElapsedTimer>

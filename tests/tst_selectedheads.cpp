@@ -120,7 +120,8 @@ void TestSelectedHeads::commonValues()
     HEADING& a = *t.at(0);
     HEADING& b = *t.at(2);
     a.x = a.y = a.rotation = a.seed = a.spaceAfterPreface = a.spaceBeforeSuffix = a.zeroPad = a.digits = 7;
-    b.x = b.y = b.rotation = b.seed = b.spaceAfterPreface = b.spaceBeforeSuffix = b.zeroPad = b.digits = second;
+    b.x = b.y = b.rotation = b.seed = b.spaceAfterPreface = b.spaceBeforeSuffix = b.zeroPad = b.digits =
+        second;
     t.at(1)->x = 99; // not selected, not considered
     QCOMPARE(t.selection.GetX(), expected);
     QCOMPARE(t.selection.GetY(), expected);

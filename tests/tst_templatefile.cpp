@@ -784,9 +784,9 @@ void TestTemplateFile::fullDiskKeepsTarget()
     QTemporaryDir mountPoint;
     QVERIFY(mountPoint.isValid());
     const QString dir = mountPoint.path();
-    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                    QStringLiteral("-o"), QStringLiteral("size=256k"),
-                                                    QStringLiteral("tmpfs"), dir}) != 0)
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=256k"), QStringLiteral("tmpfs"), dir}) != 0)
         QSKIP("This machine cannot mount a tmpfs.");
     struct Unmount
     {

@@ -17,7 +17,10 @@ namespace {
 const QRgb kWorkspaceRgb = qRgb(171, 171, 171);
 const QRgb kFrameRgb = qRgb(127, 127, 127);
 
-bool isInk(QRgb c) { return qGray(c) < 128; }
+bool isInk(QRgb c)
+{
+    return qGray(c) < 128;
+}
 
 // Box of the dark pixels inside area, and the centre of their mass.
 struct Ink

@@ -241,7 +241,10 @@ void TestViewGeometry::windowPageRoundTrip()
             const QPoint back = e.view->PageToWindow(page);
             QVERIFY2(qAbs(back.x() - x) <= 1 && qAbs(back.y() - y) <= 1,
                      qPrintable(QStringLiteral("(%1, %2) came back as (%3, %4)")
-                                    .arg(x).arg(y).arg(back.x()).arg(back.y())));
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(back.x())
+                                    .arg(back.y())));
         }
     }
 }
@@ -265,7 +268,8 @@ void TestViewGeometry::updateSelectsMasterHeadAndTellsFrame()
     e.view->ScrollToPosition(QPoint(100, 100));
 
     QStringList order;
-    connect(e.view.get(), &CCadenzoView::documentUpdated, this, [&order] { order << QStringLiteral("document"); });
+    connect(e.view.get(), &CCadenzoView::documentUpdated, this,
+            [&order] { order << QStringLiteral("document"); });
     connect(e.view.get(), &CCadenzoView::headSelectionChanged, this,
             [&order] { order << QStringLiteral("selection"); });
     e.view->OnUpdate(nullptr, 0);
@@ -340,11 +344,12 @@ void TestViewGeometry::typedZoomLevel_data()
     QTest::newRow("above the maximum") << QStringLiteral("401") << true << 100 << QStringLiteral("100%");
     QTest::newRow("empty") << QString() << true << 100 << QStringLiteral("100%");
     QTest::newRow("in range") << QStringLiteral("150") << false << 150 << QStringLiteral("150%");
-    QTest::newRow("leading blanks, trailing text") << QStringLiteral(" 75x") << false << 75
-                                                   << QStringLiteral(" 75%");
+    QTest::newRow("leading blanks, trailing text")
+        << QStringLiteral(" 75x") << false << 75 << QStringLiteral(" 75%");
     QTest::newRow("maximum") << QStringLiteral("400%") << false << 400 << QStringLiteral("400%");
     // The entry holds four characters: "2000" arrives.
-    QTest::newRow("five digits cut to four") << QStringLiteral("20000") << true << 100 << QStringLiteral("100%");
+    QTest::newRow("five digits cut to four")
+        << QStringLiteral("20000") << true << 100 << QStringLiteral("100%");
 }
 
 void TestViewGeometry::typedZoomLevel()
@@ -450,8 +455,10 @@ void TestViewGeometry::keysScroll_data()
     // Three inches of the page as shown: 288 pixels at 100 %, 576 at 200 %.
     QTest::newRow("Page Down") << 100 << int(Qt::Key_PageDown) << int(Qt::NoModifier) << QPoint(100, 688);
     QTest::newRow("Page Up") << 100 << int(Qt::Key_PageUp) << int(Qt::NoModifier) << QPoint(100, 112);
-    QTest::newRow("Page Down 200%") << 200 << int(Qt::Key_PageDown) << int(Qt::NoModifier) << QPoint(100, 976);
-    QTest::newRow("Shift+Page Down") << 100 << int(Qt::Key_PageDown) << int(Qt::ShiftModifier) << QPoint(388, 400);
+    QTest::newRow("Page Down 200%") << 200 << int(Qt::Key_PageDown) << int(Qt::NoModifier)
+                                    << QPoint(100, 976);
+    QTest::newRow("Shift+Page Down") << 100 << int(Qt::Key_PageDown) << int(Qt::ShiftModifier)
+                                     << QPoint(388, 400);
     QTest::newRow("Shift+Page Up") << 100 << int(Qt::Key_PageUp) << int(Qt::ShiftModifier) << QPoint(0, 400);
 }
 

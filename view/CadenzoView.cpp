@@ -49,15 +49,16 @@ QByteArray captionText(int index)
     return index == 0 ? QByteArray("Master Head") : QByteArray("Head ") + QByteArray::number(index + 1);
 }
 
-bool allZero(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
+bool allZero(const RECT& r)
+{
+    return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
+}
 
 } // namespace
 
 CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* parent)
-    : QAbstractScrollArea(parent)
-    , doc_(doc)
-    , prefs_(preferences)
-    , selection_(std::make_unique<CSelectedHeads>(&doc->heads))
+    : QAbstractScrollArea(parent), doc_(doc), prefs_(preferences),
+      selection_(std::make_unique<CSelectedHeads>(&doc->heads))
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
@@ -146,7 +147,10 @@ void CCadenzoView::ZoomOut()
     UpdateScrollSizes(false);
 }
 
-CSelectedHeads& CCadenzoView::GetSelectedHeads() { return *selection_; }
+CSelectedHeads& CCadenzoView::GetSelectedHeads()
+{
+    return *selection_;
+}
 
 bool CCadenzoView::captionsShown() const
 {
@@ -206,9 +210,15 @@ void CCadenzoView::RefreshSelectedHeads(bool /*recordUndo*/)
     } while (selection_->MoveNext());
 }
 
-int CCadenzoView::dpiX() const { return forcedDpiX_ > 0 ? forcedDpiX_ : logicalDpiX(); }
+int CCadenzoView::dpiX() const
+{
+    return forcedDpiX_ > 0 ? forcedDpiX_ : logicalDpiX();
+}
 
-int CCadenzoView::dpiY() const { return forcedDpiY_ > 0 ? forcedDpiY_ : logicalDpiY(); }
+int CCadenzoView::dpiY() const
+{
+    return forcedDpiY_ > 0 ? forcedDpiY_ : logicalDpiY();
+}
 
 void CCadenzoView::setScreenDpi(int x, int y)
 {
@@ -280,7 +290,10 @@ POINT CCadenzoView::GetCaptionPosition(const RECT& bounds, SIZE captionSize) con
     return viewgeom::captionPosition(bounds, captionSize, int32::sub(pageRect_.right, pageRect_.left));
 }
 
-void CCadenzoView::ReleasePdfScreenBitmap() { pdfImage_ = QImage(); }
+void CCadenzoView::ReleasePdfScreenBitmap()
+{
+    pdfImage_ = QImage();
+}
 
 void CCadenzoView::buildPdfScreenImage()
 {
@@ -304,7 +317,10 @@ void CCadenzoView::resizeEvent(QResizeEvent* event)
     updateScrollBars();
 }
 
-void CCadenzoView::scrollContentsBy(int, int) { viewport()->update(); }
+void CCadenzoView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
 
 void CCadenzoView::wheelEvent(QWheelEvent* event)
 {

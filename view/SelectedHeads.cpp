@@ -4,10 +4,7 @@
 
 #include <algorithm>
 
-CSelectedHeads::CSelectedHeads(HeadList* heads)
-    : heads_(heads)
-{
-}
+CSelectedHeads::CSelectedHeads(HeadList* heads) : heads_(heads) {}
 
 POSITION CSelectedHeads::positionOf(int index) const
 {
@@ -50,7 +47,10 @@ void CSelectedHeads::RemoveAll()
     currentPosition_ = nullptr;
 }
 
-int CSelectedHeads::GetFirstIndex() const { return list_.empty() ? -1 : list_.front().index; }
+int CSelectedHeads::GetFirstIndex() const
+{
+    return list_.empty() ? -1 : list_.front().index;
+}
 
 void CSelectedHeads::MoveFirst()
 {
@@ -101,10 +101,22 @@ template <typename F> void CSelectedHeads::setAll(F assign)
         assign(*e.position);
 }
 
-std::int32_t CSelectedHeads::GetX() const { return common([](const HEADING& h) { return h.x; }); }
-std::int32_t CSelectedHeads::GetY() const { return common([](const HEADING& h) { return h.y; }); }
-std::int32_t CSelectedHeads::GetRotation() const { return common([](const HEADING& h) { return h.rotation; }); }
-std::int32_t CSelectedHeads::GetSeed() const { return common([](const HEADING& h) { return h.seed; }); }
+std::int32_t CSelectedHeads::GetX() const
+{
+    return common([](const HEADING& h) { return h.x; });
+}
+std::int32_t CSelectedHeads::GetY() const
+{
+    return common([](const HEADING& h) { return h.y; });
+}
+std::int32_t CSelectedHeads::GetRotation() const
+{
+    return common([](const HEADING& h) { return h.rotation; });
+}
+std::int32_t CSelectedHeads::GetSeed() const
+{
+    return common([](const HEADING& h) { return h.seed; });
+}
 std::int32_t CSelectedHeads::GetSpaceAfterPreface() const
 {
     return common([](const HEADING& h) { return h.spaceAfterPreface; });
@@ -113,8 +125,14 @@ std::int32_t CSelectedHeads::GetSpaceBeforeSuffix() const
 {
     return common([](const HEADING& h) { return h.spaceBeforeSuffix; });
 }
-std::int32_t CSelectedHeads::GetZeroPad() const { return common([](const HEADING& h) { return h.zeroPad; }); }
-std::int32_t CSelectedHeads::GetDigits() const { return common([](const HEADING& h) { return h.digits; }); }
+std::int32_t CSelectedHeads::GetZeroPad() const
+{
+    return common([](const HEADING& h) { return h.zeroPad; });
+}
+std::int32_t CSelectedHeads::GetDigits() const
+{
+    return common([](const HEADING& h) { return h.digits; });
+}
 
 QByteArray CSelectedHeads::GetPreface() const
 {
@@ -160,16 +178,46 @@ bool CSelectedHeads::GetFontAndColor(LOGFONTA* font, COLORREF* color) const
     return sameFont;
 }
 
-void CSelectedHeads::SetX(std::int32_t v) { setAll([v](HEADING& h) { h.x = v; }); }
-void CSelectedHeads::SetY(std::int32_t v) { setAll([v](HEADING& h) { h.y = v; }); }
-void CSelectedHeads::SetRotation(std::int32_t v) { setAll([v](HEADING& h) { h.rotation = v; }); }
-void CSelectedHeads::SetSeed(std::int32_t v) { setAll([v](HEADING& h) { h.seed = v; }); }
-void CSelectedHeads::SetSpaceAfterPreface(std::int32_t v) { setAll([v](HEADING& h) { h.spaceAfterPreface = v; }); }
-void CSelectedHeads::SetSpaceBeforeSuffix(std::int32_t v) { setAll([v](HEADING& h) { h.spaceBeforeSuffix = v; }); }
-void CSelectedHeads::SetZeroPad(std::int32_t v) { setAll([v](HEADING& h) { h.zeroPad = v; }); }
-void CSelectedHeads::SetDigits(std::int32_t v) { setAll([v](HEADING& h) { h.digits = v; }); }
-void CSelectedHeads::SetPreface(const QByteArray& v) { setAll([&v](HEADING& h) { h.preface = v; }); }
-void CSelectedHeads::SetSuffix(const QByteArray& v) { setAll([&v](HEADING& h) { h.suffix = v; }); }
+void CSelectedHeads::SetX(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.x = v; });
+}
+void CSelectedHeads::SetY(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.y = v; });
+}
+void CSelectedHeads::SetRotation(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.rotation = v; });
+}
+void CSelectedHeads::SetSeed(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.seed = v; });
+}
+void CSelectedHeads::SetSpaceAfterPreface(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.spaceAfterPreface = v; });
+}
+void CSelectedHeads::SetSpaceBeforeSuffix(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.spaceBeforeSuffix = v; });
+}
+void CSelectedHeads::SetZeroPad(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.zeroPad = v; });
+}
+void CSelectedHeads::SetDigits(std::int32_t v)
+{
+    setAll([v](HEADING& h) { h.digits = v; });
+}
+void CSelectedHeads::SetPreface(const QByteArray& v)
+{
+    setAll([&v](HEADING& h) { h.preface = v; });
+}
+void CSelectedHeads::SetSuffix(const QByteArray& v)
+{
+    setAll([&v](HEADING& h) { h.suffix = v; });
+}
 
 void CSelectedHeads::SetFontAndColor(const LOGFONTA& font, COLORREF color)
 {

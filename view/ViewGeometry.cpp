@@ -19,7 +19,8 @@ std::int32_t mulDiv(std::int32_t a, std::int32_t b, std::int32_t c)
     // Round half away from zero: the remainder is at least half the divisor.
     if (2 * std::llabs(r) >= std::llabs(std::int64_t(c)))
         result += ((p < 0) != (c < 0)) ? -1 : 1;
-    if (result > std::numeric_limits<std::int32_t>::max() || result < std::numeric_limits<std::int32_t>::min())
+    if (result > std::numeric_limits<std::int32_t>::max() ||
+        result < std::numeric_limits<std::int32_t>::min())
         return -1;
     return std::int32_t(result);
 }
@@ -42,8 +43,10 @@ int zoomOut(int zoom)
 ScrollSizes scrollSizes(const RECT& pageRect, int zoom, int dpiX, int dpiY)
 {
     // Half an inch of margin, scaled like the page; 32-bit steps as stored.
-    const std::int32_t cx = int32::mul(int32::add(int32::sub(pageRect.right, pageRect.left), 720), zoom) / 100;
-    const std::int32_t cy = int32::mul(int32::add(int32::sub(pageRect.top, pageRect.bottom), 720), zoom) / 100;
+    const std::int32_t cx =
+        int32::mul(int32::add(int32::sub(pageRect.right, pageRect.left), 720), zoom) / 100;
+    const std::int32_t cy =
+        int32::mul(int32::add(int32::sub(pageRect.top, pageRect.bottom), 720), zoom) / 100;
     ScrollSizes s;
     s.total = QSize(mulDiv(cx, dpiX, units::kTwipsPerInch), mulDiv(cy, dpiY, units::kTwipsPerInch));
     s.page = s.total / 10;
