@@ -105,8 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QtTextMeasurer measurer;
     const std::int32_t last = int32::sub(doc.totalPages, 1);
+    // Any index at all, even one past the job, must format.
+    const auto beyond = static_cast<std::int32_t>(static_cast<std::uint32_t>(doc.GetTotalSheets()));
     for (const auto& head : doc.heads) {
-        for (const std::int32_t index : {0, 1, last, doc.GetTotalSheets()})
+        for (const std::int32_t index : {0, 1, last, beyond})
             checkText(*head, doc.GetHeadNumber(index, *head));
 
         const std::int32_t height = head->font.lfHeight;
