@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -17,6 +18,9 @@ class Document
 public:
     std::shared_ptr<const PdfBlock> block;
     std::unique_ptr<Poppler::Document> poppler;
+    // Taken once: Poppler may count the pages of a damaged file anew, and
+    // differently, while it repairs it.
+    int pageCount = 0;
 };
 
 class Page
@@ -45,17 +49,18 @@ DocumentHandle LoadMemDocument(std::shared_ptr<const PdfBlock> block)
     auto handle = std::make_shared<Document>();
     handle->block = std::move(block);
     handle->poppler = std::move(doc);
+    handle->pageCount = std::max(0, handle->poppler->numPages());
     return handle;
 }
 
 int GetPageCount(const DocumentHandle& document)
 {
-    return document ? document->poppler->numPages() : 0;
+    return document ? document->pageCount : 0;
 }
 
 PageHandle LoadPage(const DocumentHandle& document, int index)
 {
-    if (!document || index < 0 || index >= document->poppler->numPages())
+    if (!document || index < 0 || index >= document->pageCount)
         return nullptr;
     std::unique_ptr<Poppler::Page> page = document->poppler->page(index);
     if (!page)
