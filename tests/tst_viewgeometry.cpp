@@ -68,6 +68,16 @@ struct Window
     QComboBox* zoomBox() const { return frame.zoomBox(); }
     // Set Zoom Level (Ctrl+L): the focus goes to the entry.
     void focusEntry() { frame.action(CMainFrame::kSetZoomLevel)->trigger(); }
+    // Shows the window and puts the focus into the entry, as a user would.
+    bool showWithEntryFocus()
+    {
+        frame.show();
+        frame.activateWindow();
+        if (!QTest::qWaitForWindowActive(&frame))
+            return false;
+        focusEntry();
+        return QTest::qWaitFor([this] { return edit()->hasFocus(); });
+    }
 
     Preferences prefs;
     CCadenzoDoc doc{nullptr};
@@ -361,12 +371,8 @@ void TestViewGeometry::typedZoomLevel()
     RecordingSink sink;
     setMessageSink(&sink);
     Window w;
-    w.frame.show();
-    w.frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+    QVERIFY(w.showWithEntryFocus());
     CEditCtrlZoom* edit = w.edit();
-    w.focusEntry();
-    QTRY_VERIFY(edit->hasFocus());
 
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -400,12 +406,8 @@ void TestViewGeometry::escapeInZoomEntry()
 {
     QFETCH(QString, typed);
     Window w;
-    w.frame.show();
-    w.frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+    QVERIFY(w.showWithEntryFocus());
     CEditCtrlZoom* edit = w.edit();
-    w.focusEntry();
-    QTRY_VERIFY(edit->hasFocus());
     QTest::keyClicks(edit, typed);
     QTest::keyClick(edit, Qt::Key_Escape);
     QCOMPARE(edit->text(), QStringLiteral("100%"));
