@@ -84,7 +84,6 @@ public:
     QComboBox* unitsBox() const { return unitsBox_; }
     CEditCtrlZoom* zoomEdit() const { return zoomEdit_; }
     CCadenzoDoc* document() const { return doc_; }
-    Preferences& preferences() const { return *prefs_; }
 
     // Print, the dialog-free print (57608, no menu item), Print Preview and
     // Export PDF run these commands.
