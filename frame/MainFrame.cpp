@@ -140,7 +140,9 @@ void CMainFrame::connectCommands()
     connect(action(kClearPdf), &QAction::triggered, view_, &CCadenzoView::OnEditClearPdf);
     connect(view_, &CCadenzoView::editStateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(view_, &CCadenzoView::documentUpdated, this, &CMainFrame::UpdateCommandStates);
+    // The title's unsaved-changes star follows the modified flag.
     doc_->SetModifiedListener([this] { UpdateTitle(); });
+
     connect(action(kSettings), &QAction::triggered, this, &CMainFrame::OnSettings);
     connect(action(kShowFieldHelp), &QAction::triggered, this, &CMainFrame::OnShowFieldHelp);
     connect(action(kToolbar), &QAction::triggered, this, [this](bool on) {

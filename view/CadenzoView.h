@@ -117,7 +117,6 @@ protected:
 public:
     // Forgets every step; the template as it is now is the first state.
     void RestartUndo();
-    const UndoChain& undoChain() const { return *undo_; }
     // The Edit menu's commands. Each does nothing when its Can... is false.
     void OnEditUndo();
     void OnEditCopy();
