@@ -10,6 +10,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/Preferences.h"
+#include "print/DlgNewTemplate.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -168,6 +169,11 @@ void TestApp::cleanup()
 std::unique_ptr<CCadenzoApp> TestApp::startApp(const QStringList& arguments)
 {
     auto app = std::make_unique<CCadenzoApp>(std::make_unique<OnePrinterSystem>());
+    // File > New confirms the New Template dialog as it opens.
+    app->setNewTemplateRunner([](CDlgNewTemplate& dialog) {
+        dialog.accept();
+        return dialog.result();
+    });
     if (!app->InitInstance(ParseCommandLine(arguments)))
         return nullptr;
     return app;
