@@ -258,8 +258,9 @@ void CDlgNewTemplate::accept()
     if (sizeChoice_ == SizeChoice::fromPdf && !isPdfPathname(pdfPath_)) {
         showMessage(tr("The PDF file specified is not a valid PDF pathname.\n\n%1").arg(pdfPath_),
                     MsgButtons::Ok, MsgIcon::Exclamation);
-        ui_->widthEdit1078->setFocus();
-        ui_->widthEdit1078->selectAll();
+        // The path is what needs changing.
+        ui_->pathEdit1080->setFocus();
+        ui_->pathEdit1080->selectAll();
         return;
     }
     QDialog::accept();

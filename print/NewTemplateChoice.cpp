@@ -7,10 +7,7 @@
 
 bool OpenFirstPdfPage(CCadenzoDoc& doc, const QString& path)
 {
-    // Waits for the document's PDF import (OpenPdf) to be connected here.
-    Q_UNUSED(doc);
-    Q_UNUSED(path);
-    return false;
+    return doc.OpenPdf(path, 1);
 }
 
 bool ApplyNewTemplateChoice(const NewTemplateChoice& choice, DisplayUnits units, CCadenzoDoc& doc,

@@ -111,6 +111,7 @@ private slots:
     void startsWithDefaultTemplate();
     void savePrompt_data();
     void savePrompt();
+    void newTemplateCancelledKeepsTemplate();
     void exitAsksToo();
     void saveAsAddsExtensionAndTitle();
     void saveWithPathSkipsDialog();
@@ -258,6 +259,26 @@ void TestApp::savePrompt()
     doc->SetModifiedFlag(false);
     app->OnFileNew();
     QVERIFY(sink_.shown.empty());
+}
+
+void TestApp::newTemplateCancelledKeepsTemplate()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    CCadenzoDoc* doc = app->document();
+    doc->startNumber = 77;
+    doc->paperWidth = 5760;
+    doc->AddNewHead(nullptr);
+    int shown = 0;
+    app->setNewTemplateRunner([&shown](CDlgNewTemplate&) {
+        ++shown;
+        return int(QDialog::Rejected);
+    });
+    app->OnFileNew();
+    QCOMPARE(shown, 1);
+    QCOMPARE(doc->startNumber, 77);
+    QCOMPARE(doc->paperWidth, 5760);
+    QCOMPARE(doc->GetHeadCount(), 2);
 }
 
 void TestApp::exitAsksToo()
