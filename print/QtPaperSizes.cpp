@@ -28,11 +28,21 @@ std::uint16_t WindowsPaperCodeOf(const QPageSize& page)
 PaperList CommonPapers()
 {
     static const QPageSize::PageSizeId kCommon[] = {
-        QPageSize::Letter,     QPageSize::Tabloid,    QPageSize::Legal,
-        QPageSize::Statement,  QPageSize::Executive,  QPageSize::A3,
-        QPageSize::A4,         QPageSize::A5,         QPageSize::JisB4,
-        QPageSize::JisB5,      QPageSize::Envelope10, QPageSize::EnvelopeDL,
-        QPageSize::EnvelopeC5, QPageSize::EnvelopeC6, QPageSize::EnvelopeMonarch,
+        QPageSize::Letter,
+        QPageSize::Tabloid,
+        QPageSize::Legal,
+        QPageSize::Statement,
+        QPageSize::ExecutiveStandard,
+        QPageSize::A3,
+        QPageSize::A4,
+        QPageSize::A5,
+        QPageSize::JisB4,
+        QPageSize::JisB5,
+        QPageSize::Envelope10,
+        QPageSize::EnvelopeDL,
+        QPageSize::EnvelopeC5,
+        QPageSize::EnvelopeC6,
+        QPageSize::EnvelopeMonarch,
     };
     PaperList list;
     for (const QPageSize::PageSizeId id : kCommon) {

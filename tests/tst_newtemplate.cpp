@@ -143,6 +143,8 @@ private slots:
     void printerChangeRefillsPapers();
     void withoutPrinterMakesUsableTemplate_data();
     void withoutPrinterMakesUsableTemplate();
+    void everyCommonPaperCanBeConfirmed_data();
+    void everyCommonPaperCanBeConfirmed();
     void fromPdfMatchesChosenPrintersPapers_data();
     void fromPdfMatchesChosenPrintersPapers();
 
@@ -484,6 +486,32 @@ void TestNewTemplate::withoutPrinterMakesUsableTemplate()
     QCOMPARE(doc.paperWidth, width);
     QCOMPARE(doc.paperHeight, height);
     QCOMPARE(doc.GetHeadCount(), 1);
+}
+
+void TestNewTemplate::everyCommonPaperCanBeConfirmed_data()
+{
+    QTest::addColumn<DisplayUnits>("units");
+    QTest::newRow("inches") << DisplayUnits::inches;
+    QTest::newRow("millimetres") << DisplayUnits::millimetres;
+}
+
+void TestNewTemplate::everyCommonPaperCanBeConfirmed()
+{
+    QFETCH(DisplayUnits, units);
+    const NoPrinterSystem none;
+    PrinterSelection printers(none);
+    CDlgNewTemplate dialog(printers, units);
+    const PaperList common = CommonPapers();
+    for (int i = 0; i < common.count; ++i) {
+        const QByteArray name = common.names.at(i);
+        QVERIFY2(common.sizes.at(i).width <= common.sizes.at(i).height, name);
+        control<QComboBox>(dialog, "paperCombo1075")->setCurrentIndex(i);
+        dialog.accept();
+        QVERIFY2(sink_.texts.isEmpty(), name);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY2(dialog.choice().paperCode != 0, name);
+        QCOMPARE(dialog.choice().paperCode, common.codes.at(i));
+    }
 }
 
 void TestNewTemplate::fromPdfMatchesChosenPrintersPapers_data()
