@@ -53,7 +53,8 @@ void CCadenzoApp::OnFileNew()
     // Template dialog is cancelled.
     doc_->SetModifiedFlag(false);
 
-    CDlgNewTemplate dialog(*printers_, preferences_.units);
+    // Over the main window, so that it stays in front of it.
+    CDlgNewTemplate dialog(*printers_, preferences_.units, frame_.get());
     const int result = runNewTemplate_ ? runNewTemplate_(dialog) : dialog.exec();
     if (result != QDialog::Accepted)
         return;

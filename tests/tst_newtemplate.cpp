@@ -141,6 +141,7 @@ private slots:
     void orientationFollowsPrinter_data();
     void orientationFollowsPrinter();
     void printerChangeRefillsPapers();
+    void browseFillsPath();
     void withoutPrinterMakesUsableTemplate_data();
     void withoutPrinterMakesUsableTemplate();
     void everyCommonPaperCanBeConfirmed_data();
@@ -446,6 +447,27 @@ void TestNewTemplate::printerChangeRefillsPapers()
     QCOMPARE(code, std::uint16_t(0));
     QCOMPARE(width, 8.5f);
     QCOMPARE(height, 11.0f);
+}
+
+void TestNewTemplate::browseFillsPath()
+{
+    CDlgNewTemplate dialog(*printers_, DisplayUnits::inches);
+    control<QRadioButton>(dialog, "pdfRadio1079")->click();
+    auto* browse = control<QPushButton>(dialog, "browseButton1081");
+    auto* path = control<QLineEdit>(dialog, "pathEdit1080");
+    QVERIFY(browse->isEnabled());
+    const QString chosen = writeFile(QStringLiteral("chosen.pdf"), testpdf::makePdf({testpdf::letter()}));
+    QString answer = chosen;
+    dialog.setPdfChooser([&answer] { return answer; });
+    browse->click();
+    QCOMPARE(path->text(), chosen);
+    // Cancelling the file dialog keeps the path.
+    answer.clear();
+    browse->click();
+    QCOMPARE(path->text(), chosen);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.GetPdfPath(), chosen);
 }
 
 void TestNewTemplate::withoutPrinterMakesUsableTemplate_data()
