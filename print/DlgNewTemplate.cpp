@@ -203,19 +203,13 @@ void CDlgNewTemplate::sizeChosen(int id)
 
 void CDlgNewTemplate::browse()
 {
-    QString path;
-    if (choosePdf_) {
-        path = choosePdf_();
-    } else {
-        QFileDialog dialog(this, QString(), QString(), tr("PDF Files (*.pdf)"));
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
-    }
-    if (path.isEmpty())
+    QFileDialog dialog(this, QString(), QString(), tr("PDF Files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().constFirst();
     pdfPath_ = path;
     ui_->pathEdit1080->setText(path);
 }

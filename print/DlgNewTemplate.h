@@ -8,7 +8,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class PrinterSelection;
@@ -44,11 +43,6 @@ public:
     const PaperList& GetPaperList() const { return papers_; }
     NewTemplateChoice choice() const;
 
-    // The Browse button's file chooser; answers a path or nothing to cancel.
-    // Tests answer without a dialog.
-    using PdfChooser = std::function<QString()>;
-    void setPdfChooser(PdfChooser chooser) { choosePdf_ = std::move(chooser); }
-
 public slots:
     void accept() override;
 
@@ -76,5 +70,4 @@ private:
     float width_ = 0.0f;
     float height_ = 0.0f;
     QString pdfPath_;
-    PdfChooser choosePdf_;
 };
