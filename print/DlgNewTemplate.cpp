@@ -59,14 +59,12 @@ bool isPdfPathname(const QString& path)
 
 CDlgNewTemplate::CDlgNewTemplate(PrinterSelection& printers, DisplayUnits units, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CDlgNewTemplate>()), printers_(printers), units_(units),
-      sizeGroup_(new QButtonGroup(this)), orientationGroup_(new QButtonGroup(this))
+      sizeGroup_(new QButtonGroup(this))
 {
     ui_->setupUi(this);
     sizeGroup_->addButton(ui_->standardRadio1074, int(SizeChoice::standard));
     sizeGroup_->addButton(ui_->customRadio1076, int(SizeChoice::custom));
     sizeGroup_->addButton(ui_->pdfRadio1079, int(SizeChoice::fromPdf));
-    orientationGroup_->addButton(ui_->portraitRadio1090, 1);
-    orientationGroup_->addButton(ui_->landscapeRadio1091, 2);
 
     std::optional<PrinterNames> current;
     printers_.GetPrinterDefaults(nullptr, &current);

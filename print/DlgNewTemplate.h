@@ -64,7 +64,6 @@ private:
     QList<PrinterNames> printerEntries_;
     PaperList papers_;
     QButtonGroup* sizeGroup_;
-    QButtonGroup* orientationGroup_;
     SizeChoice sizeChoice_ = SizeChoice::standard;
     std::uint16_t paperCode_ = kNoPaperMatch;
     float width_ = 0.0f;
