@@ -12,6 +12,7 @@
 #include <memory>
 
 class CCadenzoDoc;
+class CDlgNewTemplate;
 class CMainFrame;
 class PrinterSelection;
 class QSettings;
@@ -77,6 +78,10 @@ public:
     using FileChooser = std::function<QString(const QString& suggestion)>;
     void setOpenFileChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    // Runs the New Template dialog of File > New and answers its result
+    // (QDialog::Accepted or Rejected); tests answer without a modal dialog.
+    using NewTemplateRunner = std::function<int(CDlgNewTemplate& dialog)>;
+    void setNewTemplateRunner(NewTemplateRunner runner) { runNewTemplate_ = std::move(runner); }
 
     // The document type's texts: "Tallimark Templates (*.tmt)", ".tmt", ...
     static QString DocumentTypeField(int index);
@@ -115,5 +120,6 @@ private:
     QString dataFolder_;
     FileChooser chooseOpenFile_;
     FileChooser chooseSaveFile_;
+    NewTemplateRunner runNewTemplate_;
     int exitCode_ = 0;
 };
