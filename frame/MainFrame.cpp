@@ -16,6 +16,8 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -120,6 +122,8 @@ void CMainFrame::connectCommands()
             Qt::QueuedConnection);
     connect(view_, &CCadenzoView::headPositionsChanged, this, &CMainFrame::OnHeadPositionsChanged,
             Qt::QueuedConnection);
+    connect(view_, &CCadenzoView::headListSelectionCleared, this, &CMainFrame::ClearHeadListSelection);
+    view_->SetContextMenu(menuBar()->findChild<QMenu*>(QStringLiteral("menuEdit")));
 
     connect(action(kSetZoomLevel), &QAction::triggered, this, [this] {
         zoomEdit_->setFocus(Qt::ShortcutFocusReason);

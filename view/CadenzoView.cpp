@@ -63,6 +63,7 @@ CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* 
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true); // the cursor follows the page's edge
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The bars' own page step sizes their sliders to the visible part; a click
@@ -169,19 +170,6 @@ void CCadenzoView::ToggleHeaderCaptions()
 
 void CCadenzoView::RecordUndoStep() {}
 
-void CCadenzoView::RefreshHead(HEADING& head, bool /*recordUndo*/)
-{
-    measureHead(head, doc_->GetHeadIndex(&head));
-    viewport()->update();
-}
-
-void CCadenzoView::measureHead(HEADING& head, int index)
-{
-    head.CalcBounds(measurer_, doc_->GetHeadNumber(0, head));
-    if (captionsShown() && index >= 0)
-        PlaceCaption(head, index);
-}
-
 void CCadenzoView::PlaceCaption(HEADING& head, int index)
 {
     const SIZE size = measurer_.textExtent(inTwips(captionLogFont()), captionText(index));
@@ -196,18 +184,21 @@ void CCadenzoView::RefreshAllHeads(bool recalc, bool recordUndo)
             RefreshHead(*head, false);
     }
     viewport()->update();
-    (void)recordUndo;
+    if (recordUndo)
+        RecordUndoStep();
 }
 
-void CCadenzoView::RefreshSelectedHeads(bool /*recordUndo*/)
+void CCadenzoView::RefreshSelectedHeads(bool recordUndo)
 {
-    if (selection_->GetCount() == 0)
-        return;
-    selection_->MoveFirst();
-    do {
-        if (HEADING* head = selection_->GetCurrent())
-            RefreshHead(*head, false);
-    } while (selection_->MoveNext());
+    if (selection_->GetCount() != 0) {
+        selection_->MoveFirst();
+        do {
+            if (HEADING* head = selection_->GetCurrent())
+                RefreshHead(*head, false);
+        } while (selection_->MoveNext());
+    }
+    if (recordUndo)
+        RecordUndoStep();
 }
 
 int CCadenzoView::dpiX() const
@@ -334,6 +325,8 @@ void CCadenzoView::wheelEvent(QWheelEvent* event)
 
 void CCadenzoView::keyPressEvent(QKeyEvent* event)
 {
+    if (manipulationKey(event))
+        return;
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     QScrollBar* h = horizontalScrollBar();
@@ -435,4 +428,5 @@ void CCadenzoView::paintEvent(QPaintEvent* event)
             DrawHeadText(painter, caption, captionText(i), q, map, page);
         }
     }
+    drawRubberBand(painter);
 }
