@@ -79,6 +79,14 @@ struct Editor
     // A point well inside head i's bounds.
     QPoint inside(int i) { return window(POINT{head(i).bounds.left + 30, head(i).bounds.top - 30}); }
     QWidget* viewport() const { return view->viewport(); }
+    // A move with no button held, as after a release that went elsewhere.
+    Qt::CursorShape hover(QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport(), &move);
+        return viewport()->cursor().shape();
+    }
     // Presses at from, moves in steps pixels at a time and releases at to.
     void drag(QPoint from, QPoint to, int step, Qt::KeyboardModifiers modifiers = {})
     {
@@ -113,6 +121,7 @@ private slots:
     void clicks();
     void rubberBand_data();
     void rubberBand();
+    void lostReleaseEndsTheBand();
     void dragMovesEverySelectedHeadHeldOnThePage_data();
     void dragMovesEverySelectedHeadHeldOnThePage();
     void slowDragMovesTheHead_data();
@@ -208,6 +217,21 @@ void TestViewMouse::rubberBand()
     QVERIFY(e.view->rubberBand().isEmpty());
     QCOMPARE(e.selected(), after);
     QCOMPARE(changed.count(), 1);
+}
+
+void TestViewMouse::lostReleaseEndsTheBand()
+{
+    Editor e;
+    const QPoint from = e.window(POINT{9000, -12000});
+    QTest::mousePress(e.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(e.viewport(), QPoint(10, 10));
+    QVERIFY(!e.view->rubberBand().isEmpty());
+    QSignalSpy changed(e.view.get(), &CCadenzoView::headSelectionChanged);
+    e.hover(QPoint(12, 12));
+    QVERIFY(e.view->rubberBand().isEmpty());
+    QTest::mouseRelease(e.viewport(), Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(e.selected().isEmpty());
+    QCOMPARE(changed.count(), 0);
 }
 
 void TestViewMouse::dragMovesEverySelectedHeadHeldOnThePage_data()
@@ -381,16 +405,10 @@ void TestViewMouse::tab()
 void TestViewMouse::handCursorOnlyOverThePage()
 {
     Editor e;
-    auto hover = [&e](QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, e.viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(e.viewport(), &move);
-        return e.viewport()->cursor().shape();
-    };
-    QCOMPARE(hover(QPoint(400, 500)), Qt::PointingHandCursor);
-    QCOMPARE(hover(QPoint(10, 500)), Qt::ArrowCursor);
-    QCOMPARE(hover(QPoint(400, 1100)), Qt::ArrowCursor);
-    QCOMPARE(hover(QPoint(30, 30)), Qt::PointingHandCursor);
+    QCOMPARE(e.hover(QPoint(400, 500)), Qt::PointingHandCursor);
+    QCOMPARE(e.hover(QPoint(10, 500)), Qt::ArrowCursor);
+    QCOMPARE(e.hover(QPoint(400, 1100)), Qt::ArrowCursor);
+    QCOMPARE(e.hover(QPoint(30, 30)), Qt::PointingHandCursor);
 }
 
 QTEST_MAIN(TestViewMouse)

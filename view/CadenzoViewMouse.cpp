@@ -206,7 +206,16 @@ void CCadenzoView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint window = event->position().toPoint();
     updateCursor(window);
-    if (mouseState_ == MouseState::idle || !event->buttons().testFlag(Qt::LeftButton)) {
+    if (mouseState_ != MouseState::idle && !event->buttons().testFlag(Qt::LeftButton)) {
+        // The release went elsewhere (another window took the mouse): the
+        // band selects nothing and goes; a drag stays where it got to and
+        // the next recorded step takes it along.
+        if (mouseState_ == MouseState::banding)
+            viewport()->update(rubberBand_);
+        mouseState_ = MouseState::idle;
+        pressBounds_.clear();
+    }
+    if (mouseState_ == MouseState::idle) {
         QAbstractScrollArea::mouseMoveEvent(event);
         return;
     }
