@@ -124,6 +124,7 @@ private slots:
     void lostReleaseEndsTheBand();
     void dragMovesEverySelectedHeadHeldOnThePage_data();
     void dragMovesEverySelectedHeadHeldOnThePage();
+    void dragGoesOnWithoutADeletedHead();
     void slowDragMovesTheHead_data();
     void slowDragMovesTheHead();
     void clickSnapsToTheGrid_data();
@@ -276,6 +277,25 @@ void TestViewMouse::dragMovesEverySelectedHeadHeldOnThePage()
         else
             QCOMPARE(b.top, tops[i]);
     }
+}
+
+void TestViewMouse::dragGoesOnWithoutADeletedHead()
+{
+    Editor e;
+    e.select({1, 2});
+    const QPoint from = e.inside(2);
+    QTest::mousePress(e.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(e.viewport(), from + QPoint(3, 0));
+    // Ctrl+Del while the button is held: the frame deletes and reselects.
+    POSITION second = nullptr;
+    e.doc->GetHeadByIndex(2, &second);
+    e.doc->DeleteHead(second);
+    e.view->GetSelectedHeads().RemoveAll();
+    e.select({1});
+    QTest::mouseMove(e.viewport(), from + QPoint(6, 0));
+    QTest::mouseRelease(e.viewport(), Qt::LeftButton, {}, from + QPoint(6, 0));
+    QCOMPARE(e.doc->GetHeadCount(), 2);
+    QCOMPARE(e.head(1).bounds.left, 2700 + 90);
 }
 
 void TestViewMouse::slowDragMovesTheHead_data()

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+
 namespace {
 
 // Thickness of the rubber band's frame and the margin around repainted heads.
@@ -236,7 +238,14 @@ void CCadenzoView::dragSelectedHeads(POINT mouse)
     const std::int32_t height = int32::sub(pageRect_.top, pageRect_.bottom);
     if (pressBounds_.empty())
         return;
+    const std::vector<CSelectedHeads::SelectedHead>& selected = selection_->elements();
     for (const auto& [head, atPress] : pressBounds_) {
+        // A command from the keyboard (Delete, Undo) may have taken the head
+        // away while the button is held; whoever does so rebuilds the selection.
+        const bool stillSelected = std::any_of(selected.begin(), selected.end(),
+                                               [h = head](const auto& e) { return e.position == h; });
+        if (!stillSelected)
+            continue;
         const POINT corner = placement::placedCorner(atPress, dx, dy, width, height);
         dirtyRect_ = headWindowArea(*head);
         shiftHead(*head, int32::sub(corner.x, head->bounds.left), int32::sub(corner.y, head->bounds.top));
