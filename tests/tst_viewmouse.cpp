@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -129,6 +130,8 @@ private slots:
     void slowDragMovesTheHead();
     void clickSnapsToTheGrid_data();
     void clickSnapsToTheGrid();
+    void farOffHeadsComeBackOnThePage_data();
+    void farOffHeadsComeBackOnThePage();
     void arrowKeys_data();
     void arrowKeys();
     void tab_data();
@@ -351,6 +354,46 @@ void TestViewMouse::clickSnapsToTheGrid()
     QCOMPARE(e.head(1).bounds.left, snappedLeft);
     QCOMPARE(e.head(1).bounds.top, snappedTop);
     QCOMPARE(e.head(1).x, x + snappedLeft - left);
+}
+
+void TestViewMouse::farOffHeadsComeBackOnThePage_data()
+{
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QPoint>("corner");
+
+    // Positions a damaged template may hold; a refresh brings them back.
+    QTest::newRow("far right and below") << 2000000000 << -2000000000 << QPoint(kAtFarEdge, -kAtFarEdge);
+    QTest::newRow("far left and above") << -2000000000 << 2000000000 << QPoint(0, 0);
+    QTest::newRow("largest values") << std::numeric_limits<int>::max() << std::numeric_limits<int>::min()
+                                    << QPoint(kAtFarEdge, -kAtFarEdge);
+}
+
+void TestViewMouse::farOffHeadsComeBackOnThePage()
+{
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(QPoint, corner);
+
+    Editor e;
+    HEADING& h = e.head(1);
+    const int width = h.bounds.right - h.bounds.left;
+    const int height = h.bounds.top - h.bounds.bottom;
+    // Only the corner moves: the width and height stay as measured.
+    h.bounds = RECT{left, top, int(unsigned(left) + unsigned(width)), int(unsigned(top) - unsigned(height))};
+    h.x = left;
+    h.y = top;
+    e.view->MoveHead(h, 0, 0);
+    if (corner.x() == kAtFarEdge)
+        QVERIFY2(std::abs(h.bounds.right - kPageWidth) <= 22, qPrintable(QString::number(h.bounds.right)));
+    else
+        QCOMPARE(h.bounds.left, corner.x());
+    if (corner.y() == -kAtFarEdge)
+        QVERIFY2(std::abs(h.bounds.bottom + kPageHeight) <= 22, qPrintable(QString::number(h.bounds.bottom)));
+    else
+        QCOMPARE(h.bounds.top, corner.y());
+    QCOMPARE(h.x, h.bounds.left);
+    QCOMPARE(h.y, h.bounds.top);
 }
 
 void TestViewMouse::arrowKeys_data()

@@ -1,5 +1,7 @@
 #include "HeadPlacement.h"
 
+#include "model/Int32.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -31,8 +33,10 @@ std::int32_t snap(std::int64_t v)
 POINT placedCorner(const RECT& bounds, std::int64_t dx, std::int64_t dy, std::int32_t pageWidth,
                    std::int32_t pageHeight)
 {
-    const std::int64_t width = std::int64_t(bounds.right) - bounds.left;
-    const std::int64_t height = std::int64_t(bounds.top) - bounds.bottom;
+    // Measured with 32-bit wrap-around, as the bounds were, so a head near
+    // the ends of the range keeps its true size.
+    const std::int64_t width = int32::sub(bounds.right, bounds.left);
+    const std::int64_t height = int32::sub(bounds.top, bounds.bottom);
     std::int64_t left = std::max<std::int64_t>(bounds.left + dx, 0);
     std::int64_t top = std::min<std::int64_t>(bounds.top + dy, 0);
     if (left + width > pageWidth)
