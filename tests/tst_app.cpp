@@ -375,7 +375,8 @@ void TestApp::recentFiles()
     sink_.answers = {MsgAnswer::Cancel};
     app->OpenRecentFile(2);
     QCOMPARE(app->recentFiles().size(), 3);
-    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("c.tmt - Tallimark"));
+    // Still the same template, with its unsaved change.
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("c.tmt* - Tallimark"));
 }
 
 void TestApp::recentFilesStoredAndLoaded()

@@ -7,6 +7,7 @@
 #include "model/FontFromLogFont.h"
 #include "model/Int32.h"
 #include "model/Preferences.h"
+#include "model/UndoChain.h"
 #include "model/Units.h"
 #include "model/WaitCursor.h"
 
@@ -60,6 +61,7 @@ CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* 
     : QAbstractScrollArea(parent), doc_(doc), prefs_(preferences),
       selection_(std::make_unique<CSelectedHeads>(&doc->heads))
 {
+    undo_ = std::make_unique<UndoChain>();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,12 +90,15 @@ CCadenzoView::~CCadenzoView()
 
 void CCadenzoView::InitialUpdate()
 {
-    // The undo history restarts here once the edit commands keep one.
+    RestartUndo();
     OnUpdate(nullptr, 0);
 }
 
-void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int /*hint*/)
+void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int hint)
 {
+    // A change the document announces itself (Import PDF) is one undo step.
+    if (hint != 0)
+        RecordUndoStep();
     pageRect_ = RECT{0, 0, doc_->GetPageWidth(), int32::sub(0, doc_->GetPageHeight())};
     buildPdfScreenImage();
     UpdateScrollSizes(true);
@@ -168,8 +173,6 @@ void CCadenzoView::ToggleHeaderCaptions()
     RefreshAllHeads(false, false);
 }
 
-void CCadenzoView::RecordUndoStep() {}
-
 void CCadenzoView::PlaceCaption(HEADING& head, int index)
 {
     const SIZE size = measurer_.textExtent(inTwips(captionLogFont()), captionText(index));
@@ -190,13 +193,13 @@ void CCadenzoView::RefreshAllHeads(bool recalc, bool recordUndo)
 
 void CCadenzoView::RefreshSelectedHeads(bool recordUndo)
 {
-    if (selection_->GetCount() != 0) {
-        selection_->MoveFirst();
-        do {
-            if (HEADING* head = selection_->GetCurrent())
-                RefreshHead(*head, false);
-        } while (selection_->MoveNext());
-    }
+    if (selection_->GetCount() == 0)
+        return;
+    selection_->MoveFirst();
+    do {
+        if (HEADING* head = selection_->GetCurrent())
+            RefreshHead(*head, false);
+    } while (selection_->MoveNext());
     if (recordUndo)
         RecordUndoStep();
 }
