@@ -43,6 +43,8 @@ struct Editor
             setCorner(i, corner, -corner);
         }
         view->ClearSelection(false);
+        // The placed heads are where undo starts from.
+        view->RecordUndoStep();
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         view->setFocus();
@@ -262,10 +264,12 @@ void TestViewMouse::dragMovesEverySelectedHeadHeldOnThePage()
     Editor e;
     e.select({0, 1, 2});
     QSignalSpy moved(e.view.get(), &CCadenzoView::headPositionsChanged);
+    QSignalSpy recorded(e.view.get(), &CCadenzoView::editStateChanged);
     const QPoint from = e.inside(1);
     e.drag(from, from + pixels, 7);
     QCOMPARE(e.selected(), (Indexes{0, 1, 2}));
     QVERIFY(moved.count() > 1);
+    QCOMPARE(recorded.count(), 1); // the whole drag is one undo step
     for (int i = 0; i < 3; ++i) {
         const RECT& b = e.head(i).bounds;
         QCOMPARE(b.left % 45, 0);
@@ -334,10 +338,11 @@ void TestViewMouse::clickSnapsToTheGrid_data()
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("snappedLeft");
     QTest::addColumn<int>("snappedTop");
+    QTest::addColumn<int>("steps"); // undo steps recorded
 
-    QTest::newRow("100 goes down to 90") << 100 << -100 << 90 << -90;
-    QTest::newRow("113 goes up to 135") << 113 << -113 << 135 << -135;
-    QTest::newRow("on the grid stays") << 2700 << -2745 << 2700 << -2745;
+    QTest::newRow("100 goes down to 90") << 100 << -100 << 90 << -90 << 1;
+    QTest::newRow("113 goes up to 135") << 113 << -113 << 135 << -135 << 1;
+    QTest::newRow("on the grid stays") << 2700 << -2700 << 2700 << -2700 << 0;
 }
 
 void TestViewMouse::clickSnapsToTheGrid()
@@ -346,11 +351,15 @@ void TestViewMouse::clickSnapsToTheGrid()
     QFETCH(int, top);
     QFETCH(int, snappedLeft);
     QFETCH(int, snappedTop);
+    QFETCH(int, steps);
 
     Editor e;
     e.setCorner(1, left, top);
+    e.view->RecordUndoStep();
     const int x = e.head(1).x;
+    QSignalSpy recorded(e.view.get(), &CCadenzoView::editStateChanged);
     QTest::mouseClick(e.viewport(), Qt::LeftButton, {}, e.inside(1));
+    QCOMPARE(recorded.count(), steps);
     QCOMPARE(e.head(1).bounds.left, snappedLeft);
     QCOMPARE(e.head(1).bounds.top, snappedTop);
     QCOMPARE(e.head(1).x, x + snappedLeft - left);
@@ -425,10 +434,14 @@ void TestViewMouse::arrowKeys()
     Editor e;
     e.setCorner(0, 90, top);
     e.select({0});
+    e.view->RecordUndoStep();
     QSignalSpy moved(e.view.get(), &CCadenzoView::headPositionsChanged);
+    QSignalSpy recorded(e.view.get(), &CCadenzoView::editStateChanged);
     QTest::keyClick(e.view.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(QPoint(e.head(0).bounds.left, e.head(0).bounds.top), corner);
     QCOMPARE(moved.count(), 1);
+    // An undo step for every key that moved something.
+    QCOMPARE(recorded.count(), corner == QPoint(90, top) ? 0 : 1);
     // Heads not selected stay.
     QCOMPARE(e.head(1).bounds.left, 2700);
 }
