@@ -208,8 +208,8 @@ private:
     void selectNextHead(bool backwards);
     void dragSelectedHeads(POINT mouse);
     void selectHeadsInBand();
-    // Steps 6 on of a move: shift position and bounds, place the caption,
-    // repaint the old and the new area.
+    // Where a move lands: shifts position and bounds, places the caption and
+    // repaints the old area (dirtyRect_) and the new one.
     void shiftHead(HEADING& head, std::int32_t dx, std::int32_t dy);
     // The head's area on the window: bounds, with the caption when shown.
     QRect headWindowArea(const HEADING& head) const;
