@@ -65,6 +65,7 @@ CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* 
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true); // the cursor follows the page's edge
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The bars' own page step sizes their sliders to the visible part; a click
@@ -170,21 +171,6 @@ void CCadenzoView::ToggleHeaderCaptions()
             PlaceCaption(*doc_->GetHeadByIndex(i), i);
     }
     RefreshAllHeads(false, false);
-}
-
-void CCadenzoView::RefreshHead(HEADING& head, bool recordUndo)
-{
-    measureHead(head, doc_->GetHeadIndex(&head));
-    viewport()->update();
-    if (recordUndo)
-        RecordUndoStep();
-}
-
-void CCadenzoView::measureHead(HEADING& head, int index)
-{
-    head.CalcBounds(measurer_, doc_->GetHeadNumber(0, head));
-    if (captionsShown() && index >= 0)
-        PlaceCaption(head, index);
 }
 
 void CCadenzoView::PlaceCaption(HEADING& head, int index)
@@ -342,6 +328,8 @@ void CCadenzoView::wheelEvent(QWheelEvent* event)
 
 void CCadenzoView::keyPressEvent(QKeyEvent* event)
 {
+    if (manipulationKey(event))
+        return;
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     QScrollBar* h = horizontalScrollBar();
@@ -443,4 +431,5 @@ void CCadenzoView::paintEvent(QPaintEvent* event)
             DrawHeadText(painter, caption, captionText(i), q, map, page);
         }
     }
+    drawRubberBand(painter);
 }
