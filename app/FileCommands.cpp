@@ -3,6 +3,7 @@
 #include "app/CadenzoApp.h"
 
 #include "frame/MainFrame.h"
+#include "model/BackgroundProblem.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/StringTable.h"
@@ -85,6 +86,11 @@ CCadenzoApp::OpenResult CCadenzoApp::OpenDocumentFile(const QString& path)
     AddToRecentFileList(fullPath);
     frame_->view()->InitialUpdate();
     frame_->UpdateTitle();
+    // The template is usable without its background: it opens, unmodified,
+    // and the user learns why the background is missing.
+    if (const QString problem = BackgroundProblem(*doc_); !problem.isEmpty())
+        showMessage(problem + QLatin1Char(' ') + tr("The template opens without it."), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
     return OpenResult::Opened;
 }
 

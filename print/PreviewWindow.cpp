@@ -134,7 +134,8 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     connect(closeButton_, &QPushButton::clicked, this, &CPreviewWindow::reject);
 
     const int dpi = std::min({kPreviewBackgroundDpi, geometry_.resolutionX, geometry_.resolutionY});
-    job_.BeginPreview(geometry_, std::max(dpi, 1));
+    if (job_.BeginPreview(geometry_, std::max(dpi, 1)) == pdf::RenderStatus::TimedOut)
+        ReportBackgroundLeftOut();
 
     pages_ = prefs_ && prefs_->previewPages == 2 ? 2 : 1;
     resize(900, 760);

@@ -3,6 +3,7 @@
 #include "model/DocumentBase.h"
 #include "model/Geometry.h"
 #include "model/HeadPainter.h"
+#include "model/PdfLibrary.h"
 #include "model/QtTextMeasurer.h"
 #include "view/ViewGeometry.h"
 
@@ -11,6 +12,7 @@
 
 #include <memory>
 
+class BackgroundRenderer;
 class CCadenzoDoc;
 class CSelectedHeads;
 class HEADING;
@@ -91,8 +93,10 @@ public:
     void PlaceCaption(HEADING& head, int index);
 
     // The PDF background rendered once per document update at the page's
-    // size on screen at 100 %; null when there is none.
+    // size on screen at 100 %, on another thread; null when there is none or
+    // while it is being drawn (the page shows without it until then).
     const QImage& pdfScreenImage() const { return pdfImage_; }
+    bool pdfScreenImagePending() const;
     // Drops the cached background (Clear PDF does so before the page goes).
     void ReleasePdfScreenBitmap();
 
@@ -115,6 +119,7 @@ protected:
 private:
     void updateScrollBars();
     void buildPdfScreenImage();
+    void pdfScreenImageReady(const QImage& image, pdf::RenderStatus status);
     void measureHead(HEADING& head, int index);
 
     CCadenzoDoc* doc_ = nullptr;
@@ -123,6 +128,7 @@ private:
     std::unique_ptr<CSelectedHeads> selection_;
     RECT pageRect_;
     QImage pdfImage_;
+    BackgroundRenderer* pdfRenderer_ = nullptr;
     int zoom_ = kZoomDefault;
     QSize total_;
     QSize pageStep_;

@@ -1,0 +1,561 @@
+// Backgrounds made to hurt: damaged, locked, empty, deeply nested, huge or
+// endless PDFs embedded in a template. Each one must leave the program
+// standing, within a short time and a bounded amount of memory, and tell the
+// user plainly what is wrong. The large ones are made here, not stored.
+#include "TestPdf.h"
+
+#include "app/CadenzoApp.h"
+#include "frame/MainFrame.h"
+#include "model/BackgroundProblem.h"
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+#include "model/Preferences.h"
+#include "model/PrinterSelection.h"
+#include "model/RenderTimeLimits.h"
+#include "print/PdfExport.h"
+#include "print/PrintJob.h"
+#include "print/PrintRun.h"
+#include "view/CadenzoView.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <zlib.h>
+
+#include <cstdlib>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Every hostile rendering runs with this limit, and must be back within it
+// and a little more.
+constexpr auto kTestLimit = 250ms;
+constexpr qint64 kReturnWithinMs = 2000;
+// Peak resident memory the whole test may reach.
+constexpr long kMaxResidentKb = 1024L * 1024L;
+
+struct RecordingSink : MessageSink
+{
+    QStringList texts;
+    MsgAnswer answer = MsgAnswer::No;
+    MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon) override
+    {
+        texts << text;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
+    }
+};
+
+class SinkGuard
+{
+public:
+    explicit SinkGuard(MessageSink* sink) { setMessageSink(sink); }
+    ~SinkGuard() { setMessageSink(nullptr); }
+    SinkGuard(const SinkGuard&) = delete;
+    SinkGuard& operator=(const SinkGuard&) = delete;
+};
+
+// One printer, "Office", the default: templates saved for it open unmodified.
+class OnePrinterSystem : public PrinterSystem
+{
+public:
+    QString defaultPrinterName() const override { return QStringLiteral("Office"); }
+    bool openPrinter(const QString& name, PrinterDescription* description) const override
+    {
+        if (description)
+            description->names.device = name;
+        return name == defaultPrinterName();
+    }
+    void mergeSettings(const QString&, PrinterSettings&) const override {}
+    PaperList queryPapers(const QString&, const QString&) const override { return PaperList(); }
+};
+
+long peakResidentKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// --- PDF files written object by object -----------------------------------
+
+QByteArray num(qint64 n)
+{
+    return QByteArray::number(n);
+}
+
+QByteArray stream(const QByteArray& dict, const QByteArray& data)
+{
+    return "<< " + dict + " /Length " + num(data.size()) + " >>\nstream\n" + data + "\nendstream";
+}
+
+// A file of objects numbered from 1, the catalog first, with a correct
+// cross-reference table unless brokenXref shifts every entry.
+QByteArray assemble(const QList<QByteArray>& objects, const QByteArray& trailerExtra = {},
+                    bool brokenXref = false)
+{
+    QByteArray out("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << out.size();
+        out += num(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = out.size();
+    out += "xref\n0 " + num(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        out += num(brokenXref ? offset + 37 : offset).rightJustified(10, '0') + " 00000 n \n";
+    out += "trailer\n<< /Size " + num(objects.size() + 1) + " /Root 1 0 R " + trailerExtra +
+           " >>\nstartxref\n" + num(xref) + "\n%%EOF\n";
+    return out;
+}
+
+struct PageParts
+{
+    QByteArray content = "0 0 1 rg 0 396 612 396 re f";
+    QByteArray resources = "<< >>";
+    QByteArray mediaBox = "[0 0 612 792]";
+    QByteArray count = "1";
+    QByteArray pageExtra;
+    QList<QByteArray> more; // objects 5 and on
+    QByteArray trailerExtra;
+    bool brokenXref = false;
+};
+
+// Catalog 1, page tree 2, page 3, its content 4, then parts.more.
+QByteArray onePage(const PageParts& parts)
+{
+    QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count " + parts.count + " >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox " + parts.mediaBox + " /Resources " + parts.resources +
+            " /Contents 4 0 R " + parts.pageExtra + " >>",
+        stream({}, parts.content),
+    };
+    objects += parts.more;
+    return assemble(objects, parts.trailerExtra, parts.brokenXref);
+}
+
+QByteArray notAPdf()
+{
+    return QByteArray("GIF89a") + QByteArray(2000, '\x7f');
+}
+
+QByteArray truncatedPdf()
+{
+    return testpdf::makePdf({testpdf::letter()}).left(120);
+}
+
+// Standard security with a user password: the empty password does not open it.
+QByteArray passwordPdf()
+{
+    PageParts parts;
+    parts.more << "<< /Filter /Standard /V 1 /R 2 /P -4 /O <" + QByteArray(64, 'a') + "> /U <" +
+                      QByteArray(64, 'b') + "> >>";
+    parts.trailerExtra =
+        "/Encrypt 5 0 R /ID [<00112233445566778899AABBCCDDEEFF> <00112233445566778899AABBCCDDEEFF>]";
+    return onePage(parts);
+}
+
+QByteArray noPagesPdf()
+{
+    return assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [] /Count 0 >>"});
+}
+
+QByteArray hugeCountPdf()
+{
+    PageParts parts;
+    parts.count = "2147483647";
+    return onePage(parts);
+}
+
+QByteArray brokenXrefPdf()
+{
+    PageParts parts;
+    parts.brokenXref = true;
+    return onePage(parts);
+}
+
+QByteArray mediaBoxPdf(const QByteArray& box)
+{
+    PageParts parts;
+    parts.mediaBox = box;
+    return onePage(parts);
+}
+
+// Form 5 draws form 6, which draws form 7, ... depth forms deep.
+QByteArray nestedFormsPdf(int depth)
+{
+    PageParts parts;
+    parts.resources = "<< /XObject << /X 5 0 R >> >>";
+    parts.content = "/X Do";
+    for (int i = 0; i < depth; ++i) {
+        const bool last = i == depth - 1;
+        const QByteArray resources = last ? "<< >>" : "<< /XObject << /X " + num(6 + i) + " 0 R >> >>";
+        parts.more << stream("/Type /XObject /Subtype /Form /BBox [0 0 612 792] /Resources " + resources,
+                             last ? "0 0 10 10 re f" : "/X Do");
+    }
+    return onePage(parts);
+}
+
+QByteArray selfDrawingFormPdf()
+{
+    PageParts parts;
+    parts.resources = "<< /XObject << /X 5 0 R >> >>";
+    parts.content = "/X Do";
+    parts.more << stream(
+        "/Type /XObject /Subtype /Form /BBox [0 0 612 792] /Resources << /XObject << /X 5 0 R >> >>",
+        "0 0 10 10 re f /X Do");
+    return onePage(parts);
+}
+
+QByteArray nestedArraysPdf(int depth)
+{
+    PageParts parts;
+    parts.pageExtra = "/Junk " + QByteArray(depth, '[') + QByteArray(depth, ']');
+    parts.content = QByteArray(depth, '[') + QByteArray(depth, ']') + " pop 0 0 10 10 re f";
+    return onePage(parts);
+}
+
+// A flate stream that inflates to size zero bytes: the same compressed
+// stretch of zeros over and over, each one ending on a byte boundary.
+QByteArray zerosDeflated(qint64 size)
+{
+    constexpr int kChunk = 1 << 20;
+    QByteArray zeros(kChunk, '\0');
+    QByteArray chunk(kChunk, '\0');
+    z_stream z{};
+    deflateInit(&z, 9);
+    z.next_in = reinterpret_cast<Bytef*>(zeros.data());
+    z.avail_in = kChunk;
+    z.next_out = reinterpret_cast<Bytef*>(chunk.data());
+    z.avail_out = kChunk;
+    deflate(&z, Z_FULL_FLUSH);
+    const QByteArray head = chunk.left(2); // zlib header
+    const QByteArray body = chunk.mid(2, kChunk - 2 - qsizetype(z.avail_out));
+    deflateEnd(&z);
+    QByteArray out = head;
+    for (qint64 done = 0; done < size; done += kChunk)
+        out += body;
+    return out;
+}
+
+QByteArray flateBombPdf(int side)
+{
+    PageParts parts;
+    parts.resources = "<< /XObject << /I 5 0 R >> >>";
+    parts.content = "q 612 0 0 792 0 0 cm /I Do Q";
+    parts.more << stream("/Type /XObject /Subtype /Image /Width " + num(side) + " /Height " + num(side) +
+                             " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
+                         zerosDeflated(qint64(side) * side * 3));
+    return onePage(parts);
+}
+
+QByteArray manyPathsPdf(int operators)
+{
+    PageParts parts;
+    QByteArray content;
+    content.reserve(operators * 8);
+    for (int i = 0; i < operators / 3; ++i)
+        content += "0 0 m 612 792 l S\n";
+    parts.content = content;
+    return onePage(parts);
+}
+
+QByteArray hostile(const QString& name)
+{
+    if (name == QLatin1String("one page"))
+        return onePage(PageParts());
+    if (name == QLatin1String("truncated"))
+        return truncatedPdf();
+    if (name == QLatin1String("not a PDF"))
+        return notAPdf();
+    if (name == QLatin1String("password"))
+        return passwordPdf();
+    if (name == QLatin1String("no pages"))
+        return noPagesPdf();
+    if (name == QLatin1String("count 2^31-1"))
+        return hugeCountPdf();
+    if (name == QLatin1String("broken xref"))
+        return brokenXrefPdf();
+    if (name == QLatin1String("MediaBox 0"))
+        return mediaBoxPdf("[0 0 0 0]");
+    if (name == QLatin1String("MediaBox negative"))
+        return mediaBoxPdf("[0 0 -612 -792]");
+    if (name == QLatin1String("MediaBox 1e9"))
+        return mediaBoxPdf("[0 0 1000000000 1000000000]");
+    if (name == QLatin1String("forms 20000 deep"))
+        return nestedFormsPdf(20000);
+    if (name == QLatin1String("form draws itself"))
+        return selfDrawingFormPdf();
+    if (name == QLatin1String("arrays 100000 deep"))
+        return nestedArraysPdf(100000);
+    if (name == QLatin1String("flate bomb"))
+        return flateBombPdf(8000);
+    if (name == QLatin1String("a million path operators"))
+        return manyPathsPdf(1000000);
+    return {};
+}
+
+// A template with a head and bytes embedded as its background, saved as path.
+bool saveTemplate(const QString& path, const QByteArray& pdfBytes, std::int32_t pageNumber = 1)
+{
+    CCadenzoDoc doc(nullptr);
+    doc.AddNewHead(nullptr);
+    doc.printerName = "Office";
+    doc.pdfPath = "background.pdf";
+    doc.pdfLength = std::uint32_t(pdfBytes.size());
+    doc.pdfPageNumber = pageNumber;
+    doc.AttachPdf(testpdf::blockFrom(pdfBytes));
+    return doc.OnSaveDocument(path);
+}
+
+} // namespace
+
+class TestHostilePdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void unreadableBackgrounds_data();
+    void unreadableBackgrounds();
+    void hostileContentIsBounded_data();
+    void hostileContentIsBounded();
+    void printRunsStopAtTheTimeLimit();
+    void editorDrawsOffTheInterfaceThread();
+    void windowReportsUnreadableBackgroundOnOpen();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestHostilePdf::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("config"))));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       dir_.filePath(QStringLiteral("config")));
+    RenderTimeLimits& limits = renderTimeLimits();
+    limits.editor = limits.preview = limits.print = kTestLimit;
+}
+
+void TestHostilePdf::cleanup()
+{
+    QVERIFY2(peakResidentKb() < kMaxResidentKb, qPrintable(QString::number(peakResidentKb())));
+}
+
+void TestHostilePdf::unreadableBackgrounds_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("pageNumber");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("truncated") << "truncated" << 1 << "the file is damaged or is not a PDF file";
+    QTest::newRow("not a PDF") << "not a PDF" << 1 << "the file is damaged or is not a PDF file";
+    QTest::newRow("password") << "password" << 1 << "the file is protected by a password";
+    QTest::newRow("no pages") << "no pages" << 1 << "the file has no pages";
+    QTest::newRow("count 2^31-1") << "count 2^31-1" << 1 << "the file has no pages";
+    QTest::newRow("page 3 of 1") << "one page" << 3 << "the file has no page 3";
+}
+
+// Opened, the template is whole and unmodified, without a background, and
+// says why; a print run stops before printing unless told to leave the
+// background out.
+void TestHostilePdf::unreadableBackgrounds()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, pageNumber);
+    QFETCH(QString, reason);
+    const QString tmt = dir_.filePath(QStringLiteral("unreadable.tmt"));
+    QVERIFY(saveTemplate(tmt, hostile(kind), pageNumber));
+
+    QElapsedTimer clock;
+    clock.start();
+    const OnePrinterSystem system;
+    PrinterSelection printers(system);
+    CCadenzoDoc doc(&printers);
+    QVERIFY(doc.OnOpenDocument(tmt));
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(doc.GetHeadCount(), 1);
+    QVERIFY(!doc.GetPdfPage());
+    QCOMPARE(BackgroundProblem(doc),
+             QStringLiteral("The PDF background of unreadable.tmt could not be read: %1.").arg(reason));
+
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = dir_.filePath(QStringLiteral("unreadable.pdf"));
+    QFile::remove(options.outputPath);
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    QCOMPARE(RunPrint(options, printers), 1);
+    QVERIFY(!QFileInfo::exists(options.outputPath));
+    QCOMPARE(sink.texts.size(), 1);
+    QVERIFY(sink.texts.value(0).contains(reason));
+    QVERIFY(sink.texts.value(0).contains(QLatin1String("--no-background")));
+
+    options.withoutBackground = true;
+    QCOMPARE(RunPrint(options, printers), 0);
+    QVERIFY(QFileInfo(options.outputPath).size() > 0);
+    QVERIFY(clock.elapsed() < kReturnWithinMs);
+}
+
+void TestHostilePdf::hostileContentIsBounded_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("outlasts"); // certain to run past the limit
+    for (const char* kind : {"broken xref", "MediaBox 0", "MediaBox negative", "MediaBox 1e9",
+                             "forms 20000 deep", "form draws itself", "arrays 100000 deep"})
+        QTest::newRow(kind) << QString::fromLatin1(kind) << false;
+    QTest::newRow("flate bomb") << "flate bomb" << true;
+    QTest::newRow("a million path operators") << "a million path operators" << true;
+}
+
+// Embedded and opened, each one either renders or is given up at the limit,
+// promptly; whatever does not render leaves the page without a background.
+void TestHostilePdf::hostileContentIsBounded()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, outlasts);
+    const QString tmt = dir_.filePath(QStringLiteral("hostile.tmt"));
+    QVERIFY(saveTemplate(tmt, hostile(kind)));
+    CCadenzoDoc doc(nullptr);
+    QVERIFY(doc.OnOpenDocument(tmt));
+    if (!doc.GetPdfPage()) {
+        QVERIFY(!outlasts);
+        QVERIFY(!BackgroundProblem(doc).isEmpty());
+        return;
+    }
+    QVERIFY(BackgroundProblem(doc).isEmpty());
+
+    QElapsedTimer clock;
+    clock.start();
+    const pdf::RenderResult result = pdf::RenderPageBitmap(doc.GetPdfPage(), 240, 320, kTestLimit);
+    QVERIFY2(clock.elapsed() < kReturnWithinMs, qPrintable(QString::number(clock.elapsed())));
+    if (outlasts)
+        QCOMPARE(int(result.status), int(pdf::RenderStatus::TimedOut));
+    if (result.status == pdf::RenderStatus::Rendered)
+        QCOMPARE(result.image.size(), QSize(240, 320));
+    else
+        QVERIFY(result.image.isNull());
+}
+
+// Printing and exporting ask before going on without a background that ran
+// out of time; standard error says no, so a command-line run prints nothing.
+void TestHostilePdf::printRunsStopAtTheTimeLimit()
+{
+    const QString tmt = dir_.filePath(QStringLiteral("slow.tmt"));
+    QVERIFY(saveTemplate(tmt, hostile(QStringLiteral("a million path operators"))));
+    const NoPrinterSystem system;
+    PrinterSelection printers(system);
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = dir_.filePath(QStringLiteral("slow.pdf"));
+    options.lastSheet = 1;
+    QFile::remove(options.outputPath);
+
+    const QString question = QStringLiteral("The PDF background took longer than 1 seconds to prepare and is "
+                                            "left out. Print the sheets without it?");
+    QElapsedTimer clock;
+    clock.start();
+    {
+        RecordingSink sink;
+        SinkGuard guard(&sink);
+        QCOMPARE(RunPrint(options, printers), 1);
+        QCOMPARE(sink.texts, QStringList{question});
+        QVERIFY(!QFileInfo::exists(options.outputPath));
+    }
+    {
+        // Yes: the sheets go out with their heads only.
+        CCadenzoDoc doc(nullptr);
+        QVERIFY(doc.OnOpenDocument(tmt));
+        RecordingSink sink;
+        sink.answer = MsgAnswer::Yes;
+        SinkGuard guard(&sink);
+        QVERIFY(ExportPdf(doc, options.outputPath, SheetRange{1, 1}));
+        QCOMPARE(sink.texts, QStringList{question});
+        QVERIFY(QFileInfo(options.outputPath).size() > 0);
+    }
+    QVERIFY(clock.elapsed() < 2 * kReturnWithinMs);
+}
+
+// The editor comes back at once with the page and its heads and no
+// background; when the page runs out of time it says so and stays without.
+void TestHostilePdf::editorDrawsOffTheInterfaceThread()
+{
+    CCadenzoDoc doc(nullptr);
+    doc.AddNewHead(nullptr);
+    doc.AttachPdf(testpdf::blockFrom(hostile(QStringLiteral("a million path operators"))));
+    QVERIFY(doc.GetPdfPage());
+    Preferences preferences;
+    CCadenzoView view(&doc, &preferences);
+    view.resize(800, 600);
+    view.show();
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+
+    QElapsedTimer clock;
+    clock.start();
+    view.OnUpdate(nullptr, 0);
+    QVERIFY(clock.elapsed() < 200);
+    QVERIFY(view.pdfScreenImagePending());
+    QVERIFY(view.pdfScreenImage().isNull());
+    QVERIFY(!view.grab().isNull()); // paints meanwhile
+
+    QTRY_VERIFY_WITH_TIMEOUT(!view.pdfScreenImagePending(), int(kReturnWithinMs));
+    QVERIFY(view.pdfScreenImage().isNull());
+    QCOMPARE(sink.texts, QStringList{QStringLiteral(
+                             "The PDF background took longer than 1 seconds to draw and is left out.")});
+
+    // An ordinary page arrives by itself a moment later.
+    sink.texts.clear();
+    doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
+    view.OnUpdate(nullptr, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!view.pdfScreenImage().isNull(), int(kReturnWithinMs));
+    QVERIFY(sink.texts.isEmpty());
+}
+
+// Opening such a template in the window shows the reason in a message box
+// and opens the template, unmodified, without its background.
+void TestHostilePdf::windowReportsUnreadableBackgroundOnOpen()
+{
+    const QString tmt = dir_.filePath(QStringLiteral("locked.tmt"));
+    QVERIFY(saveTemplate(tmt, hostile(QStringLiteral("password"))));
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    CCadenzoApp app(std::make_unique<OnePrinterSystem>());
+    QVERIFY(app.InitInstance(ParseCommandLine({})));
+    sink.texts.clear();
+
+    QCOMPARE(int(app.OpenDocumentFile(tmt)), int(CCadenzoApp::OpenResult::Opened));
+    QCOMPARE(sink.texts, QStringList{QStringLiteral("The PDF background of locked.tmt could not be read: the "
+                                                    "file is protected by a password. The template opens "
+                                                    "without it.")});
+    QVERIFY(!app.document()->IsModified());
+    QVERIFY(!app.document()->GetPdfPage());
+    QCOMPARE(app.frame()->windowTitle(), QStringLiteral("locked.tmt - Tallimark"));
+    app.ExitInstance();
+}
+
+// Renderings given up at their limit may still run when the tests are done;
+// leave without tearing the renderer down under them.
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    TestHostilePdf test;
+    const int status = QTest::qExec(&test, argc, argv);
+    if (pdf::RenderThreadsRunning() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
+#include "tst_hostilepdf.moc"
