@@ -104,15 +104,20 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
     return pdf::RenderStatus::Rendered;
 }
 
-pdf::RenderStatus PrintBackground::prepareForPreview(const pdf::PageHandle& page, QSize pixels)
+pdf::RenderStatus PrintBackground::prepareForPreview(const pdf::PageHandle& page, QSize pixels,
+                                                     CDlgProgress* dialog)
 {
     release();
     if (!page || pixels.isEmpty())
         return pdf::RenderStatus::Failed;
+    if (dialog)
+        dialog->SetRange(0); // busy: one rendering, no steps
     pdf::RenderResult result =
-        pdf::RenderPageBitmap(page, pixels.width(), pixels.height(), renderTimeLimits().preview, [] {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return true;
+        pdf::RenderPageBitmap(page, pixels.width(), pixels.height(), renderTimeLimits().preview, [dialog] {
+            // Without a dialog to take it, user input waits until the end.
+            QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents
+                                                   : QEventLoop::ExcludeUserInputEvents);
+            return !dialog || !PrintAbortFlag();
         });
     image_ = std::move(result.image);
     return result.status;

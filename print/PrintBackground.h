@@ -42,8 +42,10 @@ public:
                                       int resolutionY, CDlgProgress* dialog);
 
     // Renders page into a pixels-sized bitmap for the preview, within the
-    // preview time limit, processing pending events meanwhile.
-    pdf::RenderStatus prepareForPreview(const pdf::PageHandle& page, QSize pixels);
+    // preview time limit, processing pending events meanwhile. dialog (may
+    // be null) offers Cancel: Cancelled when it was confirmed.
+    pdf::RenderStatus prepareForPreview(const pdf::PageHandle& page, QSize pixels,
+                                        CDlgProgress* dialog = nullptr);
 
     // Deletes the picture and its temporary file.
     void release();

@@ -110,7 +110,7 @@ pdf::RenderStatus CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidge
                                        dialog.get());
 }
 
-pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi)
+pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi, QWidget* owner)
 {
     background_.release();
     const pdf::PageHandle& page = doc_.GetPdfPage();
@@ -122,7 +122,13 @@ pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int pre
     const QSize pixels(
         int(std::lround(double(geometry.paperPixels.width()) * previewDpi / geometry.resolutionX)),
         int(std::lround(double(geometry.paperPixels.height()) * previewDpi / geometry.resolutionY)));
-    return background_.prepareForPreview(page, pixels);
+    std::unique_ptr<CDlgProgress> dialog;
+    if (owner)
+        dialog = std::make_unique<CDlgProgress>(owner);
+    DisabledWindow disabled(owner);
+    if (dialog)
+        dialog->Create();
+    return background_.prepareForPreview(page, pixels, dialog.get());
 }
 
 void CPrintJob::EndPrinting()

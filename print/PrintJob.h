@@ -53,8 +53,9 @@ public:
     // TimedOut when the page took longer than the print time limit: the job
     // then has no background.
     pdf::RenderStatus BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress);
-    // Prepares the background for a preview at previewDpi dots per inch.
-    pdf::RenderStatus BeginPreview(const SheetGeometry& geometry, int previewDpi);
+    // Prepares the background for a preview at previewDpi dots per inch; with
+    // owner, the progress dialog offers Cancel over it while it is disabled.
+    pdf::RenderStatus BeginPreview(const SheetGeometry& geometry, int previewDpi, QWidget* owner = nullptr);
     // Releases the background and deletes its temporary file.
     void EndPrinting();
 

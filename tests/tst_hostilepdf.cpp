@@ -12,16 +12,22 @@
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
 #include "model/RenderTimeLimits.h"
+#include "print/DlgProgress.h"
 #include "print/PdfExport.h"
+#include "print/PreparePrintException.h"
+#include "print/PreviewWindow.h"
 #include "print/PrintJob.h"
 #include "print/PrintRun.h"
 #include "view/CadenzoView.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 #include <zlib.h>
@@ -328,6 +334,8 @@ private slots:
     void hostileContentIsBounded_data();
     void hostileContentIsBounded();
     void printRunsStopAtTheTimeLimit();
+    void cancelStopsTheRendering_data();
+    void cancelStopsTheRendering();
     void editorDrawsOffTheInterfaceThread();
     void windowReportsUnreadableBackgroundOnOpen();
 
@@ -484,6 +492,64 @@ void TestHostilePdf::printRunsStopAtTheTimeLimit()
         QVERIFY(QFileInfo(options.outputPath).size() > 0);
     }
     QVERIFY(clock.elapsed() < 2 * kReturnWithinMs);
+}
+
+void TestHostilePdf::cancelStopsTheRendering_data()
+{
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("print") << false;
+    QTest::newRow("preview") << true;
+}
+
+// Cancel in the progress dialog stops a page that would render for long,
+// while it renders: the job is abandoned and the main window usable again.
+void TestHostilePdf::cancelStopsTheRendering()
+{
+    QFETCH(bool, preview);
+    CCadenzoDoc doc(nullptr);
+    doc.AddNewHead(nullptr);
+    doc.AttachPdf(testpdf::blockFrom(hostile(QStringLiteral("a million path operators"))));
+    QVERIFY(doc.GetPdfPage());
+    RenderTimeLimits& limits = renderTimeLimits();
+    limits.preview = limits.print = 60s;
+    RecordingSink sink;
+    sink.answer = MsgAnswer::Yes;
+    SinkGuard guard(&sink);
+    QMainWindow window;
+    window.show();
+
+    bool windowWasDisabled = false;
+    QTimer::singleShot(150, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<CDlgProgress*>(w); dialog && dialog->isVisible()) {
+                windowWasDisabled = !window.isEnabled();
+                dialog->reject();
+            }
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, 300);
+    bool cancelled = false;
+    if (preview) {
+        CPreviewWindow shown(doc, geometry, nullptr, &window);
+        cancelled = shown.cancelled();
+        QVERIFY(shown.job().background().image().isNull());
+    } else {
+        CPrintJob job(doc);
+        try {
+            job.BeginPrinting(geometry, &window, true);
+        } catch (const CPreparePrintException&) {
+            cancelled = true;
+        }
+        QVERIFY(job.background().image().isNull());
+    }
+    limits.preview = limits.print = kTestLimit;
+    QVERIFY(cancelled);
+    QVERIFY(windowWasDisabled);
+    QVERIFY(window.isEnabled());
+    QVERIFY2(clock.elapsed() < kReturnWithinMs, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(sink.texts, QStringList{QStringLiteral("Are you sure you want to cancel the print job?")});
 }
 
 // The editor comes back at once with the page and its heads and no
