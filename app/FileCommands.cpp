@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -87,10 +88,16 @@ CCadenzoApp::OpenResult CCadenzoApp::OpenDocumentFile(const QString& path)
     frame_->view()->InitialUpdate();
     frame_->UpdateTitle();
     // The template is usable without its background: it opens, unmodified,
-    // and the user learns why the background is missing.
-    if (const QString problem = BackgroundProblem(*doc_); !problem.isEmpty())
-        showMessage(problem + QLatin1Char(' ') + tr("The template opens without it."), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+    // and the user learns why the background is missing. At start-up the
+    // window comes first, so that the message stands over the template.
+    if (const QString problem = BackgroundProblem(*doc_); !problem.isEmpty()) {
+        const QString text = problem + QLatin1Char(' ') + tr("The template opens without it.");
+        const auto report = [text] { showMessage(text, MsgButtons::Ok, MsgIcon::Exclamation); };
+        if (frame_->isVisible())
+            report();
+        else
+            QTimer::singleShot(0, frame_.get(), report);
+    }
     return OpenResult::Opened;
 }
 

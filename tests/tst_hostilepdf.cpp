@@ -608,6 +608,17 @@ void TestHostilePdf::windowReportsUnreadableBackgroundOnOpen()
     QVERIFY(!app.document()->GetPdfPage());
     QCOMPARE(app.frame()->windowTitle(), QStringLiteral("locked.tmt - Tallimark"));
     app.ExitInstance();
+
+    // Named on the command line, the template's window is up before the box.
+    sink.texts.clear();
+    CCadenzoApp started(std::make_unique<OnePrinterSystem>());
+    QVERIFY(started.InitInstance(ParseCommandLine({tmt})));
+    QVERIFY(sink.texts.isEmpty());
+    QTRY_COMPARE(sink.texts.size(), 1);
+    QVERIFY(started.frame()->isVisible());
+    QVERIFY(sink.texts.value(0).endsWith(QLatin1String("The template opens without it.")));
+    QVERIFY(!started.document()->IsModified());
+    started.ExitInstance();
 }
 
 // Renderings given up at their limit may still run when the tests are done;
