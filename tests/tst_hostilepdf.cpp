@@ -580,6 +580,11 @@ void TestHostilePdf::editorDrawsOffTheInterfaceThread()
     QCOMPARE(sink.texts, QStringList{QStringLiteral(
                              "The PDF background took longer than 1 seconds to draw and is left out.")});
 
+    // Further updates (an undo, say) do not try that page again.
+    view.OnUpdate(nullptr, 0);
+    QVERIFY(!view.pdfScreenImagePending());
+    QCOMPARE(sink.texts.size(), 1);
+
     // An ordinary page arrives by itself a moment later.
     sink.texts.clear();
     doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));

@@ -317,6 +317,8 @@ void CCadenzoView::buildPdfScreenImage()
         std::abs(viewgeom::mulDiv(int32::sub(pageRect_.top, pageRect_.bottom), dpiY(), units::kTwipsPerInch));
     if (w <= 0 || h <= 0)
         return;
+    if (pdfTimedOut_.lock() == page)
+        return;
     // Drawn off this thread: the page shows without its background until the
     // picture is there.
     pdfRenderer_->start(page, QSize(w, h), renderTimeLimits().editor);
@@ -327,6 +329,7 @@ void CCadenzoView::pdfScreenImageReady(const QImage& image, pdf::RenderStatus st
     pdfImage_ = image;
     viewport()->update();
     if (status == pdf::RenderStatus::TimedOut) {
+        pdfTimedOut_ = doc_->GetPdfPage();
         const qint64 seconds = std::max<qint64>(1, (renderTimeLimits().editor.count() + 999) / 1000);
         showMessage(
             tr("The PDF background took longer than %1 seconds to draw and is left out.").arg(seconds),

@@ -129,6 +129,9 @@ private:
     RECT pageRect_;
     QImage pdfImage_;
     BackgroundRenderer* pdfRenderer_ = nullptr;
+    // The page whose rendering last ran out of time: not tried again on
+    // every update, and not reported twice.
+    std::weak_ptr<pdf::Page> pdfTimedOut_;
     int zoom_ = kZoomDefault;
     QSize total_;
     QSize pageStep_;
