@@ -44,8 +44,15 @@ std::atomic<int>& runningThreads()
     return running;
 }
 
+void ignorePopplerMessage(const QString&, const QVariant&) {}
+
 std::unique_ptr<Poppler::Document> loadPoppler(const PdfBlock& block)
 {
+    // What is wrong with a file reaches the user as one plain sentence
+    // (LoadStatus); the renderer's own remarks on damaged files would only
+    // clutter standard error.
+    static const bool quiet = (Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant()), true);
+    (void)quiet;
     // fromRawData does not copy: Poppler reads the block itself, which every
     // holder of the document keeps alive.
     const QByteArray data = QByteArray::fromRawData(block.bytes.get(), qsizetype(block.length));
