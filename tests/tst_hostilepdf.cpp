@@ -145,16 +145,6 @@ QByteArray onePage(const PageParts& parts)
     return assemble(objects, parts.trailerExtra, parts.brokenXref);
 }
 
-QByteArray notAPdf()
-{
-    return QByteArray("GIF89a") + QByteArray(2000, '\x7f');
-}
-
-QByteArray truncatedPdf()
-{
-    return testpdf::makePdf({testpdf::letter()}).left(120);
-}
-
 // Standard security with a user password: the empty password does not open it.
 QByteArray passwordPdf()
 {
@@ -163,32 +153,6 @@ QByteArray passwordPdf()
                       QByteArray(64, 'b') + "> >>";
     parts.trailerExtra =
         "/Encrypt 5 0 R /ID [<00112233445566778899AABBCCDDEEFF> <00112233445566778899AABBCCDDEEFF>]";
-    return onePage(parts);
-}
-
-QByteArray noPagesPdf()
-{
-    return assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [] /Count 0 >>"});
-}
-
-QByteArray hugeCountPdf()
-{
-    PageParts parts;
-    parts.count = "2147483647";
-    return onePage(parts);
-}
-
-QByteArray brokenXrefPdf()
-{
-    PageParts parts;
-    parts.brokenXref = true;
-    return onePage(parts);
-}
-
-QByteArray mediaBoxPdf(const QByteArray& box)
-{
-    PageParts parts;
-    parts.mediaBox = box;
     return onePage(parts);
 }
 
@@ -271,39 +235,9 @@ QByteArray manyPathsPdf(int operators)
     return onePage(parts);
 }
 
-QByteArray hostile(const QString& name)
+QByteArray millionPaths()
 {
-    if (name == QLatin1String("one page"))
-        return onePage(PageParts());
-    if (name == QLatin1String("truncated"))
-        return truncatedPdf();
-    if (name == QLatin1String("not a PDF"))
-        return notAPdf();
-    if (name == QLatin1String("password"))
-        return passwordPdf();
-    if (name == QLatin1String("no pages"))
-        return noPagesPdf();
-    if (name == QLatin1String("count 2^31-1"))
-        return hugeCountPdf();
-    if (name == QLatin1String("broken xref"))
-        return brokenXrefPdf();
-    if (name == QLatin1String("MediaBox 0"))
-        return mediaBoxPdf("[0 0 0 0]");
-    if (name == QLatin1String("MediaBox negative"))
-        return mediaBoxPdf("[0 0 -612 -792]");
-    if (name == QLatin1String("MediaBox 1e9"))
-        return mediaBoxPdf("[0 0 1000000000 1000000000]");
-    if (name == QLatin1String("forms 20000 deep"))
-        return nestedFormsPdf(20000);
-    if (name == QLatin1String("form draws itself"))
-        return selfDrawingFormPdf();
-    if (name == QLatin1String("arrays 100000 deep"))
-        return nestedArraysPdf(100000);
-    if (name == QLatin1String("flate bomb"))
-        return flateBombPdf(8000);
-    if (name == QLatin1String("a million path operators"))
-        return manyPathsPdf(1000000);
-    return {};
+    return manyPathsPdf(1000000);
 }
 
 // A template with a head and bytes embedded as its background, saved as path.
@@ -361,15 +295,21 @@ void TestHostilePdf::cleanup()
 
 void TestHostilePdf::unreadableBackgrounds_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("pageNumber");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("truncated") << "truncated" << 1 << "the file is damaged or is not a PDF file";
-    QTest::newRow("not a PDF") << "not a PDF" << 1 << "the file is damaged or is not a PDF file";
-    QTest::newRow("password") << "password" << 1 << "the file is protected by a password";
-    QTest::newRow("no pages") << "no pages" << 1 << "the file has no pages";
-    QTest::newRow("count 2^31-1") << "count 2^31-1" << 1 << "the file has no pages";
-    QTest::newRow("page 3 of 1") << "one page" << 3 << "the file has no page 3";
+    const QString damaged = QStringLiteral("the file is damaged or is not a PDF file");
+    const QString noPages = QStringLiteral("the file has no pages");
+    QTest::newRow("truncated") << testpdf::makePdf({testpdf::letter()}).left(120) << 1 << damaged;
+    QTest::newRow("not a PDF") << QByteArray("GIF89a") + QByteArray(2000, '\x7f') << 1 << damaged;
+    QTest::newRow("password") << passwordPdf() << 1 << "the file is protected by a password";
+    QTest::newRow("no pages") << assemble({"<< /Type /Catalog /Pages 2 0 R >>",
+                                           "<< /Type /Pages /Kids [] /Count 0 >>"})
+                              << 1 << noPages;
+    PageParts hugeCount;
+    hugeCount.count = "2147483647";
+    QTest::newRow("count 2^31-1") << onePage(hugeCount) << 1 << noPages;
+    QTest::newRow("page 3 of 1") << onePage(PageParts()) << 3 << "the file has no page 3";
 }
 
 // Opened, the template is whole and unmodified, without a background, and
@@ -377,11 +317,11 @@ void TestHostilePdf::unreadableBackgrounds_data()
 // background out.
 void TestHostilePdf::unreadableBackgrounds()
 {
-    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
     QFETCH(int, pageNumber);
     QFETCH(QString, reason);
     const QString tmt = dir_.filePath(QStringLiteral("unreadable.tmt"));
-    QVERIFY(saveTemplate(tmt, hostile(kind), pageNumber));
+    QVERIFY(saveTemplate(tmt, bytes, pageNumber));
 
     QElapsedTimer clock;
     clock.start();
@@ -416,23 +356,31 @@ void TestHostilePdf::unreadableBackgrounds()
 
 void TestHostilePdf::hostileContentIsBounded_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("outlasts"); // certain to run past the limit
-    for (const char* kind : {"broken xref", "MediaBox 0", "MediaBox negative", "MediaBox 1e9",
-                             "forms 20000 deep", "form draws itself", "arrays 100000 deep"})
-        QTest::newRow(kind) << QString::fromLatin1(kind) << false;
-    QTest::newRow("flate bomb") << "flate bomb" << true;
-    QTest::newRow("a million path operators") << "a million path operators" << true;
+    PageParts brokenXref;
+    brokenXref.brokenXref = true;
+    QTest::newRow("broken xref") << onePage(brokenXref) << false;
+    for (const char* box : {"[0 0 0 0]", "[0 0 -612 -792]", "[0 0 1000000000 1000000000]"}) {
+        PageParts parts;
+        parts.mediaBox = box;
+        QTest::newRow(box) << onePage(parts) << false;
+    }
+    QTest::newRow("forms 20000 deep") << nestedFormsPdf(20000) << false;
+    QTest::newRow("form draws itself") << selfDrawingFormPdf() << false;
+    QTest::newRow("arrays 100000 deep") << nestedArraysPdf(100000) << false;
+    QTest::newRow("flate bomb") << flateBombPdf(8000) << true;
+    QTest::newRow("a million path operators") << millionPaths() << true;
 }
 
 // Embedded and opened, each one either renders or is given up at the limit,
 // promptly; whatever does not render leaves the page without a background.
 void TestHostilePdf::hostileContentIsBounded()
 {
-    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
     QFETCH(bool, outlasts);
     const QString tmt = dir_.filePath(QStringLiteral("hostile.tmt"));
-    QVERIFY(saveTemplate(tmt, hostile(kind)));
+    QVERIFY(saveTemplate(tmt, bytes));
     CCadenzoDoc doc(nullptr);
     QVERIFY(doc.OnOpenDocument(tmt));
     if (!doc.GetPdfPage()) {
@@ -459,7 +407,7 @@ void TestHostilePdf::hostileContentIsBounded()
 void TestHostilePdf::printRunsStopAtTheTimeLimit()
 {
     const QString tmt = dir_.filePath(QStringLiteral("slow.tmt"));
-    QVERIFY(saveTemplate(tmt, hostile(QStringLiteral("a million path operators"))));
+    QVERIFY(saveTemplate(tmt, millionPaths()));
     const NoPrinterSystem system;
     PrinterSelection printers(system);
     PrintRunOptions options;
@@ -508,7 +456,7 @@ void TestHostilePdf::cancelStopsTheRendering()
     QFETCH(bool, preview);
     CCadenzoDoc doc(nullptr);
     doc.AddNewHead(nullptr);
-    doc.AttachPdf(testpdf::blockFrom(hostile(QStringLiteral("a million path operators"))));
+    doc.AttachPdf(testpdf::blockFrom(millionPaths()));
     QVERIFY(doc.GetPdfPage());
     RenderTimeLimits& limits = renderTimeLimits();
     limits.preview = limits.print = 60s;
@@ -558,7 +506,7 @@ void TestHostilePdf::editorDrawsOffTheInterfaceThread()
 {
     CCadenzoDoc doc(nullptr);
     doc.AddNewHead(nullptr);
-    doc.AttachPdf(testpdf::blockFrom(hostile(QStringLiteral("a million path operators"))));
+    doc.AttachPdf(testpdf::blockFrom(millionPaths()));
     QVERIFY(doc.GetPdfPage());
     Preferences preferences;
     CCadenzoView view(&doc, &preferences);
@@ -598,7 +546,7 @@ void TestHostilePdf::editorDrawsOffTheInterfaceThread()
 void TestHostilePdf::windowReportsUnreadableBackgroundOnOpen()
 {
     const QString tmt = dir_.filePath(QStringLiteral("locked.tmt"));
-    QVERIFY(saveTemplate(tmt, hostile(QStringLiteral("password"))));
+    QVERIFY(saveTemplate(tmt, passwordPdf()));
     RecordingSink sink;
     SinkGuard guard(&sink);
     CCadenzoApp app(std::make_unique<OnePrinterSystem>());
