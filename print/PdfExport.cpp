@@ -54,7 +54,7 @@ bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QW
     try {
         if (job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, kExportBackgroundDpi), owner,
                               showProgress) == pdf::RenderStatus::TimedOut &&
-            !ConfirmPrintWithoutBackground()) {
+            !ConfirmPrintWithoutBackground(showProgress)) {
             job.EndPrinting();
             return false;
         }

@@ -214,12 +214,22 @@ int seconds(std::chrono::milliseconds limit)
 
 } // namespace
 
-bool ConfirmPrintWithoutBackground()
+bool ConfirmPrintWithoutBackground(bool attended)
 {
+    const int limit = seconds(renderTimeLimits().print);
+    if (!attended) {
+        showMessage(QCoreApplication::translate("CPrintJob",
+                                                "The PDF background took longer than %1 seconds to prepare. "
+                                                "Nothing was printed; --no-background prints the sheets "
+                                                "without it.")
+                        .arg(limit),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
     const QString text =
         QCoreApplication::translate("CPrintJob", "The PDF background took longer than %1 seconds to prepare "
                                                  "and is left out. Print the sheets without it?")
-            .arg(seconds(renderTimeLimits().print));
+            .arg(limit);
     return showMessage(text, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes;
 }
 
@@ -258,7 +268,7 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
 
     try {
         if (job.BeginPrinting(geometry, owner, showProgress) == pdf::RenderStatus::TimedOut &&
-            !ConfirmPrintWithoutBackground()) {
+            !ConfirmPrintWithoutBackground(showProgress)) {
             job.EndPrinting();
             return PrintOutcome::Cancelled;
         }

@@ -104,8 +104,9 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
                          bool showProgress, const SheetProgress& progress = SheetProgress());
 
 // Tells the user that the background ran out of time and asks whether to
-// print the sheets without it (standard error answers No).
-bool ConfirmPrintWithoutBackground();
+// print the sheets without it. An unattended run (a command line) does not
+// ask: it says that nothing was printed and how to print without it.
+bool ConfirmPrintWithoutBackground(bool attended);
 // Tells the user that the background ran out of time and is left out.
 void ReportBackgroundLeftOut();
 // Tells the user that a job has no sheets to print.
