@@ -247,7 +247,7 @@ std::shared_ptr<RenderTask> RenderTask::Start(const PageHandle& page, int width,
     std::shared_ptr<RenderTask> task(new RenderTask(state));
 
     const QSizeF points = page ? page->sizePoints : QSizeF();
-    const std::shared_ptr<const PdfBlock> block = page ? page->document->block : nullptr;
+    std::shared_ptr<const PdfBlock> block = page ? page->document->block : nullptr;
     if (!block || width <= 0 || height <= 0 || !(points.width() > 0) || !(points.height() > 0)) {
         const std::lock_guard<std::mutex> lock(state->mutex);
         state->finished = true;
@@ -257,13 +257,16 @@ std::shared_ptr<RenderTask> RenderTask::Start(const PageHandle& page, int width,
     const int index = page->index;
     ++runningThreads();
     try {
-        std::thread([state, block, index, points, width, height] {
+        std::thread([state, block, index, points, width, height]() mutable {
             QImage image;
             try {
                 image = renderOnThisThread(*state, *block, index, points, width, height);
             } catch (const std::bad_alloc&) {
                 image = QImage();
             }
+            // The bytes go back to their other holders before the result is
+            // there: whoever waits for it may count on being the last.
+            block.reset();
             {
                 const std::lock_guard<std::mutex> lock(state->mutex);
                 state->image = std::move(image);
