@@ -45,7 +45,7 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
     // One rendering of the whole page, stretched to the paper whatever its own
     // proportions, on another thread while Cancel stays alive here; the bands
     // then pace the writing.
-    const pdf::RenderResult result = pdf::RenderPageBitmap(page, W, H, renderTimeLimits().print, [dialog] {
+    pdf::RenderResult result = pdf::RenderPageBitmap(page, W, H, renderTimeLimits().print, [dialog] {
         if (dialog)
             QCoreApplication::processEvents();
         return !PrintAbortFlag();
@@ -58,7 +58,7 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
         release();
         return result.status;
     }
-    QImage rendered = result.image;
+    QImage rendered = std::move(result.image); // let go of it before the file is mapped
     if (dialog)
         dialog->SetRange(bands);
     const qsizetype rowBytes = qsizetype(W) * 4;
