@@ -3,6 +3,7 @@
 #include "model/DocumentBase.h"
 #include "model/Geometry.h"
 #include "model/HeadPainter.h"
+#include "model/PdfLibrary.h"
 #include "model/QtTextMeasurer.h"
 #include "view/ViewGeometry.h"
 
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class BackgroundRenderer;
 class CCadenzoDoc;
 class CSelectedHeads;
 class HEADING;
@@ -94,8 +96,10 @@ public:
     void PlaceCaption(HEADING& head, int index);
 
     // The PDF background rendered once per document update at the page's
-    // size on screen at 100 %; null when there is none.
+    // size on screen at 100 %, on another thread; null when there is none or
+    // while it is being drawn (the page shows without it until then).
     const QImage& pdfScreenImage() const { return pdfImage_; }
+    bool pdfScreenImagePending() const;
     // Drops the cached background (Clear PDF does so before the page goes).
     void ReleasePdfScreenBitmap();
 
@@ -145,6 +149,7 @@ private:
 private:
     void updateScrollBars();
     void buildPdfScreenImage();
+    void pdfScreenImageReady(const QImage& image, pdf::RenderStatus status);
 
     CCadenzoDoc* doc_ = nullptr;
     Preferences* prefs_ = nullptr;
@@ -152,6 +157,10 @@ private:
     std::unique_ptr<CSelectedHeads> selection_;
     RECT pageRect_;
     QImage pdfImage_;
+    BackgroundRenderer* pdfRenderer_ = nullptr;
+    // The page whose rendering last ran out of time: not tried again on
+    // every update, and not reported twice.
+    std::weak_ptr<pdf::Page> pdfTimedOut_;
     int zoom_ = kZoomDefault;
     QSize total_;
     QSize pageStep_;
