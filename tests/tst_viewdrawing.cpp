@@ -1,5 +1,6 @@
 // What the editor paints: workspace, page and border, PDF background, head
 // texts cut at the page, selection frames and captions.
+#include "TestEditorView.h"
 #include "TestPdf.h"
 #include "model/CadenzoDoc.h"
 #include "model/FontFromLogFont.h"
@@ -63,21 +64,9 @@ int countColour(const QImage& image, const QRect& area, QRgb colour)
 
 // A Letter template in a view big enough to show the whole page at 100 %
 // on a 96 dpi screen: the page spans window pixels (24, 24) to (840, 1080).
-struct Editor
+struct Editor : TestEditorView
 {
-    explicit Editor(bool captions = false)
-    {
-        if (!captions)
-            prefs.toggle(Preferences::kShowCaptions);
-        doc = std::make_unique<CCadenzoDoc>(nullptr);
-        doc->OnNewDocument();
-        view = std::make_unique<CCadenzoView>(doc.get(), &prefs);
-        view->setFrameShape(QFrame::NoFrame);
-        view->setScreenDpi(96, 96);
-        view->resize(900, 1150);
-        view->InitialUpdate();
-    }
-    HEADING& head(int i) { return *doc->heads[std::size_t(i)]; }
+    explicit Editor(bool captions = false) : TestEditorView(captions, 900) {}
     // Places head i with its reference corner at (x, y) and measures it.
     void place(int i, int x, int y)
     {
@@ -86,10 +75,6 @@ struct Editor
         view->RefreshHead(head(i), false);
     }
     QImage paint() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    Preferences prefs;
-    std::unique_ptr<CCadenzoDoc> doc;
-    std::unique_ptr<CCadenzoView> view;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // Working on heads in the editor with real mouse and key events: clicks,
 // Ctrl+clicks, rubber bands, drags held on the page and on the grid, arrow
 // keys and Tab.
+#include "TestEditorView.h"
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "view/CadenzoView.h"
@@ -22,19 +23,10 @@ using Indexes = QList<int>;
 // is 15 twips and the page's corner sits at window pixel (24, 24). Three
 // heads with the top-left corners of their bounds at (450, -450),
 // (2700, -2700) and (5400, -5400); nothing selected.
-struct Editor
+struct Editor : TestEditorView
 {
-    explicit Editor(bool captions = false)
+    explicit Editor(bool captions = false) : TestEditorView(captions, 1000)
     {
-        if (!captions)
-            prefs.toggle(Preferences::kShowCaptions);
-        doc = std::make_unique<CCadenzoDoc>(nullptr);
-        doc->OnNewDocument();
-        view = std::make_unique<CCadenzoView>(doc.get(), &prefs);
-        view->setFrameShape(QFrame::NoFrame);
-        view->setScreenDpi(96, 96);
-        view->resize(1000, 1150);
-        view->InitialUpdate();
         doc->AddNewHead(&view->measurer());
         doc->AddNewHead(&view->measurer());
         for (int i = 0; i < 3; ++i) {
@@ -49,7 +41,6 @@ struct Editor
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         view->setFocus();
     }
-    HEADING& head(int i) { return *doc->heads[std::size_t(i)]; }
     // Moves head i so that its bounds start at (left, top), off the grid if
     // asked to: no refresh, which would snap it.
     void setCorner(int i, int left, int top)
@@ -102,10 +93,6 @@ struct Editor
         }
         QTest::mouseRelease(viewport(), Qt::LeftButton, modifiers, to);
     }
-
-    Preferences prefs;
-    std::unique_ptr<CCadenzoDoc> doc;
-    std::unique_ptr<CCadenzoView> view;
 };
 
 constexpr int kPageWidth = 12240;
