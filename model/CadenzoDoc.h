@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class PdfPageChooser;
 class PrinterSelection;
 class TextMeasurer;
 
@@ -81,6 +82,14 @@ public:
     const pdf::PageHandle& GetPdfPage() const { return pdfPage; }
     // Embeds block as the background and loads page pdfPageNumber from it.
     void AttachPdf(std::shared_ptr<PdfBlock> block);
+    // Reads the PDF at path whole, embeds it and shows page pageNumber
+    // (1-based). Asks the installed chooser for the page and what to do about
+    // a page size that differs from the template's (newFromPdf: always takes
+    // the page's size). False, with the user told why, when the file cannot
+    // be read or holds no usable page; the template then keeps its paper.
+    bool OpenPdf(const QString& path, int pageNumber);
+    // Not owned; null answers every question as OK on the dialog would.
+    void SetPdfPageChooser(PdfPageChooser* chooser) { pdfPageChooser_ = chooser; }
 
     bool isSnapshot = false;
     std::int32_t paperWidth = 12240;
@@ -106,7 +115,10 @@ public:
     PrinterSelection* printers() const { return printers_; }
 
 private:
+    void TakeOverPageSize(double widthInches, double heightInches);
+
     PrinterSelection* printers_ = nullptr;
+    PdfPageChooser* pdfPageChooser_ = nullptr;
     std::size_t headCursor_ = 0;
 };
 

@@ -51,7 +51,7 @@ bool invalidPathText(const QString& path)
 }
 
 // Why a template could not be opened for reading.
-const char* openReadMessage(const QString& path, const QFile& file)
+const char* openReadMessage(const QString& path, const QFileDevice& file)
 {
     if (invalidPathText(path))
         return QT_TRANSLATE_NOOP("DocumentBase", "%1 contains an invalid path.");
@@ -83,6 +83,16 @@ const char* writeMessage(const QString& path, const QSaveFile& file)
 }
 
 } // namespace
+
+void DocumentBase::ReportOpenFailure(const QString& path, const QFileDevice& file)
+{
+    report(openReadMessage(path, file), path);
+}
+
+void DocumentBase::ReportFailure(const char* text, const QString& path)
+{
+    report(text, path);
+}
 
 void DocumentBase::SetPathName(const QString& path)
 {

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CArchive;
+class QFileDevice;
 
 // Something that shows a document and wants to hear when it changes.
 class DocumentObserver
@@ -50,6 +51,13 @@ public:
 
     virtual void DeleteContents() {}
     virtual void Serialize(CArchive& ar) = 0;
+
+protected:
+    // The file messages of the open and save steps, for documents that read
+    // other files too: why path could not be opened for reading, and a plain
+    // message (its %1, if any, is path).
+    static void ReportOpenFailure(const QString& path, const QFileDevice& file);
+    static void ReportFailure(const char* text, const QString& path = QString());
 
 private:
     QString pathName_;
