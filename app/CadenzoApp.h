@@ -13,6 +13,7 @@
 
 class CCadenzoDoc;
 class CMainFrame;
+class PdfPageChooser;
 class PrinterSelection;
 class QSettings;
 
@@ -50,6 +51,8 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnAppAbout();
+    // Asks to save a modified template first; then embeds a PDF page.
+    void OnImportPdf();
     void OnHelpOnline();
 
     enum class OpenResult
@@ -77,6 +80,7 @@ public:
     using FileChooser = std::function<QString(const QString& suggestion)>;
     void setOpenFileChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    void setPdfFileChooser(FileChooser chooser) { choosePdfFile_ = std::move(chooser); }
 
     // The document type's texts: "Tallimark Templates (*.tmt)", ".tmt", ...
     static QString DocumentTypeField(int index);
@@ -104,6 +108,7 @@ private:
     bool Unregister();
     QString chooseOpenFile();
     QString chooseSaveFile(const QString& suggestion);
+    QString choosePdfFile();
 
     Preferences preferences_;
     std::unique_ptr<PrinterSystem> printerSystem_;
@@ -115,5 +120,7 @@ private:
     QString dataFolder_;
     FileChooser chooseOpenFile_;
     FileChooser chooseSaveFile_;
+    FileChooser choosePdfFile_;
+    std::unique_ptr<PdfPageChooser> pdfPageChooser_;
     int exitCode_ = 0;
 };

@@ -117,8 +117,8 @@ void CMainFrame::createActions()
     action(kZoomOut)->setIcon(toolIcon("zoom-out", "zoom-out.svg"));
     action(kOnlineHelp)->setIcon(toolIcon("help-contents", "help-contents.svg"));
 
-    // Commands whose handlers come with the edit and import work.
-    for (int id : {kUndo, kCopy, kPaste, kClearPdf, kSelectAll, kImportPdf})
+    // Commands whose handlers come with the edit work.
+    for (int id : {kUndo, kCopy, kPaste, kClearPdf, kSelectAll})
         action(id)->setEnabled(false);
 }
 

@@ -91,7 +91,7 @@ void CCadenzoView::InitialUpdate()
     OnUpdate(nullptr, 0);
 }
 
-void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int /*hint*/)
+void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int hint)
 {
     pageRect_ = RECT{0, 0, doc_->GetPageWidth(), int32::sub(0, doc_->GetPageHeight())};
     buildPdfScreenImage();
@@ -117,6 +117,10 @@ void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int /*hint*/)
 
     emit documentUpdated();
     emit headSelectionChanged();
+    // Hint 1: the template changed as a whole (a PDF imported) and is one
+    // step of the undo history.
+    if (hint == 1)
+        RecordUndoStep();
 }
 
 void CCadenzoView::SetZoomLevel(int percent, bool setText)

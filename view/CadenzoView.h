@@ -37,7 +37,8 @@ public:
     // After File New or File Open: then OnUpdate with hint 0.
     void InitialUpdate();
     // Page rectangle, PDF cache, scroll range and origin, selection = master
-    // head; emits documentUpdated() and then headSelectionChanged().
+    // head; emits documentUpdated() and then headSelectionChanged(). Hint 1
+    // then records an undo step.
     void OnUpdate(DocumentObserver* sender, int hint) override;
 
     int zoom() const { return zoom_; }
