@@ -46,34 +46,6 @@ public:
     }
 };
 
-// One printer, the default, with Letter (code 1) and A4 (code 9).
-class LetterA4Printer : public PrinterSystem
-{
-public:
-    QString defaultPrinterName() const override { return QStringLiteral("Office"); }
-    bool openPrinter(const QString& name, PrinterDescription* description) const override
-    {
-        if (name != defaultPrinterName())
-            return false;
-        if (description) {
-            description->names.device = name;
-            description->names.port = QStringLiteral("office");
-            description->defaults.paperSize = 1;
-        }
-        return true;
-    }
-    void mergeSettings(const QString&, PrinterSettings&) const override {}
-    PaperList queryPapers(const QString&, const QString&) const override
-    {
-        PaperList list;
-        list.names = {"Letter", "A4"};
-        list.sizes = {{2159, 2794}, {2100, 2970}};
-        list.codes = {1, 9};
-        list.count = 2;
-        return list;
-    }
-};
-
 // Answers like a user on the import dialog: the default page and size choice
 // unless told otherwise. Keeps what it was asked, but not the PDF itself.
 class FakeChooser : public PdfPageChooser
@@ -427,29 +399,32 @@ private slots:
         QTEST(dialog.GetSizeChoice(), "sizeChoice");
     }
 
-    // File > Import PDF... in the window, with the real dialog answered by OK.
+    // File > Import PDF... in the window, over a Letter background, with the
+    // real dialog answered by OK or Cancel.
     void importCommand_data()
     {
         QTest::addColumn<QVector<QSizeF>>("pages");
         QTest::addColumn<bool>("modified");
         QTest::addColumn<int>("answer"); // to the save question
+        QTest::addColumn<bool>("reject");
         QTest::addColumn<bool>("fileAsked");
         QTest::addColumn<bool>("saveRun");
         QTest::addColumn<int>("heads");
         QTest::addColumn<int>("width");
-        QTest::addColumn<int>("paperSize");
 
         const QVector<QSizeF> letter{testpdf::letter()};
         const QVector<QSizeF> a4{testpdf::a4()};
+        const int no = int(MsgAnswer::No);
         QTest::newRow("Letter page keeps the heads")
-            << letter << false << 0 << true << false << 2 << 12240 << 1;
-        QTest::newRow("A4 page restarts the heads") << a4 << false << 0 << true << false << 1 << 11900 << 9;
-        QTest::newRow("modified, not saved")
-            << a4 << true << int(MsgAnswer::No) << true << false << 1 << 11900 << 9;
+            << letter << false << no << false << true << false << 2 << 12240;
+        QTest::newRow("A4 page restarts the heads")
+            << a4 << false << no << false << true << false << 1 << 11900;
+        QTest::newRow("A4 page cancelled") << a4 << false << no << true << true << false << 2 << 12240;
+        QTest::newRow("modified, not saved") << a4 << true << no << false << true << false << 1 << 11900;
         QTest::newRow("modified, saved first")
-            << a4 << true << int(MsgAnswer::Yes) << false << true << 2 << 12240 << 1;
+            << a4 << true << int(MsgAnswer::Yes) << false << false << true << 2 << 12240;
         QTest::newRow("modified, cancelled")
-            << a4 << true << int(MsgAnswer::Cancel) << false << false << 2 << 12240 << 1;
+            << a4 << true << int(MsgAnswer::Cancel) << false << false << false << 2 << 12240;
     }
 
     void importCommand()
@@ -457,17 +432,22 @@ private slots:
         QFETCH(QVector<QSizeF>, pages);
         QFETCH(bool, modified);
         QFETCH(int, answer);
+        QFETCH(bool, reject);
+        QFETCH(bool, fileAsked);
 
-        CCadenzoApp app(std::make_unique<LetterA4Printer>());
+        CCadenzoApp app(std::make_unique<NoPrinterSystem>());
         QVERIFY(app.InitInstance(CommandLineInfo()));
         CCadenzoDoc* doc = app.document();
         doc->AddNewHead(nullptr);
+        QVERIFY(
+            doc->OpenPdf(writeFile(QStringLiteral("before.pdf"), testpdf::makePdf({testpdf::letter()})), 1));
+        doc->UpdateAllViews(nullptr, 0);
         doc->SetModifiedFlag(modified);
         sink_.answers.push_back(MsgAnswer(answer));
         const QString path = writeFile(QStringLiteral("import.pdf"), testpdf::makePdf(pages));
-        bool fileAsked = false;
+        bool asked = false;
         app.setPdfFileChooser([&](const QString&) {
-            fileAsked = true;
+            asked = true;
             return path;
         });
         bool saveRun = false;
@@ -475,12 +455,11 @@ private slots:
             saveRun = true;
             return QString();
         });
-        // The import dialog, if it opens, is answered with OK.
         bool dialogShown = false;
-        QTimer::singleShot(0, [&dialogShown] {
+        QTimer::singleShot(0, [&dialogShown, reject] {
             if (auto* dialog = qobject_cast<CDlgImportPDF*>(QApplication::activeModalWidget())) {
                 dialogShown = true;
-                dialog->accept();
+                reject ? dialog->reject() : dialog->accept();
             }
         });
 
@@ -491,16 +470,24 @@ private slots:
         if (modified)
             QCOMPARE(sink_.texts.value(0), QStringLiteral("Importing a PDF might reset the project settings. "
                                                           "Do you want to save the current project?"));
-        QTEST(fileAsked, "fileAsked");
+        QCOMPARE(asked, fileAsked);
         QTEST(saveRun, "saveRun");
         QCOMPARE(dialogShown, fileAsked && pages.front() != testpdf::letter());
-        QCOMPARE(bool(doc->GetPdfPage()), fileAsked);
+        const bool imported = fileAsked && !reject;
+        // A cancelled page choice drops the background, as ending the import
+        // before the file dialog keeps it.
+        const QString background = imported ? path
+                                   : reject ? QString()
+                                            : dir_.filePath(QStringLiteral("before.pdf"));
+        QCOMPARE(doc->pdfPath, background.toLatin1());
+        QCOMPARE(bool(doc->GetPdfPage()), !reject);
         QTEST(doc->GetHeadCount(), "heads");
         QTEST(doc->paperWidth, "width");
-        QTEST(int(doc->paperSize), "paperSize");
+        // No printer has that paper.
+        QCOMPARE(doc->paperSize, imported ? kUnmatchedPdfPaperCode : std::uint16_t(1));
         QCOMPARE(doc->IsModified(), modified || fileAsked);
-        // The window shows the background.
-        QCOMPARE(app.frame()->view()->pdfScreenImage().isNull(), !fileAsked);
+        // The window shows the background the template has.
+        QCOMPARE(app.frame()->view()->pdfScreenImage().isNull(), reject);
     }
 };
 
