@@ -4,6 +4,7 @@
 #include "app/DataFolder.h"
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
+#include "frame/DlgCustomFont.h"
 #include "frame/DlgImportPDF.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
@@ -113,6 +114,11 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
 
     doc_ = std::make_unique<CCadenzoDoc>(printers_.get());
     frame_ = std::make_unique<CMainFrame>(doc_.get(), &preferences_);
+    CMainFrame* frame = frame_.get();
+    frame_->SetFontChooser(
+        [frame](const LOGFONTA* common, COLORREF color, LOGFONTA* chosen, COLORREF* chosenColor) {
+            return CDlgCustomFont::Choose(frame, common, color, chosen, chosenColor);
+        });
     connectCommands();
     frame_->SetRecentFiles(recentFiles_);
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 class CCadenzoDoc;
+class CDlgNewTemplate;
 class CMainFrame;
 class PdfPageChooser;
 class PrinterSelection;
@@ -81,6 +82,10 @@ public:
     void setOpenFileChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
     void setPdfFileChooser(FileChooser chooser) { choosePdfFile_ = std::move(chooser); }
+    // Runs the New Template dialog of File > New and answers its result
+    // (QDialog::Accepted or Rejected); tests answer without a modal dialog.
+    using NewTemplateRunner = std::function<int(CDlgNewTemplate& dialog)>;
+    void setNewTemplateRunner(NewTemplateRunner runner) { runNewTemplate_ = std::move(runner); }
 
     // The document type's texts: "Tallimark Templates (*.tmt)", ".tmt", ...
     static QString DocumentTypeField(int index);
@@ -121,6 +126,7 @@ private:
     FileChooser chooseOpenFile_;
     FileChooser chooseSaveFile_;
     FileChooser choosePdfFile_;
+    NewTemplateRunner runNewTemplate_;
     std::unique_ptr<PdfPageChooser> pdfPageChooser_;
     int exitCode_ = 0;
 };

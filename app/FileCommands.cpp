@@ -6,6 +6,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/StringTable.h"
+#include "print/DlgNewTemplate.h"
 #include "view/CadenzoView.h"
 
 #include <QFileDialog>
@@ -51,6 +52,14 @@ void CCadenzoApp::OnFileNew()
     // A template the user chose not to save stays unmodified if the New
     // Template dialog is cancelled.
     doc_->SetModifiedFlag(false);
+
+    // Over the main window, so that it stays in front of it.
+    CDlgNewTemplate dialog(*printers_, preferences_.units, frame_.get());
+    const int result = runNewTemplate_ ? runNewTemplate_(dialog) : dialog.exec();
+    if (result != QDialog::Accepted)
+        return;
+    if (!ApplyNewTemplateChoice(dialog.choice(), preferences_.units, *doc_))
+        return;
     NewDefaultTemplate();
 }
 

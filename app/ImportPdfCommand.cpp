@@ -12,7 +12,8 @@
 
 namespace {
 
-// The hint with which views re-render the background and record an undo step.
+// The hint with which views re-render the background and record an undo step,
+// which marks the template modified.
 constexpr int kHintBackgroundChanged = 1;
 
 } // namespace
@@ -48,10 +49,8 @@ void CCadenzoApp::OnImportPdf()
     if (!doc_->OpenPdf(path, 1)) {
         // A cancelled page choice drops the background the template had; the
         // window must not go on showing it.
-        if (doc_->GetPdfPage() != previousPage) {
-            doc_->SetModifiedFlag();
+        if (doc_->GetPdfPage() != previousPage)
             doc_->UpdateAllViews(nullptr, kHintBackgroundChanged);
-        }
         return;
     }
 
@@ -62,7 +61,6 @@ void CCadenzoApp::OnImportPdf()
     }
     doc_->MatchPaperSize();
     doc_->ApplyPrinterSettings();
-    doc_->SetModifiedFlag();
     doc_->UpdateAllViews(nullptr, kHintBackgroundChanged);
 }
 

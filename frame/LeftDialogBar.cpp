@@ -5,6 +5,7 @@
 #include "ui_LeftDialogBar.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QRegularExpressionValidator>
 
 namespace {
@@ -25,6 +26,20 @@ bool isMarkableEdit(int id)
 {
     return (id >= CLeftDialogBar::kStartNumber && id <= CLeftDialogBar::kYPos) ||
            id == CLeftDialogBar::kSuffix;
+}
+
+// The numeric fields hold a few characters; a line edit's own size hint is
+// far wider, which would make the docked panel needlessly broad. Their width
+// follows the font so that the panel scales with it.
+constexpr int kFieldChars = 9;
+// The Field Description shows the longest help text without scrolling.
+constexpr int kHelpLines = 5;
+
+int fieldWidth(const QLineEdit* field, int chars)
+{
+    // sizeHint() is 17 average characters plus the frame and text margins.
+    const int charWidth = field->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    return field->sizeHint().width() - (17 - chars) * charWidth;
 }
 
 QValidator* digitsOnly(QObject* parent)
@@ -67,6 +82,12 @@ CLeftDialogBar::CLeftDialogBar(QWidget* parent) : QWidget(parent), ui_(std::make
     for (QComboBox* box : {ui_->combo1026, ui_->combo1027, ui_->combo1028})
         box->setCurrentIndex(-1);
 
+    // Hiding the field help leaves its area empty instead of moving the rest.
+    QSizePolicy keepPlace = ui_->group1107->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui_->group1107->setSizePolicy(keepPlace);
+    fitToFont();
+
     connect(qApp, &QApplication::focusChanged, this, &CLeftDialogBar::onFocusChanged);
 }
 
@@ -75,6 +96,21 @@ CLeftDialogBar::CLeftDialogBar(QWidget* parent) : QWidget(parent), ui_(std::make
 CLeftDialogBar::~CLeftDialogBar()
 {
     disconnect(qApp, &QApplication::focusChanged, this, &CLeftDialogBar::onFocusChanged);
+}
+
+void CLeftDialogBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitToFont();
+}
+
+void CLeftDialogBar::fitToFont()
+{
+    for (QLineEdit* field : {ui_->edit1012, ui_->edit1013, ui_->edit1014, ui_->edit1015, ui_->edit1016,
+                             ui_->edit1017, ui_->edit1018, ui_->edit1019})
+        field->setFixedWidth(fieldWidth(field, kFieldChars));
+    ui_->static1106->setMinimumHeight(kHelpLines * ui_->static1106->fontMetrics().lineSpacing());
 }
 
 void CLeftDialogBar::InitControls()

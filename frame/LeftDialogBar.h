@@ -89,7 +89,11 @@ public:
     QLabel* helpText() const;
     CEditCtrlRotation* rotationEdit() const { return rotationEdit_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitToFont();
     void onFocusChanged(QWidget* old, QWidget* now);
     void updateMark(int id);
 

@@ -16,6 +16,7 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -54,6 +55,7 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
 
 CMainFrame::~CMainFrame()
 {
+    doc_->SetModifiedListener({});
     // The panel's controls still report focus changes and finished edits
     // while QWidget's destructor tears them down; the frame is gone by then.
     disconnect(focusWatch_);
@@ -128,6 +130,19 @@ void CMainFrame::connectCommands()
     connect(action(kZoomIn), &QAction::triggered, view_, &CCadenzoView::ZoomIn);
     connect(action(kZoomOut), &QAction::triggered, view_, &CCadenzoView::ZoomOut);
     connect(action(kShowCaptions), &QAction::triggered, this, &CMainFrame::OnShowHeaderCaptions);
+
+    // Edit commands; their states follow the view's undo history, clipboard
+    // and background, and the selection (FillHeadFields, ClearHeadFields).
+    connect(action(kUndo), &QAction::triggered, view_, &CCadenzoView::OnEditUndo);
+    connect(action(kCopy), &QAction::triggered, this, &CMainFrame::OnCopy);
+    connect(action(kPaste), &QAction::triggered, view_, &CCadenzoView::OnEditPaste);
+    connect(action(kSelectAll), &QAction::triggered, view_, &CCadenzoView::OnEditSelectAll);
+    connect(action(kClearPdf), &QAction::triggered, view_, &CCadenzoView::OnEditClearPdf);
+    connect(view_, &CCadenzoView::editStateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(view_, &CCadenzoView::documentUpdated, this, &CMainFrame::UpdateCommandStates);
+    // The title's unsaved-changes star follows the modified flag.
+    doc_->SetModifiedListener([this] { UpdateTitle(); });
+
     connect(action(kSettings), &QAction::triggered, this, &CMainFrame::OnSettings);
     connect(action(kShowFieldHelp), &QAction::triggered, this, &CMainFrame::OnShowFieldHelp);
     connect(action(kToolbar), &QAction::triggered, this, [this](bool on) {
@@ -206,6 +221,16 @@ void CMainFrame::OnShowHeaderCaptions()
     UpdateCommandStates();
 }
 
+// Copy takes heads from the editor or the head list only; in any other
+// control the keys are that control's business.
+void CMainFrame::OnCopy()
+{
+    QWidget* focus = QApplication::focusWidget();
+    const bool inView = focus && (focus == view_ || view_->isAncestorOf(focus));
+    if (inView || focus == panel_->headList())
+        view_->OnEditCopy();
+}
+
 void CMainFrame::OnNextPane()
 {
     QWidget* focus = QApplication::focusWidget();
@@ -233,6 +258,10 @@ void CMainFrame::UpdateCommandStates()
     panel_->button(CLeftDialogBar::kDelete)->setEnabled(deleteEnabled_);
     // A disabled Delete runs neither from the menu nor from Ctrl+Del.
     action(kDelete)->setEnabled(deleteEnabled_);
+    action(kUndo)->setEnabled(view_->CanUndo());
+    action(kCopy)->setEnabled(view_->CanCopy());
+    action(kPaste)->setEnabled(view_->CanPaste());
+    action(kClearPdf)->setEnabled(view_->CanClearPdf());
 }
 
 QString CMainFrame::PageSizeText() const
@@ -261,6 +290,9 @@ void CMainFrame::UpdateTitle()
     QString title = doc_->GetTitle();
     if (title.isEmpty())
         title = LoadString(128).section(u'\n', 1, 1); // the document name of a new template
+    // Unsaved changes show as a star after the name, as desktop programs do.
+    if (doc_->IsModified())
+        title += u'*';
     setWindowTitle(title + QStringLiteral(" - ") + LoadString(57344));
 }
 

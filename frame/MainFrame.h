@@ -112,7 +112,8 @@ public:
     bool fontEnabled() const { return fontEnabled_; }
     bool deleteEnabled() const { return deleteEnabled_; }
 
-    // "<document title> - Tallimark".
+    // "<document title> - Tallimark", with a star after the title while
+    // the template has unsaved changes; follows the modified flag.
     void UpdateTitle();
     // The File menu's recent-file entries "&1 name" ...; a disabled
     // "Recent File" when paths is empty. At most four are shown.
@@ -160,6 +161,7 @@ private:
     void OnSettings();
     void OnShowFieldHelp();
     void OnShowHeaderCaptions();
+    void OnCopy();
     void OnNextPane();
     void connectBoxes();
     // MainFramePanelSync.cpp

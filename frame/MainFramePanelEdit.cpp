@@ -403,7 +403,9 @@ void CMainFrame::OnFont()
     if (!fontChooser_(sameFont ? &common : nullptr, color, &chosen, &chosenColor))
         return;
     selection.SetFontAndColor(chosen, chosenColor);
-    view_->RefreshSelectedHeads(true);
+    // One undo step for every head the choice reached.
+    view_->RefreshSelectedHeads(false);
+    view_->RecordUndoStep();
 }
 
 // Leaving a field records what was typed there, including changes that a

@@ -276,9 +276,14 @@ void CCadenzoDoc::CopyFrom(const CCadenzoDoc& o)
     orientation = o.orientation;
     printerName = o.printerName;
 
-    DeleteAllHeads();
-    for (const auto& head : o.heads)
-        AddHeadCopy(*head);
+    const std::size_t count = o.heads.size();
+    if (heads.size() > count)
+        heads.erase(heads.begin() + std::ptrdiff_t(count), heads.end());
+    for (std::size_t i = 0; i < heads.size(); ++i)
+        heads[i]->CopyFrom(*o.heads[i]);
+    for (std::size_t i = heads.size(); i < count; ++i)
+        AddHeadCopy(*o.heads[i]);
+    headCursor_ = 0;
 
     pdfPath = o.pdfPath;
     pdfPageNumber = o.pdfPageNumber;

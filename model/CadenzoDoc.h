@@ -59,7 +59,8 @@ public:
     HEADING* GetFirstHead(POSITION* out = nullptr);
     HEADING* GetNextHead(POSITION* out = nullptr);
     int GetHeadCount() const { return int(heads.size()); }
-    HEADING* GetHeadAt(POSITION position) const { return position; }
+    // Null when position is no head of this list (any more).
+    HEADING* GetHeadAt(POSITION position) const { return GetHeadIndex(position) >= 0 ? position : nullptr; }
     // index must lie in 0 .. count - 1.
     HEADING* GetHeadByIndex(int index, POSITION* out = nullptr) const;
     int GetHeadIndex(POSITION position) const; // -1 when not in the list
@@ -74,6 +75,8 @@ public:
     static std::int64_t TotalSheets(std::int32_t copies, std::int32_t skip, std::int32_t totalPages);
 
     bool IsEqual(const CCadenzoDoc& other) const;
+    // Heads at indexes both lists have are overwritten in place, so their
+    // list positions stay valid; only heads past other's count are deleted.
     void CopyFrom(const CCadenzoDoc& other);
 
     // PDF background.

@@ -111,6 +111,15 @@ void DocumentBase::RemoveView(DocumentObserver* view)
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }
 
+void DocumentBase::SetModifiedFlag(bool modified)
+{
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    if (modifiedListener_)
+        modifiedListener_();
+}
+
 void DocumentBase::UpdateAllViews(DocumentObserver* sender, int hint)
 {
     // A copy: a view may add or remove views while it updates.

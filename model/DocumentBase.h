@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class CArchive;
@@ -33,7 +34,10 @@ public:
     void SetTitle(const QString& title) { title_ = title; }
 
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    void SetModifiedFlag(bool modified = true);
+    // Called after each change of the modified flag (the window title shows
+    // it); an empty function stops the calls.
+    void SetModifiedListener(std::function<void()> listener) { modifiedListener_ = std::move(listener); }
 
     void AddView(DocumentObserver* view);
     void RemoveView(DocumentObserver* view);
@@ -63,5 +67,6 @@ private:
     QString pathName_;
     QString title_;
     bool modified_ = false;
+    std::function<void()> modifiedListener_;
     std::vector<DocumentObserver*> views_;
 };

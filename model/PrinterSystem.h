@@ -2,6 +2,7 @@
 
 #include "PaperList.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -48,6 +49,15 @@ public:
     virtual void mergeSettings(const QString& name, PrinterSettings& settings) const = 0;
     // The papers the device offers; count 0 and an empty list when none.
     virtual PaperList queryPapers(const QString& device, const QString& port) const = 0;
+    // Every printer that can be chosen (device and port), in the system's
+    // order. A system that cannot list its printers offers its default one.
+    virtual QList<PrinterNames> installedPrinters() const
+    {
+        PrinterDescription description;
+        if (!openPrinter(defaultPrinterName(), &description))
+            return {};
+        return {description.names};
+    }
 };
 
 // A printer system with no printers at all.

@@ -1,12 +1,12 @@
 #include "QtPrinterSystem.h"
 
+#include "QtPaperSizes.h"
+
 #include "model/Codepage.h"
 #include "model/Int32.h"
 
 #include <QPageSize>
 #include <QPrinterInfo>
-
-#include <cmath>
 
 namespace {
 
@@ -15,26 +15,6 @@ constexpr std::uint32_t kFieldPaperSize = 0x2;
 
 // The names record's driver when CUPS reports no make and model.
 const char kGenericDriver[] = "CUPS";
-
-// Paper sizes in the driver's unit, tenths of a millimetre, in the sense the
-// paper is defined (a few, such as Ledger, are wider than long).
-PaperList::Size tenthsOf(const QPageSize& page)
-{
-    if (!page.isValid())
-        return {};
-    const QSizeF mm = page.size(QPageSize::Millimeter);
-    return {int32::trunc(std::round(mm.width() * 10.0)), int32::trunc(std::round(mm.height() * 10.0))};
-}
-
-// The Windows paper code of a page; 0 (a custom size) for papers that have no
-// such code, so that they still reach the printer through their dimensions.
-std::uint16_t windowsCodeOf(const QPageSize& page)
-{
-    if (!page.isValid() || page.id() == QPageSize::Custom)
-        return 0;
-    const int id = page.windowsId();
-    return id > 0 && id <= 0xFFFF ? std::uint16_t(id) : std::uint16_t(0);
-}
 
 std::uint32_t fieldsOf(const QPrinterInfo& info)
 {
@@ -82,8 +62,8 @@ bool QtPrinterSystem::openPrinter(const QString& name, PrinterDescription* descr
     // A printer without a default paper keeps the record's own default.
     const QPageSize page = info.defaultPageSize();
     if (page.isValid()) {
-        const PaperList::Size size = tenthsOf(page);
-        defaults.paperSize = int32::toInt16(windowsCodeOf(page));
+        const PaperList::Size size = PaperTenthsOf(page);
+        defaults.paperSize = int32::toInt16(WindowsPaperCodeOf(page));
         defaults.paperWidth = int32::toInt16(size.width);
         defaults.paperLength = int32::toInt16(size.height);
     }
@@ -117,10 +97,22 @@ PaperList QtPrinterSystem::queryPapers(const QString& device, const QString&) co
         if (name.size() > kPaperNameChars - 1)
             name.truncate(kPaperNameChars - 1);
         list.names.append(name);
-        list.sizes.append(tenthsOf(page));
-        list.codes.append(windowsCodeOf(page));
+        list.sizes.append(PaperTenthsOf(page));
+        list.codes.append(WindowsPaperCodeOf(page));
     }
     list.count = int(list.sizes.size());
     list.fields = fieldsOf(info);
     return list;
+}
+
+QList<PrinterNames> QtPrinterSystem::installedPrinters() const
+{
+    QList<PrinterNames> printers;
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    for (const QString& name : names) {
+        PrinterDescription description;
+        if (openPrinter(name, &description))
+            printers.append(description.names);
+    }
+    return printers;
 }

@@ -13,4 +13,5 @@ public:
     void mergeSettings(const QString& name, PrinterSettings& settings) const override;
     // port is not needed: Qt finds a printer by its name alone.
     PaperList queryPapers(const QString& device, const QString& port) const override;
+    QList<PrinterNames> installedPrinters() const override;
 };

@@ -10,6 +10,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/Preferences.h"
+#include "print/DlgNewTemplate.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -110,6 +111,7 @@ private slots:
     void startsWithDefaultTemplate();
     void savePrompt_data();
     void savePrompt();
+    void newTemplateCancelledKeepsTemplate();
     void exitAsksToo();
     void saveAsAddsExtensionAndTitle();
     void saveWithPathSkipsDialog();
@@ -168,6 +170,11 @@ void TestApp::cleanup()
 std::unique_ptr<CCadenzoApp> TestApp::startApp(const QStringList& arguments)
 {
     auto app = std::make_unique<CCadenzoApp>(std::make_unique<OnePrinterSystem>());
+    // File > New confirms the New Template dialog as it opens.
+    app->setNewTemplateRunner([](CDlgNewTemplate& dialog) {
+        dialog.accept();
+        return dialog.result();
+    });
     if (!app->InitInstance(ParseCommandLine(arguments)))
         return nullptr;
     return app;
@@ -252,6 +259,26 @@ void TestApp::savePrompt()
     doc->SetModifiedFlag(false);
     app->OnFileNew();
     QVERIFY(sink_.shown.empty());
+}
+
+void TestApp::newTemplateCancelledKeepsTemplate()
+{
+    const auto app = startApp();
+    QVERIFY(app);
+    CCadenzoDoc* doc = app->document();
+    doc->startNumber = 77;
+    doc->paperWidth = 5760;
+    doc->AddNewHead(nullptr);
+    int shown = 0;
+    app->setNewTemplateRunner([&shown](CDlgNewTemplate&) {
+        ++shown;
+        return int(QDialog::Rejected);
+    });
+    app->OnFileNew();
+    QCOMPARE(shown, 1);
+    QCOMPARE(doc->startNumber, 77);
+    QCOMPARE(doc->paperWidth, 5760);
+    QCOMPARE(doc->GetHeadCount(), 2);
 }
 
 void TestApp::exitAsksToo()
@@ -375,7 +402,8 @@ void TestApp::recentFiles()
     sink_.answers = {MsgAnswer::Cancel};
     app->OpenRecentFile(2);
     QCOMPARE(app->recentFiles().size(), 3);
-    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("c.tmt - Tallimark"));
+    // Still the same template, with its unsaved change.
+    QCOMPARE(app->frame()->windowTitle(), QStringLiteral("c.tmt* - Tallimark"));
 }
 
 void TestApp::recentFilesStoredAndLoaded()

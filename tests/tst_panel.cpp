@@ -3,6 +3,7 @@
 #include "frame/LeftDialogBar.h"
 #include "model/StringTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -38,6 +39,9 @@ private slots:
     void typedInput_data();
     void typedInput();
     void choiceLists();
+    void tabOrder();
+    void fitsLargerFont_data();
+    void fitsLargerFont();
 
     void fieldHelpFollowsFocus_data();
     void fieldHelpFollowsFocus();
@@ -268,6 +272,75 @@ void TestPanel::choiceLists()
     // Typing into a box must not complete to a list entry ("1" is not "180").
     QTest::keyClicks(panel->rotationEdit(), QStringLiteral("1"));
     QCOMPARE(panel->rotationEdit()->text(), QStringLiteral("1"));
+}
+
+void TestPanel::tabOrder()
+{
+    panel->show();
+    QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+    // The two direction buttons are one stop; the arrow keys move between them.
+    const QList<int> expected = {1012, 1013, 1033, 1014, 1015, 1016, 1023, 32787, 32792, 1039,
+                                 1017, 1027, 1018, 1019, 1026, 1030, 1032, 1028,  1021,  1031};
+    panel->edit(1012)->setFocus(Qt::TabFocusReason);
+    QList<int> visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        while (focus && !focus->property("controlId").isValid())
+            focus = focus->parentWidget();
+        visited << (focus ? focus->property("controlId").toInt() : 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestPanel::fitsLargerFont_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::newRow("9 pt") << 9;
+    QTest::newRow("14 pt") << 14;
+    QTest::newRow("20 pt") << 20;
+}
+
+// At its smallest size, whatever the application font, no text on the panel is
+// cut off and no two controls overlap.
+void TestPanel::fitsLargerFont()
+{
+    QFETCH(int, points);
+    const QFont saved = QApplication::font();
+    QFont font = saved;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    panel = std::make_unique<CLeftDialogBar>();
+    panel->InitControls();
+    panel->show();
+    panel->resize(panel->minimumSizeHint());
+    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    QApplication::setFont(saved);
+
+    QList<QWidget*> leaves;
+    for (QWidget* w : panel->findChildren<QWidget*>()) {
+        if (!w->isVisible() || qobject_cast<QGroupBox*>(w) || !w->parentWidget() ||
+            !(w->parentWidget() == panel.get() || qobject_cast<QGroupBox*>(w->parentWidget())))
+            continue;
+        leaves << w;
+        const bool wraps = qobject_cast<QLabel*>(w) && static_cast<QLabel*>(w)->wordWrap();
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
+            QVERIFY2(wraps || w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
+            QVERIFY2(w->height() >= w->minimumSizeHint().height(), qPrintable(w->objectName()));
+        }
+        QVERIFY2(panel->rect().contains(QRect(w->mapTo(panel.get(), QPoint()), w->size())),
+                 qPrintable(w->objectName()));
+    }
+    QVERIFY(leaves.size() > 30);
+    for (qsizetype i = 0; i < leaves.size(); ++i) {
+        for (qsizetype j = i + 1; j < leaves.size(); ++j) {
+            const QRect a(leaves[i]->mapTo(panel.get(), QPoint()), leaves[i]->size());
+            const QRect b(leaves[j]->mapTo(panel.get(), QPoint()), leaves[j]->size());
+            QVERIFY2(!a.intersects(b),
+                     qPrintable(leaves[i]->objectName() + QStringLiteral(" / ") + leaves[j]->objectName()));
+        }
+    }
 }
 
 void TestPanel::fieldHelpFollowsFocus_data()

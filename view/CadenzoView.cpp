@@ -7,6 +7,7 @@
 #include "model/FontFromLogFont.h"
 #include "model/Int32.h"
 #include "model/Preferences.h"
+#include "model/UndoChain.h"
 #include "model/Units.h"
 #include "model/WaitCursor.h"
 
@@ -60,6 +61,7 @@ CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* 
     : QAbstractScrollArea(parent), doc_(doc), prefs_(preferences),
       selection_(std::make_unique<CSelectedHeads>(&doc->heads))
 {
+    undo_ = std::make_unique<UndoChain>();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,12 +89,15 @@ CCadenzoView::~CCadenzoView()
 
 void CCadenzoView::InitialUpdate()
 {
-    // The undo history restarts here once the edit commands keep one.
+    RestartUndo();
     OnUpdate(nullptr, 0);
 }
 
 void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int hint)
 {
+    // A change the document announces itself (Import PDF) is one undo step.
+    if (hint != 0)
+        RecordUndoStep();
     pageRect_ = RECT{0, 0, doc_->GetPageWidth(), int32::sub(0, doc_->GetPageHeight())};
     buildPdfScreenImage();
     UpdateScrollSizes(true);
@@ -117,10 +122,6 @@ void CCadenzoView::OnUpdate(DocumentObserver* /*sender*/, int hint)
 
     emit documentUpdated();
     emit headSelectionChanged();
-    // Hint 1: the template changed as a whole (a PDF imported) and is one
-    // step of the undo history.
-    if (hint == 1)
-        RecordUndoStep();
 }
 
 void CCadenzoView::SetZoomLevel(int percent, bool setText)
@@ -171,12 +172,12 @@ void CCadenzoView::ToggleHeaderCaptions()
     RefreshAllHeads(false, false);
 }
 
-void CCadenzoView::RecordUndoStep() {}
-
-void CCadenzoView::RefreshHead(HEADING& head, bool /*recordUndo*/)
+void CCadenzoView::RefreshHead(HEADING& head, bool recordUndo)
 {
     measureHead(head, doc_->GetHeadIndex(&head));
     viewport()->update();
+    if (recordUndo)
+        RecordUndoStep();
 }
 
 void CCadenzoView::measureHead(HEADING& head, int index)
@@ -200,10 +201,11 @@ void CCadenzoView::RefreshAllHeads(bool recalc, bool recordUndo)
             RefreshHead(*head, false);
     }
     viewport()->update();
-    (void)recordUndo;
+    if (recordUndo)
+        RecordUndoStep();
 }
 
-void CCadenzoView::RefreshSelectedHeads(bool /*recordUndo*/)
+void CCadenzoView::RefreshSelectedHeads(bool recordUndo)
 {
     if (selection_->GetCount() == 0)
         return;
@@ -212,6 +214,8 @@ void CCadenzoView::RefreshSelectedHeads(bool /*recordUndo*/)
         if (HEADING* head = selection_->GetCurrent())
             RefreshHead(*head, false);
     } while (selection_->MoveNext());
+    if (recordUndo)
+        RecordUndoStep();
 }
 
 int CCadenzoView::dpiX() const

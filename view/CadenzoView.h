@@ -10,11 +10,13 @@
 #include <QImage>
 
 #include <memory>
+#include <vector>
 
 class CCadenzoDoc;
 class CSelectedHeads;
 class HEADING;
 struct Preferences;
+class UndoChain;
 
 // The editor: the template's page on a grey workspace, at a zoom level, with
 // its PDF background, its heads, their selection frames and captions.
@@ -37,8 +39,7 @@ public:
     // After File New or File Open: then OnUpdate with hint 0.
     void InitialUpdate();
     // Page rectangle, PDF cache, scroll range and origin, selection = master
-    // head; emits documentUpdated() and then headSelectionChanged(). Hint 1
-    // then records an undo step.
+    // head; emits documentUpdated() and then headSelectionChanged().
     void OnUpdate(DocumentObserver* sender, int hint) override;
 
     int zoom() const { return zoom_; }
@@ -57,8 +58,7 @@ public:
     bool captionsShown() const;
 
     // Compares the template with the newest recorded state and, when they
-    // differ, records an undo step and marks the template modified. The undo
-    // history comes with the edit commands; until then this does nothing.
+    // differ, records an undo step and marks the template modified.
     void RecordUndoStep();
 
     // Re-measures heads and repaints them; recordUndo then records an undo step.
@@ -112,6 +112,33 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+
+    // ---- Edit commands and undo (CadenzoViewEdit.cpp) ----
+public:
+    // Forgets every step; the template as it is now is the first state.
+    void RestartUndo();
+    // The Edit menu's commands. Each does nothing when its Can... is false.
+    void OnEditUndo();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditSelectAll();
+    void OnEditClearPdf();
+    bool CanUndo() const;
+    bool CanCopy() const;
+    bool CanPaste() const { return !clipboard_.empty(); }
+    bool CanClearPdf() const;
+    // The program's own head clipboard: copies, kept across File New and Open.
+    const std::vector<std::unique_ptr<HEADING>>& clipboard() const { return clipboard_; }
+    void ClearClipboard();
+
+signals:
+    // Undo history or clipboard changed: the Edit commands' states may differ.
+    void editStateChanged();
+
+private:
+    std::unique_ptr<UndoChain> undo_;
+    std::vector<std::unique_ptr<HEADING>> clipboard_;
+    // ---- end of edit commands and undo ----
 
 private:
     void updateScrollBars();

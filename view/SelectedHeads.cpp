@@ -80,16 +80,33 @@ HEADING* CSelectedHeads::GetCurrent(int* index, POSITION* position) const
         *index = currentIndex_;
     if (position)
         *position = currentPosition_;
-    return currentPosition_;
+    return isLive(currentIndex_, currentPosition_) ? currentPosition_ : nullptr;
+}
+
+bool CSelectedHeads::isLive(int index, POSITION position) const
+{
+    return position && positionOf(index) == position;
+}
+
+std::vector<HEADING*> CSelectedHeads::liveHeads() const
+{
+    std::vector<HEADING*> result;
+    result.reserve(list_.size());
+    for (const SelectedHead& e : list_) {
+        if (isLive(e.index, e.position))
+            result.push_back(e.position);
+    }
+    return result;
 }
 
 template <typename F> std::int32_t CSelectedHeads::common(F field) const
 {
-    if (list_.empty())
+    const std::vector<HEADING*> heads = liveHeads();
+    if (heads.empty())
         return -1;
-    const std::int32_t first = field(*list_.front().position);
-    for (const SelectedHead& e : list_) {
-        if (field(*e.position) != first)
+    const std::int32_t first = field(*heads.front());
+    for (const HEADING* head : heads) {
+        if (field(*head) != first)
             return -1;
     }
     return first;
@@ -97,8 +114,8 @@ template <typename F> std::int32_t CSelectedHeads::common(F field) const
 
 template <typename F> void CSelectedHeads::setAll(F assign)
 {
-    for (const SelectedHead& e : list_)
-        assign(*e.position);
+    for (HEADING* head : liveHeads())
+        assign(*head);
 }
 
 std::int32_t CSelectedHeads::GetX() const
@@ -136,11 +153,12 @@ std::int32_t CSelectedHeads::GetDigits() const
 
 QByteArray CSelectedHeads::GetPreface() const
 {
-    if (list_.empty())
+    const std::vector<HEADING*> heads = liveHeads();
+    if (heads.empty())
         return {};
-    const QByteArray& first = list_.front().position->preface;
-    for (const SelectedHead& e : list_) {
-        if (e.position->preface != first)
+    const QByteArray& first = heads.front()->preface;
+    for (const HEADING* head : heads) {
+        if (head->preface != first)
             return {};
     }
     return first;
@@ -148,11 +166,12 @@ QByteArray CSelectedHeads::GetPreface() const
 
 QByteArray CSelectedHeads::GetSuffix() const
 {
-    if (list_.empty())
+    const std::vector<HEADING*> heads = liveHeads();
+    if (heads.empty())
         return {};
-    const QByteArray& first = list_.front().position->suffix;
-    for (const SelectedHead& e : list_) {
-        if (e.position->suffix != first)
+    const QByteArray& first = heads.front()->suffix;
+    for (const HEADING* head : heads) {
+        if (head->suffix != first)
             return {};
     }
     return first;
@@ -160,13 +179,14 @@ QByteArray CSelectedHeads::GetSuffix() const
 
 bool CSelectedHeads::GetFontAndColor(LOGFONTA* font, COLORREF* color) const
 {
-    bool sameFont = !list_.empty();
-    bool sameColor = !list_.empty();
-    if (!list_.empty()) {
-        const HEADING& first = *list_.front().position;
-        for (const SelectedHead& e : list_) {
-            sameFont = sameFont && logFontBytesEqual(e.position->font, first.font);
-            sameColor = sameColor && e.position->color == first.color;
+    const std::vector<HEADING*> heads = liveHeads();
+    bool sameFont = !heads.empty();
+    bool sameColor = !heads.empty();
+    if (!heads.empty()) {
+        const HEADING& first = *heads.front();
+        for (const HEADING* head : heads) {
+            sameFont = sameFont && logFontBytesEqual(head->font, first.font);
+            sameColor = sameColor && head->color == first.color;
         }
         if (sameFont && font)
             *font = first.font;
@@ -230,15 +250,15 @@ void CSelectedHeads::SetFontAndColor(const LOGFONTA& font, COLORREF color)
 std::int32_t CSelectedHeads::GetMaxWidth() const
 {
     std::int32_t best = 0;
-    for (const SelectedHead& e : list_)
-        best = std::max(best, int32::sub(e.position->bounds.right, e.position->bounds.left));
+    for (const HEADING* head : liveHeads())
+        best = std::max(best, int32::sub(head->bounds.right, head->bounds.left));
     return best;
 }
 
 std::int32_t CSelectedHeads::GetMaxHeight() const
 {
     std::int32_t best = 0;
-    for (const SelectedHead& e : list_)
-        best = std::max(best, int32::sub(e.position->bounds.top, e.position->bounds.bottom));
+    for (const HEADING* head : liveHeads())
+        best = std::max(best, int32::sub(head->bounds.top, head->bounds.bottom));
     return best;
 }

@@ -12,7 +12,8 @@
 // panel reads the values they share through the getters and writes edits to
 // all of them through the setters. Elements refer to the document's head list
 // by index and list position, so whoever deletes, reorders or replaces heads
-// must clear or rebuild the selection.
+// must clear or rebuild the selection. Until then an element whose head is no
+// longer at its index is passed over: it is never read or written.
 class CSelectedHeads
 {
 public:
@@ -45,6 +46,7 @@ public:
     // GetCurrent returns null.
     void MoveFirst();
     bool MoveNext();
+    // Null when the current element's head is gone from the list.
     HEADING* GetCurrent(int* index = nullptr, POSITION* position = nullptr) const;
 
     // Common values: the value every selected head has, or -1 (an empty text)
@@ -85,6 +87,9 @@ public:
 
 private:
     POSITION positionOf(int index) const;
+    bool isLive(int index, POSITION position) const;
+    // The heads of the elements still in the list, in selection order.
+    std::vector<HEADING*> liveHeads() const;
     template <typename F> std::int32_t common(F field) const;
     template <typename F> void setAll(F assign);
 
