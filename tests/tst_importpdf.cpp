@@ -441,7 +441,7 @@ private slots:
         doc->AddNewHead(nullptr);
         QVERIFY(
             doc->OpenPdf(writeFile(QStringLiteral("before.pdf"), testpdf::makePdf({testpdf::letter()})), 1));
-        doc->UpdateAllViews(nullptr, 0);
+        doc->UpdateAllViews(nullptr, 1);
         doc->SetModifiedFlag(modified);
         sink_.answers.push_back(MsgAnswer(answer));
         const QString path = writeFile(QStringLiteral("import.pdf"), testpdf::makePdf(pages));
@@ -487,7 +487,17 @@ private slots:
         QCOMPARE(doc->paperSize, imported ? kUnmatchedPdfPaperCode : std::uint16_t(1));
         QCOMPARE(doc->IsModified(), modified || fileAsked);
         // The window shows the background the template has.
-        QCOMPARE(app.frame()->view()->pdfScreenImage().isNull(), reject);
+        CCadenzoView* view = app.frame()->view();
+        QCOMPARE(view->pdfScreenImage().isNull(), reject);
+
+        // The import, or the background dropped by a cancel, is one undo step.
+        if (fileAsked) {
+            view->OnEditUndo();
+            QCOMPARE(doc->pdfPath, dir_.filePath(QStringLiteral("before.pdf")).toLatin1());
+            QVERIFY(doc->GetPdfPage());
+            QCOMPARE(doc->GetHeadCount(), 2);
+            QCOMPARE(doc->paperWidth, 12240);
+        }
     }
 };
 
