@@ -73,6 +73,7 @@ PrintRunOptions CommandLineInfo::printRunOptions() const
     options.outputPath = outputPath;
     options.firstSheet = firstSheet;
     options.lastSheet = lastSheet;
+    options.withoutBackground = noBackground;
     return options;
 }
 
@@ -154,6 +155,9 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
             if (!takeValue(&range) || !parseSheets(range, &info.firstSheet, &info.lastSheet))
                 return invalid(QStringLiteral("--sheets needs a range of sheets such as 5-10, 5- or 7."));
             info.hasSheets = true;
+        } else if (name == QLatin1String("no-background") && argument.startsWith(QLatin1String("--")) &&
+                   !hasAttached) {
+            info.noBackground = true;
         } else if (argument.startsWith(u'/')) {
             // An absolute path, not a switch: "/" switches are only the known ones.
             plain.append(argument);
@@ -208,27 +212,32 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
     }
     if (info.hasSheets && !info.isPrintRun())
         return invalid(QStringLiteral("--sheets applies only to /p, /pt and --export-pdf."));
+    if (info.noBackground && !info.isPrintRun())
+        return invalid(QStringLiteral("--no-background applies only to /p, /pt and --export-pdf."));
     return info;
 }
 
 QString CommandLineUsage(const QString& programName)
 {
-    return QStringLiteral("Usage: %1 [TEMPLATE.tmt]\n"
-                          "       %1 /p TEMPLATE.tmt [--sheets FROM-TO]\n"
-                          "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [--sheets FROM-TO]\n"
-                          "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [--sheets FROM-TO]\n"
-                          "       %1 /Register | /Unregister\n"
-                          "\n"
-                          "Prints sequentially numbered pages from a Tallimark template.\n"
-                          "\n"
-                          "  /p                print the template on the default printer and end\n"
-                          "  /pt               print the template on the named printer and end\n"
-                          "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end\n"
-                          "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
-                          "  /Register         make Tallimark the desktop's program for .tmt files\n"
-                          "  /Unregister       undo /Register and remove the stored settings\n"
-                          "  --help            show this text\n"
-                          "  --version         show the program's version\n")
+    return QStringLiteral(
+               "Usage: %1 [TEMPLATE.tmt]\n"
+               "       %1 /p TEMPLATE.tmt [--sheets FROM-TO] [--no-background]\n"
+               "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [--sheets FROM-TO] [--no-background]\n"
+               "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [--sheets FROM-TO] [--no-background]\n"
+               "       %1 /Register | /Unregister\n"
+               "\n"
+               "Prints sequentially numbered pages from a Tallimark template.\n"
+               "\n"
+               "  /p                print the template on the default printer and end\n"
+               "  /pt               print the template on the named printer and end\n"
+               "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end\n"
+               "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
+               "  --no-background   print without the template's PDF background; without\n"
+               "                    it, a background that cannot be read stops the run\n"
+               "  /Register         make Tallimark the desktop's program for .tmt files\n"
+               "  /Unregister       undo /Register and remove the stored settings\n"
+               "  --help            show this text\n"
+               "  --version         show the program's version\n")
         .arg(programName);
 }
 

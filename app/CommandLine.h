@@ -35,7 +35,8 @@ struct CommandLineInfo
     bool hasSheets = false;
     qint64 firstSheet = 1;
     qint64 lastSheet = -1;
-    QString error; // why the line is Invalid
+    bool noBackground = false; // "--no-background"
+    QString error;             // why the line is Invalid
 
     // A run that prints or exports and ends, or that only writes text.
     bool needsNoWindow() const;

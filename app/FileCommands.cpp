@@ -3,6 +3,7 @@
 #include "app/CadenzoApp.h"
 
 #include "frame/MainFrame.h"
+#include "model/BackgroundProblem.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/StringTable.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -94,6 +96,17 @@ CCadenzoApp::OpenResult CCadenzoApp::OpenDocumentFile(const QString& path)
     AddToRecentFileList(fullPath);
     frame_->view()->InitialUpdate();
     frame_->UpdateTitle();
+    // The template is usable without its background: it opens, unmodified,
+    // and the user learns why the background is missing. At start-up the
+    // window comes first, so that the message stands over the template.
+    if (const QString problem = BackgroundProblem(*doc_); !problem.isEmpty()) {
+        const QString text = problem + QLatin1Char(' ') + tr("The template opens without it.");
+        const auto report = [text] { showMessage(text, MsgButtons::Ok, MsgIcon::Exclamation); };
+        if (frame_->isVisible())
+            report();
+        else
+            QTimer::singleShot(0, frame_.get(), report);
+    }
     return OpenResult::Opened;
 }
 

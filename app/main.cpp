@@ -1,11 +1,13 @@
 #include "app/CadenzoApp.h"
 #include "app/CommandLine.h"
 #include "app/MessageBoxSink.h"
+#include "model/PdfLibrary.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -82,5 +84,12 @@ int main(int argc, char** argv)
         }
     }
     setMessageSink(nullptr);
+    // A background rendering given up at its time limit may still be running
+    // on its own thread; the renderer's shared state must not be torn down
+    // under it by the static destructors.
+    if (pdf::RenderThreadsRunning() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

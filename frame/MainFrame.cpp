@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -122,6 +124,8 @@ void CMainFrame::connectCommands()
             Qt::QueuedConnection);
     connect(view_, &CCadenzoView::headPositionsChanged, this, &CMainFrame::OnHeadPositionsChanged,
             Qt::QueuedConnection);
+    connect(view_, &CCadenzoView::headListSelectionCleared, this, &CMainFrame::ClearHeadListSelection);
+    view_->SetContextMenu(menuBar()->findChild<QMenu*>(QStringLiteral("menuEdit")));
 
     connect(action(kSetZoomLevel), &QAction::triggered, this, [this] {
         zoomEdit_->setFocus(Qt::ShortcutFocusReason);

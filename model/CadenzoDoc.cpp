@@ -296,6 +296,7 @@ void CCadenzoDoc::CopyFrom(const CCadenzoDoc& o)
     pdfDocument = o.pdfDocument;
     pdfPage = o.pdfPage;
     pdfData = o.pdfData;
+    pdfStatus = o.pdfStatus;
 }
 
 void CCadenzoDoc::ClosePdf()
@@ -308,11 +309,14 @@ void CCadenzoDoc::ClosePdf()
     pdfPage.reset();
     pdfDocument.reset();
     pdfData.reset();
+    pdfStatus = pdf::LoadStatus::Ok;
 }
 
 void CCadenzoDoc::AttachPdf(std::shared_ptr<PdfBlock> block)
 {
     pdfData = std::move(block);
-    pdfDocument = pdf::LoadMemDocument(pdfData);
+    pdfDocument = pdf::LoadMemDocument(pdfData, &pdfStatus);
     pdfPage = pdf::LoadPage(pdfDocument, int32::sub(pdfPageNumber, 1));
+    if (!pdfPage && pdfStatus == pdf::LoadStatus::Ok)
+        pdfStatus = pdf::LoadStatus::NoSuchPage;
 }

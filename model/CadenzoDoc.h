@@ -83,7 +83,8 @@ public:
     void ClosePdf();
     void ClearPdfPage() { pdfPage.reset(); }
     const pdf::PageHandle& GetPdfPage() const { return pdfPage; }
-    // Embeds block as the background and loads page pdfPageNumber from it.
+    // Embeds block as the background and loads page pdfPageNumber from it;
+    // pdfStatus says why there is no page when there is none.
     void AttachPdf(std::shared_ptr<PdfBlock> block);
     // Reads the PDF at path whole, embeds it and shows page pageNumber
     // (1-based). Asks the installed chooser for the page and what to do about
@@ -115,6 +116,7 @@ public:
     pdf::DocumentHandle pdfDocument;
     pdf::PageHandle pdfPage;
     std::shared_ptr<PdfBlock> pdfData;
+    pdf::LoadStatus pdfStatus = pdf::LoadStatus::Ok;
     bool newFromPdf = false;
 
     PrinterSelection* printers() const { return printers_; }

@@ -2,7 +2,9 @@
 
 #include <QImage>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // The embedded PDF file: the complete bytes as read from disk. A document
@@ -26,9 +28,19 @@ class Page;
 using DocumentHandle = std::shared_ptr<Document>;
 using PageHandle = std::shared_ptr<Page>;
 
+// Why embedded bytes give no page to show.
+enum class LoadStatus
+{
+    Ok,
+    Damaged,    // not a PDF file, or one too damaged to read
+    Locked,     // needs a password
+    NoPages,    // a readable file without a single page
+    NoSuchPage, // the page asked for is not in the file
+};
+
 // Loads a PDF from memory without a password; null when the bytes are not a
-// readable PDF.
-DocumentHandle LoadMemDocument(std::shared_ptr<const PdfBlock> block);
+// readable PDF. status (may be null) says why: Damaged, Locked, NoPages or Ok.
+DocumentHandle LoadMemDocument(std::shared_ptr<const PdfBlock> block, LoadStatus* status = nullptr);
 
 int GetPageCount(const DocumentHandle& document);
 
@@ -39,10 +51,71 @@ PageHandle LoadPage(const DocumentHandle& document, int index);
 double GetPageWidth(const PageHandle& page);
 double GetPageHeight(const PageHandle& page);
 
+enum class RenderStatus
+{
+    Rendered,
+    Failed,    // nothing to draw on: an empty size, a bitmap too large
+    Cancelled, // the caller said stop
+    TimedOut,  // the page took longer than the time it was given
+};
+
+struct RenderResult
+{
+    QImage image; // null unless Rendered
+    RenderStatus status = RenderStatus::Failed;
+};
+
+// A rendering on a thread of its own, with its own copy of the document read
+// from the shared bytes: the renderer must never see one document from two
+// threads. The renderer stops between drawing operations when the task is
+// cancelled or its time is up. A single operation that runs on (a huge image
+// being decoded) cannot be stopped; such a task is given up instead, and its
+// thread ends by itself later.
+class RenderTask
+{
+public:
+    struct State;
+
+    // Starts rendering page stretched over width x height pixels, as
+    // RenderPageBitmap does, allowed to run for timeLimit.
+    static std::shared_ptr<RenderTask> Start(const PageHandle& page, int width, int height,
+                                             std::chrono::milliseconds timeLimit);
+    ~RenderTask();
+    RenderTask(const RenderTask&) = delete;
+    RenderTask& operator=(const RenderTask&) = delete;
+
+    // Asks the renderer to stop; the result becomes Cancelled.
+    void Cancel();
+    // Whether a result is there; a task past its time limit (and a short
+    // grace for the renderer to notice) counts as finished, TimedOut.
+    bool IsFinished() const;
+    // Waits at most timeout for IsFinished().
+    bool Wait(std::chrono::milliseconds timeout) const;
+    // The result once finished; Failed before.
+    RenderResult Result() const;
+
+private:
+    explicit RenderTask(std::shared_ptr<State> state);
+    std::shared_ptr<State> state_;
+};
+
 // Renders the page stretched over a width x height bitmap, whatever its
 // proportions: opaque white underneath, no annotations, rows top to bottom,
 // 4 bytes a pixel in blue, green, red, unused order (QImage::Format_RGB32).
-// A null image when the size is empty or the bitmap cannot be allocated.
+// Waits on the calling thread while a RenderTask works; keepGoing (may be
+// empty) is called on the calling thread every few hundredths of a second,
+// and returning false cancels.
+RenderResult RenderPageBitmap(const PageHandle& page, int width, int height,
+                              std::chrono::milliseconds timeLimit,
+                              const std::function<bool()>& keepGoing = {});
+
+// The same with the longest time limit any caller allows; a null image when
+// the page could not be rendered.
 QImage RenderPageBitmap(const PageHandle& page, int width, int height);
+
+// Rendering threads still running, given up or not. A process that ends while
+// one runs must leave without running static destructors under it
+// (std::_Exit), since the renderer's shared state goes with them.
+int RenderThreadsRunning();
 
 } // namespace pdf

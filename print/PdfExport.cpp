@@ -52,7 +52,12 @@ bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QW
 
     const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, kExportDpi);
     try {
-        job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, kExportBackgroundDpi), owner, showProgress);
+        if (job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, kExportBackgroundDpi), owner,
+                              showProgress) == pdf::RenderStatus::TimedOut &&
+            !ConfirmPrintWithoutBackground(showProgress)) {
+            job.EndPrinting();
+            return false;
+        }
     } catch (const CPreparePrintException&) {
         job.EndPrinting();
         return false;

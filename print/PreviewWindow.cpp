@@ -134,7 +134,10 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     connect(closeButton_, &QPushButton::clicked, this, &CPreviewWindow::reject);
 
     const int dpi = std::min({kPreviewBackgroundDpi, geometry_.resolutionX, geometry_.resolutionY});
-    job_.BeginPreview(geometry_, std::max(dpi, 1));
+    const pdf::RenderStatus background = job_.BeginPreview(geometry_, std::max(dpi, 1), parent);
+    cancelled_ = background == pdf::RenderStatus::Cancelled;
+    if (background == pdf::RenderStatus::TimedOut)
+        ReportBackgroundLeftOut();
 
     pages_ = prefs_ && prefs_->previewPages == 2 ? 2 : 1;
     resize(900, 760);

@@ -27,7 +27,8 @@ public:
     };
 
     // Previews the job of doc on a printer with geometry; the background is
-    // prepared here and released when the window closes. preferences, when
+    // prepared here, with Cancel offered over parent when there is one, and
+    // released when the window closes. preferences, when
     // given, says how many sheets to show and keeps the choice.
     CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geometry, Preferences* preferences = nullptr,
                    QWidget* parent = nullptr);
@@ -44,6 +45,9 @@ public:
     QString statusText() const;
 
     const CPrintJob& job() const { return job_; }
+    // The user cancelled the background's preparation: the preview is not
+    // to be shown.
+    bool cancelled() const { return cancelled_; }
     const SheetGeometry& geometry() const { return geometry_; }
     void setScreenDpi(int dpi);
 
@@ -86,6 +90,7 @@ private:
     Preferences* prefs_ = nullptr;
     int zoom_ = ZoomFit;
     int screenDpi_ = 96;
+    bool cancelled_ = false;
 
     QScrollArea* scroll_ = nullptr;
     PreviewCanvas* canvas_ = nullptr;

@@ -3,6 +3,8 @@
 #include "DlgProgress.h"
 #include "PreparePrintException.h"
 
+#include "model/RenderTimeLimits.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryFile>
@@ -23,12 +25,12 @@ int PrintBackground::bandCount(double heightPoints)
     return int(std::ceil(heightPoints / kBandPoints));
 }
 
-void PrintBackground::prepareForPrint(const pdf::PageHandle& page, QSize paperPixels, int resolutionX,
-                                      int resolutionY, CDlgProgress* dialog)
+pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, QSize paperPixels,
+                                                   int resolutionX, int resolutionY, CDlgProgress* dialog)
 {
     release();
     if (!page || paperPixels.isEmpty() || resolutionX <= 0 || resolutionY <= 0)
-        return;
+        return pdf::RenderStatus::Failed;
 
     file_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/CZ2XXXXXX.tmp"));
     const bool fileOpen = file_->open();
@@ -38,11 +40,27 @@ void PrintBackground::prepareForPrint(const pdf::PageHandle& page, QSize paperPi
     const double heightPoints = double(H) / resolutionY * 72.0;
     const int bands = bandCount(heightPoints);
     if (dialog)
-        dialog->SetRange(bands);
+        dialog->SetRange(0); // busy until the page is rendered
 
     // One rendering of the whole page, stretched to the paper whatever its own
-    // proportions; the bands only pace the writing and keep Cancel alive.
-    QImage rendered = pdf::RenderPageBitmap(page, W, H);
+    // proportions, on another thread while Cancel stays alive here; the bands
+    // then pace the writing.
+    pdf::RenderResult result = pdf::RenderPageBitmap(page, W, H, renderTimeLimits().print, [dialog] {
+        if (dialog)
+            QCoreApplication::processEvents();
+        return !PrintAbortFlag();
+    });
+    if (result.status == pdf::RenderStatus::Cancelled) {
+        release();
+        throw CPreparePrintException();
+    }
+    if (result.status == pdf::RenderStatus::TimedOut) {
+        release();
+        return result.status;
+    }
+    QImage rendered = std::move(result.image); // let go of it before the file is mapped
+    if (dialog)
+        dialog->SetRange(bands);
     const qsizetype rowBytes = qsizetype(W) * 4;
     bool written = !rendered.isNull() && fileOpen;
 
@@ -75,22 +93,34 @@ void PrintBackground::prepareForPrint(const pdf::PageHandle& page, QSize paperPi
         throw CPreparePrintException();
     }
     if (!written || !file_->flush())
-        return; // no background; the temporary file goes in release()
+        return pdf::RenderStatus::Failed; // the temporary file goes in release()
 
     uchar* bits = file_->map(0, rowBytes * H);
     if (!bits)
-        return;
+        return pdf::RenderStatus::Failed;
     // Read-only wrapper: the pixels stay in the file's mapping, and every sheet
     // draws this one object (one cache key).
     image_ = QImage(static_cast<const uchar*>(bits), W, H, rowBytes, QImage::Format_RGB32);
+    return pdf::RenderStatus::Rendered;
 }
 
-void PrintBackground::prepareForPreview(const pdf::PageHandle& page, QSize pixels)
+pdf::RenderStatus PrintBackground::prepareForPreview(const pdf::PageHandle& page, QSize pixels,
+                                                     CDlgProgress* dialog)
 {
     release();
     if (!page || pixels.isEmpty())
-        return;
-    image_ = pdf::RenderPageBitmap(page, pixels.width(), pixels.height());
+        return pdf::RenderStatus::Failed;
+    if (dialog)
+        dialog->SetRange(0); // busy: one rendering, no steps
+    pdf::RenderResult result =
+        pdf::RenderPageBitmap(page, pixels.width(), pixels.height(), renderTimeLimits().preview, [dialog] {
+            // Without a dialog to take it, user input waits until the end.
+            QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents
+                                                   : QEventLoop::ExcludeUserInputEvents);
+            return !dialog || !PrintAbortFlag();
+        });
+    image_ = std::move(result.image);
+    return result.status;
 }
 
 void PrintBackground::release()

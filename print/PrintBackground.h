@@ -31,16 +31,21 @@ public:
     static constexpr int kBandPoints = 72;
 
     // Renders page over a paper of paperPixels device pixels at resolutionX x
-    // resolutionY dots per inch. dialog (may be null) shows the bands done;
-    // between bands pending events are processed so that its Cancel works.
-    // Throws CPreparePrintException when Cancel was confirmed, with the
-    // temporary file already gone. A page that cannot be rendered (too large
-    // a bitmap) leaves the background empty: sheets then carry heads only.
-    void prepareForPrint(const pdf::PageHandle& page, QSize paperPixels, int resolutionX, int resolutionY,
-                         CDlgProgress* dialog);
+    // resolutionY dots per inch, within the print time limit. dialog (may be
+    // null) shows the bands done; while the page renders and between bands
+    // pending events are processed so that its Cancel works. Throws
+    // CPreparePrintException when Cancel was confirmed, with the temporary
+    // file already gone. A page that cannot be rendered (too large a bitmap)
+    // or that runs out of time leaves the background empty (TimedOut says
+    // which): sheets then carry heads only.
+    pdf::RenderStatus prepareForPrint(const pdf::PageHandle& page, QSize paperPixels, int resolutionX,
+                                      int resolutionY, CDlgProgress* dialog);
 
-    // Renders page into a pixels-sized bitmap for the preview.
-    void prepareForPreview(const pdf::PageHandle& page, QSize pixels);
+    // Renders page into a pixels-sized bitmap for the preview, within the
+    // preview time limit, processing pending events meanwhile. dialog (may
+    // be null) offers Cancel: Cancelled when it was confirmed.
+    pdf::RenderStatus prepareForPreview(const pdf::PageHandle& page, QSize pixels,
+                                        CDlgProgress* dialog = nullptr);
 
     // Deletes the picture and its temporary file.
     void release();

@@ -121,6 +121,8 @@ void PrintCommands::Preview()
     bool print = false;
     {
         CPreviewWindow preview(doc_, geometry, prefs_, window_);
+        if (preview.cancelled())
+            return;
         connect(&preview, &CPreviewWindow::printRequested, this, [&print] { print = true; });
         preview.setWindowState(Qt::WindowMaximized);
         preview.exec();

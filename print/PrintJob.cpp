@@ -6,6 +6,7 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/RenderTimeLimits.h"
 #include "model/Units.h"
 #include "model/WaitCursor.h"
 
@@ -89,12 +90,12 @@ CPrintJob::CPrintJob(const CCadenzoDoc& doc) : doc_(doc), mapping_(SheetMapping:
 
 CPrintJob::~CPrintJob() = default;
 
-void CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress)
+pdf::RenderStatus CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress)
 {
     background_.release();
     const pdf::PageHandle& page = doc_.GetPdfPage();
     if (!page)
-        return;
+        return pdf::RenderStatus::Rendered;
     std::unique_ptr<CDlgProgress> dialog;
     if (showProgress) {
         dialog = std::make_unique<CDlgProgress>(owner);
@@ -105,21 +106,29 @@ void CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidget* owner, boo
     if (dialog)
         dialog->Create();
     WaitCursor wait;
-    background_.prepareForPrint(page, geometry.paperPixels, geometry.resolutionX, geometry.resolutionY,
-                                dialog.get());
+    return background_.prepareForPrint(page, geometry.paperPixels, geometry.resolutionX, geometry.resolutionY,
+                                       dialog.get());
 }
 
-void CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi)
+pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi, QWidget* owner)
 {
     background_.release();
     const pdf::PageHandle& page = doc_.GetPdfPage();
-    if (!page || geometry.resolutionX <= 0 || geometry.resolutionY <= 0)
-        return;
+    if (!page)
+        return pdf::RenderStatus::Rendered;
+    if (geometry.resolutionX <= 0 || geometry.resolutionY <= 0)
+        return pdf::RenderStatus::Failed;
     WaitCursor wait;
     const QSize pixels(
         int(std::lround(double(geometry.paperPixels.width()) * previewDpi / geometry.resolutionX)),
         int(std::lround(double(geometry.paperPixels.height()) * previewDpi / geometry.resolutionY)));
-    background_.prepareForPreview(page, pixels);
+    std::unique_ptr<CDlgProgress> dialog;
+    if (owner)
+        dialog = std::make_unique<CDlgProgress>(owner);
+    DisabledWindow disabled(owner);
+    if (dialog)
+        dialog->Create();
+    return background_.prepareForPreview(page, pixels, dialog.get());
 }
 
 void CPrintJob::EndPrinting()
@@ -196,6 +205,42 @@ void SetPrintResolution(QPrinter& printer)
     printer.setResolution(std::min(dpi, kMaxPrintDpi));
 }
 
+namespace {
+
+int seconds(std::chrono::milliseconds limit)
+{
+    return int(std::max<qint64>(1, (limit.count() + 999) / 1000));
+}
+
+} // namespace
+
+bool ConfirmPrintWithoutBackground(bool attended)
+{
+    const int limit = seconds(renderTimeLimits().print);
+    if (!attended) {
+        showMessage(QCoreApplication::translate("CPrintJob",
+                                                "The PDF background took longer than %1 seconds to prepare. "
+                                                "Nothing was printed; --no-background prints the sheets "
+                                                "without it.")
+                        .arg(limit),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    const QString text =
+        QCoreApplication::translate("CPrintJob", "The PDF background took longer than %1 seconds to prepare "
+                                                 "and is left out. Print the sheets without it?")
+            .arg(limit);
+    return showMessage(text, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes;
+}
+
+void ReportBackgroundLeftOut()
+{
+    showMessage(QCoreApplication::translate(
+                    "CPrintJob", "The PDF background took longer than %1 seconds to draw and is left out.")
+                    .arg(seconds(renderTimeLimits().preview)),
+                MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 void ReportNoSheets()
 {
     showMessage(QCoreApplication::translate(
@@ -222,7 +267,11 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
     const SheetGeometry geometry = SheetGeometry::ofPrinter(printer);
 
     try {
-        job.BeginPrinting(geometry, owner, showProgress);
+        if (job.BeginPrinting(geometry, owner, showProgress) == pdf::RenderStatus::TimedOut &&
+            !ConfirmPrintWithoutBackground(showProgress)) {
+            job.EndPrinting();
+            return PrintOutcome::Cancelled;
+        }
     } catch (const CPreparePrintException&) {
         job.EndPrinting();
         return PrintOutcome::Cancelled;

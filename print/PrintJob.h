@@ -50,9 +50,12 @@ public:
     // Prepares the background for printing on geometry; with owner, the
     // progress dialog runs over it while it is disabled. Throws
     // CPreparePrintException when the user cancels, everything released.
-    void BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress);
-    // Prepares the background for a preview at previewDpi dots per inch.
-    void BeginPreview(const SheetGeometry& geometry, int previewDpi);
+    // TimedOut when the page took longer than the print time limit: the job
+    // then has no background.
+    pdf::RenderStatus BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress);
+    // Prepares the background for a preview at previewDpi dots per inch; with
+    // owner, the progress dialog offers Cancel over it while it is disabled.
+    pdf::RenderStatus BeginPreview(const SheetGeometry& geometry, int previewDpi, QWidget* owner = nullptr);
     // Releases the background and deletes its temporary file.
     void EndPrinting();
 
@@ -100,6 +103,12 @@ using SheetProgress = std::function<bool(qint64 done, qint64 total)>;
 PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
                          bool showProgress, const SheetProgress& progress = SheetProgress());
 
+// Tells the user that the background ran out of time and asks whether to
+// print the sheets without it. An unattended run (a command line) does not
+// ask: it says that nothing was printed and how to print without it.
+bool ConfirmPrintWithoutBackground(bool attended);
+// Tells the user that the background ran out of time and is left out.
+void ReportBackgroundLeftOut();
 // Tells the user that a job has no sheets to print.
 void ReportNoSheets();
 // Tells the user that the printer would not take the job.

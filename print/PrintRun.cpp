@@ -4,6 +4,7 @@
 #include "PrintJob.h"
 #include "model/PrinterSelection.h"
 
+#include "model/BackgroundProblem.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/Units.h"
@@ -30,6 +31,14 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     CCadenzoDoc doc(&printers);
     if (!doc.OnOpenDocument(options.templatePath))
         return 1; // the reason has been reported
+    if (options.withoutBackground) {
+        doc.ClearPdfPage();
+    } else if (const QString problem = BackgroundProblem(doc); !problem.isEmpty()) {
+        showMessage(problem + QLatin1Char(' ') +
+                        tr("Nothing was printed; --no-background prints the sheets without it."),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return 1;
+    }
 
     CPrintJob job(doc);
     const SheetRange range = clampSheetRange(options.firstSheet, options.lastSheet, job.sheetCount());

@@ -22,6 +22,9 @@ struct PrintRunOptions
     // Sheets to print, 1-based and inclusive; lastSheet -1 means the end of the job.
     qint64 firstSheet = 1;
     qint64 lastSheet = -1;
+    // Print without the PDF background, readable or not. Otherwise a
+    // background that cannot be read stops the run before anything prints.
+    bool withoutBackground = false;
 };
 
 // Opens the template and prints or exports it. Failures are reported through

@@ -144,6 +144,8 @@ void TestCommandLine::invalid_data()
     QTest::newRow("--sheets empty") << QStringList{p, t, QStringLiteral("--sheets=")};
     QTest::newRow("--sheets huge") << QStringList{p, t, sheets, QStringLiteral("1-9999999999999999999")};
     QTest::newRow("--sheets without print run") << QStringList{t, sheets, QStringLiteral("1-2")};
+    QTest::newRow("--no-background without print run") << QStringList{t, QStringLiteral("--no-background")};
+    QTest::newRow("--no-background with a value") << QStringList{p, t, QStringLiteral("--no-background=1")};
 }
 
 void TestCommandLine::invalid()
@@ -173,6 +175,17 @@ void TestCommandLine::printRunOptions()
     QCOMPARE(export_.printRunOptions().mode, PrintRunOptions::ExportPdf);
     QCOMPARE(export_.printRunOptions().outputPath, QStringLiteral("o.pdf"));
     QCOMPARE(export_.printRunOptions().lastSheet, -1);
+    QVERIFY(!export_.printRunOptions().withoutBackground);
+    QVERIFY(!info.printRunOptions().withoutBackground);
+    for (const QStringList& line :
+         {QStringList{QStringLiteral("/p"), QStringLiteral("a.tmt"), QStringLiteral("--no-background")},
+          QStringList{QStringLiteral("--No-Background"), QStringLiteral("--export-pdf"),
+                      QStringLiteral("o.pdf"), QStringLiteral("a.tmt")}}) {
+        const CommandLineInfo plain = ParseCommandLine(line);
+        QCOMPARE(plain.error, QString());
+        QVERIFY(plain.printRunOptions().withoutBackground);
+        QCOMPARE(plain.printRunOptions().templatePath, QStringLiteral("a.tmt"));
+    }
     QVERIFY(!ParseCommandLine({QStringLiteral("a.tmt")}).needsNoWindow());
 }
 

@@ -203,7 +203,7 @@ void TestEditCommands::clearPdfThenUndo()
 
     act(CMainFrame::kUndo)->trigger();
     QVERIFY(doc->GetPdfPage());
-    QVERIFY(!view()->pdfScreenImage().isNull());
+    QTRY_VERIFY(!view()->pdfScreenImage().isNull());
     QVERIFY(act(CMainFrame::kClearPdf)->isEnabled());
 }
 

@@ -6,8 +6,10 @@
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <memory>
@@ -72,6 +75,8 @@ private slots:
     void zeroPadOff();
     void clearHeadFields();
     void statusPanes();
+    void viewMouseDrivesTheHeadList();
+    void contextMenuIsTheEditMenu();
 
     void titleAndRecentFiles();
     void closeGuard();
@@ -733,6 +738,53 @@ void TestMainFrame::statusPanes()
     prefs.units = DisplayUnits::millimetres;
     emit frame->view()->headPositionsChanged();
     QTRY_COMPARE(size->text(), QStringLiteral("W 215.9 x H 279.4"));
+}
+
+void TestMainFrame::viewMouseDrivesTheHeadList()
+{
+    frame->resize(1400, 1000);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    updateAndSettle();
+    CCadenzoView* view = frame->view();
+    const RECT& b = head(1).bounds;
+    // Low on the second head: the master head's caption covers its top left.
+    const QPoint onSecond = view->PageToWindow(POINT{b.right - 30, b.bottom + 30});
+    QListWidget* list = frame->panel()->headList();
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, onSecond);
+    QTRY_VERIFY(list->item(1)->isSelected());
+    QVERIFY(list->item(0)->isSelected());
+
+    // A press beside the heads empties the list at once, before the release.
+    const QPoint empty = view->PageToWindow(POINT{4320, -4320});
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, empty);
+    QVERIFY(list->selectedItems().isEmpty());
+    QVERIFY(!frame->deleteEnabled());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, empty);
+
+    // Tab steps to the master head again and the list follows.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onSecond);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QTRY_VERIFY(list->item(0)->isSelected());
+    QVERIFY(!list->item(1)->isSelected());
+}
+
+void TestMainFrame::contextMenuIsTheEditMenu()
+{
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    CCadenzoView* view = frame->view();
+    QWidget* shown = nullptr;
+    QTimer::singleShot(0, this, [&shown] {
+        shown = QApplication::activePopupWidget();
+        if (shown)
+            shown->close();
+    });
+    const QPoint at = view->viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &event);
+    QCOMPARE(shown, frame->findChild<QMenu*>(QStringLiteral("menuEdit")));
 }
 
 void TestMainFrame::titleAndRecentFiles()

@@ -1,15 +1,17 @@
 #include "CadenzoView.h"
 
+#include "BackgroundRenderer.h"
 #include "SelectedHeads.h"
 #include "ViewGeometry.h"
 #include "model/CadenzoDoc.h"
 #include "model/Codepage.h"
 #include "model/FontFromLogFont.h"
 #include "model/Int32.h"
+#include "model/MessageSink.h"
 #include "model/Preferences.h"
+#include "model/RenderTimeLimits.h"
 #include "model/UndoChain.h"
 #include "model/Units.h"
-#include "model/WaitCursor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -65,6 +67,7 @@ CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* 
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true); // the cursor follows the page's edge
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The bars' own page step sizes their sliders to the visible part; a click
@@ -78,6 +81,8 @@ CCadenzoView::CCadenzoView(CCadenzoDoc* doc, Preferences* preferences, QWidget* 
                 bar->setSliderPosition(bar->value() - step);
         });
     }
+    pdfRenderer_ = new BackgroundRenderer(this);
+    connect(pdfRenderer_, &BackgroundRenderer::finished, this, &CCadenzoView::pdfScreenImageReady);
     doc_->AddView(this);
 }
 
@@ -170,21 +175,6 @@ void CCadenzoView::ToggleHeaderCaptions()
             PlaceCaption(*doc_->GetHeadByIndex(i), i);
     }
     RefreshAllHeads(false, false);
-}
-
-void CCadenzoView::RefreshHead(HEADING& head, bool recordUndo)
-{
-    measureHead(head, doc_->GetHeadIndex(&head));
-    viewport()->update();
-    if (recordUndo)
-        RecordUndoStep();
-}
-
-void CCadenzoView::measureHead(HEADING& head, int index)
-{
-    head.CalcBounds(measurer_, doc_->GetHeadNumber(0, head));
-    if (captionsShown() && index >= 0)
-        PlaceCaption(head, index);
 }
 
 void CCadenzoView::PlaceCaption(HEADING& head, int index)
@@ -300,7 +290,13 @@ POINT CCadenzoView::GetCaptionPosition(const RECT& bounds, SIZE captionSize) con
 
 void CCadenzoView::ReleasePdfScreenBitmap()
 {
+    pdfRenderer_->cancel();
     pdfImage_ = QImage();
+}
+
+bool CCadenzoView::pdfScreenImagePending() const
+{
+    return pdfRenderer_->busy();
 }
 
 void CCadenzoView::buildPdfScreenImage()
@@ -309,14 +305,30 @@ void CCadenzoView::buildPdfScreenImage()
     const pdf::PageHandle& page = doc_->GetPdfPage();
     if (!page)
         return;
-    const WaitCursor wait;
     // The page's size on screen at 100 %; every zoom stretches this one image.
     const int w = viewgeom::mulDiv(int32::sub(pageRect_.right, pageRect_.left), dpiX(), units::kTwipsPerInch);
     const int h =
         std::abs(viewgeom::mulDiv(int32::sub(pageRect_.top, pageRect_.bottom), dpiY(), units::kTwipsPerInch));
     if (w <= 0 || h <= 0)
         return;
-    pdfImage_ = pdf::RenderPageBitmap(page, w, h);
+    if (pdfTimedOut_.lock() == page)
+        return;
+    // Drawn off this thread: the page shows without its background until the
+    // picture is there.
+    pdfRenderer_->start(page, QSize(w, h), renderTimeLimits().editor);
+}
+
+void CCadenzoView::pdfScreenImageReady(const QImage& image, pdf::RenderStatus status)
+{
+    pdfImage_ = image;
+    viewport()->update();
+    if (status == pdf::RenderStatus::TimedOut) {
+        pdfTimedOut_ = doc_->GetPdfPage();
+        const qint64 seconds = std::max<qint64>(1, (renderTimeLimits().editor.count() + 999) / 1000);
+        showMessage(
+            tr("The PDF background took longer than %1 seconds to draw and is left out.").arg(seconds),
+            MsgButtons::Ok, MsgIcon::Exclamation);
+    }
 }
 
 void CCadenzoView::resizeEvent(QResizeEvent* event)
@@ -342,6 +354,8 @@ void CCadenzoView::wheelEvent(QWheelEvent* event)
 
 void CCadenzoView::keyPressEvent(QKeyEvent* event)
 {
+    if (manipulationKey(event))
+        return;
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     QScrollBar* h = horizontalScrollBar();
@@ -443,4 +457,5 @@ void CCadenzoView::paintEvent(QPaintEvent* event)
             DrawHeadText(painter, caption, captionText(i), q, map, page);
         }
     }
+    drawRubberBand(painter);
 }

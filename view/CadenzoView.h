@@ -3,6 +3,7 @@
 #include "model/DocumentBase.h"
 #include "model/Geometry.h"
 #include "model/HeadPainter.h"
+#include "model/PdfLibrary.h"
 #include "model/QtTextMeasurer.h"
 #include "view/ViewGeometry.h"
 
@@ -10,11 +11,14 @@
 #include <QImage>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+class BackgroundRenderer;
 class CCadenzoDoc;
 class CSelectedHeads;
 class HEADING;
+class QMenu;
 struct Preferences;
 class UndoChain;
 
@@ -92,8 +96,10 @@ public:
     void PlaceCaption(HEADING& head, int index);
 
     // The PDF background rendered once per document update at the page's
-    // size on screen at 100 %; null when there is none.
+    // size on screen at 100 %, on another thread; null when there is none or
+    // while it is being drawn (the page shows without it until then).
     const QImage& pdfScreenImage() const { return pdfImage_; }
+    bool pdfScreenImagePending() const;
     // Drops the cached background (Clear PDF does so before the page goes).
     void ReleasePdfScreenBitmap();
 
@@ -143,7 +149,7 @@ private:
 private:
     void updateScrollBars();
     void buildPdfScreenImage();
-    void measureHead(HEADING& head, int index);
+    void pdfScreenImageReady(const QImage& image, pdf::RenderStatus status);
 
     CCadenzoDoc* doc_ = nullptr;
     Preferences* prefs_ = nullptr;
@@ -151,10 +157,85 @@ private:
     std::unique_ptr<CSelectedHeads> selection_;
     RECT pageRect_;
     QImage pdfImage_;
+    BackgroundRenderer* pdfRenderer_ = nullptr;
+    // The page whose rendering last ran out of time: not tried again on
+    // every update, and not reported twice.
+    std::weak_ptr<pdf::Page> pdfTimedOut_;
     int zoom_ = kZoomDefault;
     QSize total_;
     QSize pageStep_;
     QSize lineStep_;
     int forcedDpiX_ = 0;
     int forcedDpiY_ = 0;
+
+    // ---- Selection and direct manipulation with mouse and keyboard
+    // (CadenzoViewMouse.cpp) ----
+public:
+    // Deselects every head and repaints where their frames were;
+    // clearPanelList also has the frame empty its head list and head fields.
+    void ClearSelection(bool clearPanelList);
+    // Moves the selected heads by (dx, dy) page twips, each held on the page
+    // and snapped to the grid on its own; announces the new positions.
+    void MoveSelectedHeads(std::int32_t dx, std::int32_t dy);
+    // Moves one head, held on the page and snapped, and repaints its old
+    // area (the last dirty area) and its new one.
+    void MoveHead(HEADING& head, std::int32_t dx, std::int32_t dy);
+    // Index of the first head, in document order, whose hit area holds the
+    // page point; -1 when none does.
+    int HitTest(POINT page) const;
+    // A head's bounds, united with its caption while captions are shown,
+    // normalized (top is the lower edge).
+    RECT HitArea(const HEADING& head) const;
+    // The menu shown at the pointer as the view's context menu (the frame's
+    // Edit menu, so that its commands take the menu's route).
+    void SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
+    // The rubber band in window pixels while one is being drawn, else empty.
+    QRect rubberBand() const;
+
+signals:
+    // ClearSelection(true): the frame deselects its head list and clears
+    // the head fields, before the heads lose their frames.
+    void headListSelectionCleared();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Tab and Shift+Tab step through the heads instead of the focus chain.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    enum class MouseState
+    {
+        idle,
+        dragging,
+        banding
+    };
+    // Arrow keys and Tab; false for every other key.
+    bool manipulationKey(QKeyEvent* event);
+    void selectNextHead(bool backwards);
+    void dragSelectedHeads(POINT mouse);
+    void selectHeadsInBand();
+    // Where a move lands: shifts position and bounds, places the caption and
+    // repaints the old area (dirtyRect_) and the new one.
+    void shiftHead(HEADING& head, std::int32_t dx, std::int32_t dy);
+    // The head's area on the window: bounds, with the caption when shown.
+    QRect headWindowArea(const HEADING& head) const;
+    void setRubberBand(const QRect& band);
+    void drawRubberBand(QPainter& painter) const;
+    void updateCursor(QPoint window);
+
+    MouseState mouseState_ = MouseState::idle;
+    // Dragging: the press point (page twips) and every selected head's bounds
+    // at the press, so each move measures the whole way from there.
+    POINT anchor_;
+    std::vector<std::pair<HEADING*, RECT>> pressBounds_;
+    // Banding: the press point in window pixels and the band drawn now.
+    QPoint bandAnchor_;
+    QRect rubberBand_;
+    QRect dirtyRect_;
+    bool handShown_ = false;
+    QMenu* contextMenu_ = nullptr; // not owned
+    // ---- end of selection and direct manipulation ----
 };

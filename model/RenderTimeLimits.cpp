@@ -1,0 +1,7 @@
+#include "RenderTimeLimits.h"
+
+RenderTimeLimits& renderTimeLimits()
+{
+    static RenderTimeLimits limits;
+    return limits;
+}
