@@ -486,9 +486,9 @@ private slots:
         // No printer has that paper.
         QCOMPARE(doc->paperSize, imported ? kUnmatchedPdfPaperCode : std::uint16_t(1));
         QCOMPARE(doc->IsModified(), modified || fileAsked);
-        // The window shows the background the template has.
+        // The window shows the background the template has, once rendered.
         CCadenzoView* view = app.frame()->view();
-        QCOMPARE(view->pdfScreenImage().isNull(), reject);
+        QTRY_COMPARE(view->pdfScreenImage().isNull(), reject);
 
         // The import, or the background dropped by a cancel, is one undo step.
         if (fileAsked) {
