@@ -5,6 +5,7 @@
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
 #include "frame/DlgCustomFont.h"
+#include "frame/DlgImportPDF.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
@@ -160,12 +161,15 @@ void CCadenzoApp::connectCommands()
     on(CMainFrame::kOpen, [this] { OnFileOpen(); });
     on(CMainFrame::kSave, [this] { OnFileSave(); });
     on(CMainFrame::kSaveAs, [this] { OnFileSaveAs(); });
+    on(CMainFrame::kImportPdf, [this] { OnImportPdf(); });
     on(CMainFrame::kExit, [frame] { frame->close(); });
     on(CMainFrame::kAbout, [this] { OnAppAbout(); });
     on(CMainFrame::kOnlineHelp, [this] { OnHelpOnline(); });
     connect(frame, &CMainFrame::recentFileChosen, this, &CCadenzoApp::OpenRecentFile);
     connect(frame, &CMainFrame::filesDropped, this, &CCadenzoApp::OpenDroppedFiles);
     frame->SetCloseGuard([this] { return SaveModified(); });
+    pdfPageChooser_ = std::make_unique<DialogPdfPageChooser>(frame, &preferences_.units);
+    doc_->SetPdfPageChooser(pdfPageChooser_.get());
     frame->ConnectPrintCommands(new PrintCommands(frame, *doc_, *printers_, &preferences_));
 }
 

@@ -14,6 +14,7 @@
 class CCadenzoDoc;
 class CDlgNewTemplate;
 class CMainFrame;
+class PdfPageChooser;
 class PrinterSelection;
 class QSettings;
 
@@ -51,6 +52,8 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnAppAbout();
+    // Asks to save a modified template first; then embeds a PDF page.
+    void OnImportPdf();
     void OnHelpOnline();
 
     enum class OpenResult
@@ -78,6 +81,7 @@ public:
     using FileChooser = std::function<QString(const QString& suggestion)>;
     void setOpenFileChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    void setPdfFileChooser(FileChooser chooser) { choosePdfFile_ = std::move(chooser); }
     // Runs the New Template dialog of File > New and answers its result
     // (QDialog::Accepted or Rejected); tests answer without a modal dialog.
     using NewTemplateRunner = std::function<int(CDlgNewTemplate& dialog)>;
@@ -109,6 +113,7 @@ private:
     bool Unregister();
     QString chooseOpenFile();
     QString chooseSaveFile(const QString& suggestion);
+    QString choosePdfFile();
 
     Preferences preferences_;
     std::unique_ptr<PrinterSystem> printerSystem_;
@@ -120,6 +125,8 @@ private:
     QString dataFolder_;
     FileChooser chooseOpenFile_;
     FileChooser chooseSaveFile_;
+    FileChooser choosePdfFile_;
     NewTemplateRunner runNewTemplate_;
+    std::unique_ptr<PdfPageChooser> pdfPageChooser_;
     int exitCode_ = 0;
 };

@@ -116,10 +116,6 @@ void CMainFrame::createActions()
     action(kZoomIn)->setIcon(toolIcon("zoom-in", "zoom-in.svg"));
     action(kZoomOut)->setIcon(toolIcon("zoom-out", "zoom-out.svg"));
     action(kOnlineHelp)->setIcon(toolIcon("help-contents", "help-contents.svg"));
-
-    // Commands whose handlers come with the import work.
-    for (int id : {kImportPdf})
-        action(id)->setEnabled(false);
 }
 
 void CMainFrame::createMenus()

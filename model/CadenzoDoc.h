@@ -90,7 +90,9 @@ public:
     // (1-based). Asks the installed chooser for the page and what to do about
     // a page size that differs from the template's (newFromPdf: always takes
     // the page's size). False, with the user told why, when the file cannot
-    // be read or holds no usable page; the template then keeps its paper.
+    // be read or holds no usable page; the template then keeps its paper and
+    // background. False too when the user cancels the choice, which leaves
+    // the template without a background.
     bool OpenPdf(const QString& path, int pageNumber);
     // Not owned; null answers every question as OK on the dialog would.
     void SetPdfPageChooser(PdfPageChooser* chooser) { pdfPageChooser_ = chooser; }

@@ -1,25 +1,48 @@
 // Importing a PDF page as the template's background: which page is asked for,
 // when the page size is taken over, and what failures leave behind.
 #include "TestPdf.h"
+#include "TestStrings.h"
+#include "app/CadenzoApp.h"
+#include "frame/DlgImportPDF.h"
+#include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PdfPageChooser.h"
+#include "view/CadenzoView.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <deque>
 
 namespace {
 
+// Records the messages and gives the queued answers (then OK or Cancel).
 class RecordingSink : public MessageSink
 {
 public:
     QStringList texts;
-    MsgAnswer show(const QString& text, MsgButtons, MsgIcon) override
+    std::deque<MsgAnswer> answers;
+    MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon) override
     {
         texts.append(text);
-        return MsgAnswer::Ok;
+        if (!answers.empty()) {
+            const MsgAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     }
 };
 
@@ -88,9 +111,21 @@ class TestImportPdf : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        // The application's settings and desktop files stay in the test's folder.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("config"))));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir_.filePath(QStringLiteral("config")));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           dir_.filePath(QStringLiteral("config")));
+    }
     void init()
     {
         sink_.texts.clear();
+        sink_.answers.clear();
         setMessageSink(&sink_);
     }
     void cleanup() { setMessageSink(nullptr); }
@@ -260,6 +295,209 @@ private slots:
         }
         // The PDF being imported is closed again.
         QVERIFY(chooser.document.expired());
+    }
+
+    // The dialog as it opens: what it offers and how it states the sizes.
+    void dialogOpens_data()
+    {
+        QTest::addColumn<QVector<QSizeF>>("pages");
+        QTest::addColumn<bool>("millimetres");
+        QTest::addColumn<bool>("allow");
+        QTest::addColumn<bool>("pageGroup");
+        QTest::addColumn<bool>("sizeGroup");
+        QTest::addColumn<QString>("sizes");
+        QTest::addColumn<QString>("of");
+
+        const QVector<QSizeF> a4{testpdf::a4()};
+        QTest::newRow("A4 page, inches")
+            << a4 << false << true << false << true << QStringLiteral("(8.26 x 11.69) ... (8.50 x 11.00)")
+            << QStringLiteral("of 1");
+        QTest::newRow("A4 page, millimetres")
+            << a4 << true << true << false << true
+            << QStringLiteral("(209.90 x 297.04) ... (215.90 x 279.40)") << QStringLiteral("of 1");
+        QTest::newRow("Letter pages")
+            << QVector<QSizeF>(3, testpdf::letter()) << false << true << true << false
+            << QStringLiteral("(8.50 x 11.00) ... (8.50 x 11.00)") << QStringLiteral("of 3");
+        QTest::newRow("new template")
+            << QVector<QSizeF>{testpdf::a4(), testpdf::a4()} << false << false << true << false
+            << QStringLiteral("(8.26 x 11.69) ... (8.50 x 11.00)") << QStringLiteral("of 2");
+    }
+
+    void dialogOpens()
+    {
+        QFETCH(QVector<QSizeF>, pages);
+        QFETCH(bool, millimetres);
+        QFETCH(bool, allow);
+        const auto block = testpdf::blockFrom(testpdf::makePdf(pages));
+        CDlgImportPDF dialog(8.5f, 11.0f, 1, pdf::LoadMemDocument(block),
+                             millimetres ? DisplayUnits::millimetres : DisplayUnits::inches);
+        dialog.SetAllowSizeChoice(allow);
+        dialog.show();
+
+        QTEST(dialog.findChild<QWidget*>(QStringLiteral("group1069"))->isEnabled(), "pageGroup");
+        QTEST(dialog.findChild<QLineEdit*>(QStringLiteral("edit1065"))->isEnabled(), "pageGroup");
+        QFETCH(bool, sizeGroup);
+        QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("group1068"))->isEnabled(), sizeGroup);
+        QCOMPARE(dialog.findChild<QRadioButton*>(QStringLiteral("radio1066"))->isChecked(), sizeGroup);
+        QTEST(dialog.findChild<QLabel*>(QStringLiteral("label1071"))->text(), "of");
+        const QString text = dialog.findChild<QLabel*>(QStringLiteral("label1070"))->text();
+        QFETCH(QString, sizes);
+        const QStringList parts = sizes.split(QStringLiteral(" ... "));
+        QVERIFY2(text.startsWith(QStringLiteral("The selected page size ") + parts[0] +
+                                 QStringLiteral(" does not match the current project page settings ") +
+                                 parts[1]),
+                 qPrintable(text));
+    }
+
+    // Typing a page number: the size choice follows the page, bad numbers
+    // are refused with the framework's messages.
+    void dialogPageChoice_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("resize");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("sizeChoice");
+
+        const QString between = QStringLiteral("Enter an integer between 1 and 3.");
+        QTest::newRow("A4 page") << strings({"2"}) << false << QStringList() << true << 2 << kSizeChoiceAdopt;
+        QTest::newRow("A4 page stretched")
+            << strings({"2"}) << true << QStringList() << true << 2 << kSizeChoiceResize;
+        QTest::newRow("A4 page, then Letter")
+            << strings({"2", "3"}) << false << QStringList() << true << 3 << 0;
+        QTest::newRow("past the last page")
+            << strings({"4"}) << false << QStringList{between, between} << false << 1 << 0;
+        QTest::newRow("no number") << strings({""}) << false
+                                   << strings({"Enter an integer.", "Enter an integer."}) << false << 1 << 0;
+    }
+
+    void dialogPageChoice()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(bool, resize);
+        const auto block =
+            testpdf::blockFrom(testpdf::makePdf({testpdf::letter(), testpdf::a4(), testpdf::letter()}));
+        CDlgImportPDF dialog(8.5f, 11.0f, 1, pdf::LoadMemDocument(block), DisplayUnits::inches);
+        dialog.show();
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("edit1065"));
+        for (const QString& text : typed) {
+            edit->selectAll();
+            if (text.isEmpty())
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(edit, text);
+        }
+        if (resize)
+            dialog.findChild<QRadioButton*>(QStringLiteral("radio1067"))->click();
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+
+        // Once while typing, once on OK.
+        QTEST(sink_.texts, "messages");
+        QTEST(dialog.result() == QDialog::Accepted, "accepted");
+        QTEST(dialog.GetPageNumber(), "page");
+        QTEST(dialog.GetSizeChoice(), "sizeChoice");
+    }
+
+    // File > Import PDF... in the window, over a Letter background, with the
+    // real dialog answered by OK or Cancel.
+    void importCommand_data()
+    {
+        QTest::addColumn<QVector<QSizeF>>("pages");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer"); // to the save question
+        QTest::addColumn<bool>("reject");
+        QTest::addColumn<bool>("fileAsked");
+        QTest::addColumn<bool>("saveRun");
+        QTest::addColumn<int>("heads");
+        QTest::addColumn<int>("width");
+
+        const QVector<QSizeF> letter{testpdf::letter()};
+        const QVector<QSizeF> a4{testpdf::a4()};
+        const int no = int(MsgAnswer::No);
+        QTest::newRow("Letter page keeps the heads")
+            << letter << false << no << false << true << false << 2 << 12240;
+        QTest::newRow("A4 page restarts the heads")
+            << a4 << false << no << false << true << false << 1 << 11900;
+        QTest::newRow("A4 page cancelled") << a4 << false << no << true << true << false << 2 << 12240;
+        QTest::newRow("modified, not saved") << a4 << true << no << false << true << false << 1 << 11900;
+        QTest::newRow("modified, saved first")
+            << a4 << true << int(MsgAnswer::Yes) << false << false << true << 2 << 12240;
+        QTest::newRow("modified, cancelled")
+            << a4 << true << int(MsgAnswer::Cancel) << false << false << false << 2 << 12240;
+    }
+
+    void importCommand()
+    {
+        QFETCH(QVector<QSizeF>, pages);
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, reject);
+        QFETCH(bool, fileAsked);
+
+        CCadenzoApp app(std::make_unique<NoPrinterSystem>());
+        QVERIFY(app.InitInstance(CommandLineInfo()));
+        CCadenzoDoc* doc = app.document();
+        doc->AddNewHead(nullptr);
+        QVERIFY(
+            doc->OpenPdf(writeFile(QStringLiteral("before.pdf"), testpdf::makePdf({testpdf::letter()})), 1));
+        doc->UpdateAllViews(nullptr, 1);
+        doc->SetModifiedFlag(modified);
+        sink_.answers.push_back(MsgAnswer(answer));
+        const QString path = writeFile(QStringLiteral("import.pdf"), testpdf::makePdf(pages));
+        bool asked = false;
+        app.setPdfFileChooser([&](const QString&) {
+            asked = true;
+            return path;
+        });
+        bool saveRun = false;
+        app.setSaveFileChooser([&](const QString&) {
+            saveRun = true;
+            return QString();
+        });
+        bool dialogShown = false;
+        QTimer::singleShot(0, [&dialogShown, reject] {
+            if (auto* dialog = qobject_cast<CDlgImportPDF*>(QApplication::activeModalWidget())) {
+                dialogShown = true;
+                reject ? dialog->reject() : dialog->accept();
+            }
+        });
+
+        QVERIFY(app.frame()->action(CMainFrame::kImportPdf)->isEnabled());
+        app.frame()->action(CMainFrame::kImportPdf)->trigger();
+        QCoreApplication::processEvents();
+
+        if (modified)
+            QCOMPARE(sink_.texts.value(0), QStringLiteral("Importing a PDF might reset the project settings. "
+                                                          "Do you want to save the current project?"));
+        QCOMPARE(asked, fileAsked);
+        QTEST(saveRun, "saveRun");
+        QCOMPARE(dialogShown, fileAsked && pages.front() != testpdf::letter());
+        const bool imported = fileAsked && !reject;
+        // A cancelled page choice drops the background, as ending the import
+        // before the file dialog keeps it.
+        const QString background = imported ? path
+                                   : reject ? QString()
+                                            : dir_.filePath(QStringLiteral("before.pdf"));
+        QCOMPARE(doc->pdfPath, background.toLatin1());
+        QCOMPARE(bool(doc->GetPdfPage()), !reject);
+        QTEST(doc->GetHeadCount(), "heads");
+        QTEST(doc->paperWidth, "width");
+        // No printer has that paper.
+        QCOMPARE(doc->paperSize, imported ? kUnmatchedPdfPaperCode : std::uint16_t(1));
+        QCOMPARE(doc->IsModified(), modified || fileAsked);
+        // The window shows the background the template has, once rendered.
+        CCadenzoView* view = app.frame()->view();
+        QTRY_COMPARE(view->pdfScreenImage().isNull(), reject);
+
+        // The import, or the background dropped by a cancel, is one undo step.
+        if (fileAsked) {
+            view->OnEditUndo();
+            QCOMPARE(doc->pdfPath, dir_.filePath(QStringLiteral("before.pdf")).toLatin1());
+            QVERIFY(doc->GetPdfPage());
+            QCOMPARE(doc->GetHeadCount(), 2);
+            QCOMPARE(doc->paperWidth, 12240);
+        }
     }
 };
 
