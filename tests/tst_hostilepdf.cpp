@@ -397,8 +397,10 @@ void TestHostilePdf::hostileContentIsBounded()
     QVERIFY2(clock.elapsed() < kReturnWithinMs, qPrintable(QString::number(clock.elapsed())));
     if (outlasts)
         QCOMPARE(int(result.status), int(pdf::RenderStatus::TimedOut));
+    // The abandoned thread notices the abort at Poppler's next check, which
+    // under the sanitizers on a busy machine can be seconds away.
     if (stops)
-        QTRY_COMPARE_WITH_TIMEOUT(pdf::RenderThreadsRunning(), 0, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(pdf::RenderThreadsRunning(), 0, 10000);
     if (result.status == pdf::RenderStatus::Rendered)
         QCOMPARE(result.image.size(), QSize(240, 320));
     else
