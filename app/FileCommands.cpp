@@ -49,19 +49,20 @@ void CCadenzoApp::NewDefaultTemplate()
 
 void CCadenzoApp::OnFileNew()
 {
+    const bool wasModified = doc_->IsModified();
     if (!SaveModified())
         return;
-    // A template the user chose not to save stays unmodified if the New
-    // Template dialog is cancelled.
     doc_->SetModifiedFlag(false);
 
     // Over the main window, so that it stays in front of it.
     CDlgNewTemplate dialog(*printers_, preferences_.units, frame_.get());
     const int result = runNewTemplate_ ? runNewTemplate_(dialog) : dialog.exec();
-    if (result != QDialog::Accepted)
+    if (result != QDialog::Accepted || !ApplyNewTemplateChoice(dialog.choice(), preferences_.units, *doc_)) {
+        // The template stays on screen: its unsaved changes must still be
+        // asked about before it is closed, even after a "No" above.
+        doc_->SetModifiedFlag(wasModified);
         return;
-    if (!ApplyNewTemplateChoice(dialog.choice(), preferences_.units, *doc_))
-        return;
+    }
     NewDefaultTemplate();
 }
 

@@ -44,15 +44,10 @@ void CCadenzoApp::OnImportPdf()
     const std::int32_t width = doc_->paperWidth;
     const std::int32_t height = doc_->paperHeight;
     const std::uint16_t orientation = doc_->orientation;
-    const pdf::PageHandle previousPage = doc_->GetPdfPage();
     doc_->newFromPdf = false;
-    if (!doc_->OpenPdf(path, 1)) {
-        // A cancelled page choice drops the background the template had; the
-        // window must not go on showing it.
-        if (doc_->GetPdfPage() != previousPage)
-            doc_->UpdateAllViews(nullptr, kHintBackgroundChanged);
+    // A failed or cancelled import leaves the template untouched.
+    if (!doc_->OpenPdf(path, 1))
         return;
-    }
 
     // Heads placed for another paper restart as one default master head.
     if (doc_->paperWidth != width || doc_->paperHeight != height || doc_->orientation != orientation) {

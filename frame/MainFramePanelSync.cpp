@@ -42,8 +42,10 @@ void setCheckValue(QCheckBox* box, std::int32_t value)
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
     } else {
+        // setChecked(true) keeps the third state showing: a mixed box is
+        // already "checked" underneath.
         box->setTristate(false);
-        box->setChecked(value != 0);
+        box->setCheckState(value != 0 ? Qt::Checked : Qt::Unchecked);
     }
 }
 

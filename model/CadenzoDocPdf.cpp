@@ -90,10 +90,9 @@ bool CCadenzoDoc::OpenPdf(const QString& path, int pageNumber)
         request.allowSizeChoice = !fromNew;
         request.pageNumber = pageNumber;
         PdfPageChoice choice = DefaultPdfPageChoice(request);
-        if (pdfPageChooser_ && !pdfPageChooser_->ChoosePdfPage(request, &choice)) {
-            ClosePdf();
+        // Cancel leaves the template as it was, background included.
+        if (pdfPageChooser_ && !pdfPageChooser_->ChoosePdfPage(request, &choice))
             return false;
-        }
         w = double(choice.pageWidth);
         h = double(choice.pageHeight);
         if (choice.pageNumber != pageNumber) {

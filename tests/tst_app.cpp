@@ -269,16 +269,21 @@ void TestApp::newTemplateCancelledKeepsTemplate()
     doc->startNumber = 77;
     doc->paperWidth = 5760;
     doc->AddNewHead(nullptr);
+    doc->SetModifiedFlag();
     int shown = 0;
     app->setNewTemplateRunner([&shown](CDlgNewTemplate&) {
         ++shown;
         return int(QDialog::Rejected);
     });
+    // Not saved, then the new template cancelled: the changes are still
+    // unsaved and must be asked about again.
+    sink_.answers.push_back(MsgAnswer::No);
     app->OnFileNew();
     QCOMPARE(shown, 1);
     QCOMPARE(doc->startNumber, 77);
     QCOMPARE(doc->paperWidth, 5760);
     QCOMPARE(doc->GetHeadCount(), 2);
+    QVERIFY(doc->IsModified());
 }
 
 void TestApp::exitAsksToo()

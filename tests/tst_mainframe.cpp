@@ -32,6 +32,19 @@ QString menuEntry(QAction* a)
                             : QStringLiteral("%1 %2").arg(a->data().toInt()).arg(a->text());
 }
 
+// Counts the paint events one widget receives.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class TestMainFrame : public QObject
@@ -669,6 +682,21 @@ void TestMainFrame::mixedSelection()
     QVERIFY(!spaceAfter->isTristate());
     QCOMPARE(spaceAfter->checkState(), Qt::Unchecked);
     QCOMPARE(digits->currentText(), QStringLiteral("3"));
+
+    // From mixed straight to a head whose box is ticked: the box must be
+    // redrawn, or it goes on showing the third state.
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    QCheckBox* spaceBefore = frame->panel()->checkBox(1031);
+    selection().Add(0, &head(0));
+    frame->OnHeadSelectionChanged();
+    QTest::qWait(50); // let the third state be drawn
+    PaintCounter painted(spaceBefore);
+    selection().RemoveAll();
+    selection().Add(1, &head(1));
+    frame->OnHeadSelectionChanged();
+    QCOMPARE(spaceBefore->checkState(), Qt::Checked);
+    QTRY_VERIFY(painted.count > 0);
 }
 
 void TestMainFrame::zeroPadOff()
