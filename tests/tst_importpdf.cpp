@@ -1,5 +1,6 @@
 // Importing a PDF page as the template's background: which page is asked for,
 // when the page size is taken over, and what failures leave behind.
+#include "RecordingSink.h"
 #include "TestPdf.h"
 #include "TestStrings.h"
 #include "app/CadenzoApp.h"
@@ -29,23 +30,6 @@
 namespace {
 
 // Records the messages and gives the queued answers (then OK or Cancel).
-class RecordingSink : public MessageSink
-{
-public:
-    QStringList texts;
-    std::deque<MsgAnswer> answers;
-    MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon) override
-    {
-        texts.append(text);
-        if (!answers.empty()) {
-            const MsgAnswer answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    }
-};
-
 // Answers like a user on the import dialog: the default page and size choice
 // unless told otherwise. Keeps what it was asked, but not the PDF itself.
 class FakeChooser : public PdfPageChooser

@@ -1,5 +1,6 @@
 // The New Template dialog: its printers and papers, the OK checks and the
 // template made from what was chosen. Printers come from a fake system.
+#include "RecordingSink.h"
 #include "TestPdf.h"
 
 #include "model/CadenzoDoc.h"
@@ -84,19 +85,6 @@ public:
 
 private:
     std::map<QString, PaperList> papers_;
-};
-
-class RecordingSink : public MessageSink
-{
-public:
-    MsgAnswer show(const QString& text, MsgButtons, MsgIcon icon) override
-    {
-        texts << text;
-        icons << icon;
-        return MsgAnswer::Ok;
-    }
-    QStringList texts;
-    QList<MsgIcon> icons;
 };
 
 template <typename T> T* control(QDialog& dialog, const char* name)

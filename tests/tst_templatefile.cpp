@@ -1,5 +1,6 @@
 // The ".tmt" file: exact bytes of what is written, what reading makes of
 // damaged data, and the open/save steps with their messages.
+#include "RecordingSink.h"
 #include "TestPdf.h"
 #include "model/Archive.h"
 #include "model/CadenzoDoc.h"
@@ -20,19 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-class RecordingSink : public MessageSink
-{
-public:
-    MsgAnswer show(const QString& text, MsgButtons, MsgIcon icon) override
-    {
-        messages << text;
-        icons << icon;
-        return MsgAnswer::Ok;
-    }
-    QStringList messages;
-    QList<MsgIcon> icons;
-};
 
 class RecordingView : public DocumentObserver
 {
@@ -283,7 +271,7 @@ void TestTemplateFile::initTestCase()
 
 void TestTemplateFile::init()
 {
-    sink_.messages.clear();
+    sink_.texts.clear();
     sink_.icons.clear();
 }
 
@@ -490,7 +478,7 @@ void TestTemplateFile::roundTrip()
 
     const QString path = dir_.filePath(QStringLiteral("round trip.tmt"));
     QVERIFY(original.OnSaveDocument(path));
-    QVERIFY(sink_.messages.isEmpty());
+    QVERIFY(sink_.texts.isEmpty());
     QVERIFY(!original.IsModified());
     QCOMPARE(original.GetPathName(), path);
     QCOMPARE(original.GetTitle(), QStringLiteral("round trip.tmt"));
@@ -498,7 +486,7 @@ void TestTemplateFile::roundTrip()
 
     CCadenzoDoc reread(nullptr);
     QVERIFY(reread.DocumentBase::OnOpenDocument(path));
-    QVERIFY(sink_.messages.isEmpty());
+    QVERIFY(sink_.texts.isEmpty());
     QVERIFY(!reread.IsModified());
     QCOMPARE(reread.GetPathName(), path);
 
@@ -544,7 +532,7 @@ void TestTemplateFile::truncatedAnywhereBeforePdf()
         const QString path = writeFile(QStringLiteral("cut.tmt"), bytes.left(cut));
         if (doc.DocumentBase::OnOpenDocument(path))
             QFAIL(qPrintable(QStringLiteral("a file cut at %1 opened").arg(cut)));
-        QCOMPARE(sink_.messages, QStringList{QStringLiteral("Unexpected file format.")});
+        QCOMPARE(sink_.texts, QStringList{QStringLiteral("Unexpected file format.")});
         QCOMPARE(sink_.icons, QList<MsgIcon>{MsgIcon::Exclamation});
         checkEmptied(doc);
         // Emptied, so no longer the document it was: the caller starts afresh.
@@ -589,7 +577,7 @@ void TestTemplateFile::damagedFile()
     timer.start();
     QVERIFY(!doc.DocumentBase::OnOpenDocument(path));
     QVERIFY(timer.elapsed() < 2000);
-    QCOMPARE(sink_.messages, QStringList{message});
+    QCOMPARE(sink_.texts, QStringList{message});
     checkEmptied(doc);
 }
 
@@ -617,7 +605,7 @@ void TestTemplateFile::pdfLengthBeyondData()
     timer.start();
     QVERIFY(doc.DocumentBase::OnOpenDocument(writeFile(QStringLiteral("long pdf.tmt"), bytes)));
     QVERIFY(timer.elapsed() < 2000);
-    QVERIFY(sink_.messages.isEmpty());
+    QVERIFY(sink_.texts.isEmpty());
     QCOMPARE(doc.pdfLength, std::uint32_t(present));
     QVERIFY(!doc.pdfPage);
     if (present) {
@@ -641,7 +629,7 @@ void TestTemplateFile::emptyFileOpens()
     setPageBefore(doc);
     doc.startNumber = 50;
     QVERIFY(doc.DocumentBase::OnOpenDocument(writeFile(QStringLiteral("empty.tmt"), QByteArray())));
-    QVERIFY(sink_.messages.isEmpty());
+    QVERIFY(sink_.texts.isEmpty());
     QVERIFY(!doc.IsModified());
     // Nothing is read: settings reset, no heads, the page as it was.
     checkEmptied(doc);
@@ -682,7 +670,7 @@ void TestTemplateFile::openFailure()
     makeNewTemplate(doc);
     doc.startNumber = 77;
     QVERIFY(!doc.DocumentBase::OnOpenDocument(path));
-    QCOMPARE(sink_.messages, QStringList{message});
+    QCOMPARE(sink_.texts, QStringList{message});
     // The file never opened, so the document was not touched.
     QCOMPARE(doc.GetHeadCount(), 1);
     QCOMPARE(doc.startNumber, 77);
@@ -718,7 +706,7 @@ void TestTemplateFile::saveFailure()
     makeNewTemplate(doc);
     doc.SetModifiedFlag(true);
     QVERIFY(!doc.OnSaveDocument(path));
-    QCOMPARE(sink_.messages, QStringList{message});
+    QCOMPARE(sink_.texts, QStringList{message});
     QCOMPARE(sink_.icons, QList<MsgIcon>{MsgIcon::Exclamation});
     QVERIFY(doc.IsModified());
     QVERIFY(doc.GetPathName().isEmpty());
@@ -756,7 +744,7 @@ void TestTemplateFile::failedWriteKeepsTarget()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!savedOk);
-    QCOMPARE(sink_.messages,
+    QCOMPARE(sink_.texts,
              QStringList{QStringLiteral("An unexpected error occurred while writing %1.").arg(path)});
     QCOMPARE(readFile(path), previous);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
@@ -822,7 +810,7 @@ void TestTemplateFile::fullDiskKeepsTarget()
     }
     doc.SetModifiedFlag(true);
     QVERIFY(!doc.OnSaveDocument(path));
-    QCOMPARE(sink_.messages, QStringList{QStringLiteral("There is not enough space on the disk.")});
+    QCOMPARE(sink_.texts, QStringList{QStringLiteral("There is not enough space on the disk.")});
     QVERIFY(doc.IsModified());
     QCOMPARE(readFile(path), previous);
     QDir folder(dir);
