@@ -116,6 +116,7 @@ bool CCadenzoDoc::OpenPdf(const QString& path, int pageNumber)
     pdfData = std::move(block);
     pdfDocument = document;
     pdfPage = std::move(page);
+    pdfStatus = pdf::LoadStatus::Ok;
     if (fromNew || adopt)
         TakeOverPageSize(w, h);
     return true;

@@ -6,6 +6,7 @@
 #include "app/CadenzoApp.h"
 #include "frame/DlgImportPDF.h"
 #include "frame/MainFrame.h"
+#include "model/BackgroundProblem.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PdfPageChooser.h"
@@ -270,6 +271,19 @@ private slots:
         QCOMPARE(doc.pdfPath, first.toLatin1());
         // The PDF being imported is closed again.
         QVERIFY(chooser.document.expired());
+    }
+
+    // A template whose stored background could not be read takes a good one.
+    void importOverUnreadableBackground()
+    {
+        CCadenzoDoc doc(nullptr);
+        prepareTemplate(doc, 1);
+        doc.pdfLength = 12;
+        doc.AttachPdf(testpdf::blockFrom("not a PDF..."));
+        QVERIFY(!BackgroundProblem(doc).isEmpty());
+
+        QVERIFY(doc.OpenPdf(writeFile(QStringLiteral("good.pdf"), testpdf::makePdf({testpdf::letter()})), 1));
+        QCOMPARE(BackgroundProblem(doc), QString());
     }
 
     // The dialog as it opens: what it offers and how it states the sizes.
