@@ -123,11 +123,22 @@ public:
     QSizeF sizePoints;
 };
 
+namespace {
+
+std::atomic<bool> parsingEnabled{true};
+
+} // namespace
+
+void SetParsingEnabled(bool enabled)
+{
+    parsingEnabled = enabled;
+}
+
 DocumentHandle LoadMemDocument(std::shared_ptr<const PdfBlock> block, LoadStatus* status)
 {
     LoadStatus why = LoadStatus::Damaged;
     DocumentHandle handle;
-    if (usableBlock(block.get())) {
+    if (parsingEnabled && usableBlock(block.get())) {
         std::unique_ptr<Poppler::Document> doc = loadPoppler(*block);
         if (doc && doc->isLocked()) {
             why = LoadStatus::Locked;

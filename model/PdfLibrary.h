@@ -42,6 +42,11 @@ enum class LoadStatus
 // readable PDF. status (may be null) says why: Damaged, Locked, NoPages or Ok.
 DocumentHandle LoadMemDocument(std::shared_ptr<const PdfBlock> block, LoadStatus* status = nullptr);
 
+// Off only for fuzzing the template reader on its own: LoadMemDocument then
+// reports every block Damaged without parsing it, so that the reader's loop
+// runs at thousands of inputs a second. The parser has fuzz targets of its own.
+void SetParsingEnabled(bool enabled);
+
 int GetPageCount(const DocumentHandle& document);
 
 // Page at a 0-based index, or null for an index out of range.

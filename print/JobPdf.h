@@ -1,0 +1,24 @@
+#pragma once
+
+#include "PrintJob.h"
+
+class QFileDevice;
+class QWidget;
+
+enum class JobPdfResult
+{
+    Written,
+    Cancelled, // by the user; nothing is to be kept
+    Failed,    // reported already
+};
+
+// Writes sheets range of job to out as a vector PDF on the template's own
+// paper, one page per sheet, heads measured from the paper's corner: the
+// background page once as a form that every drawn sheet paints, the head
+// texts as text in subset fonts, skip sheets empty. When the PDF toolkit
+// cannot copy the background page it is rendered at fallbackDpi instead and
+// the user is told so. owner, showProgress and progress as for printing;
+// progress may stop the job. Failures are reported through showMessage().
+// out is written from its current position and not closed.
+JobPdfResult WriteJobPdf(const CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi,
+                         QWidget* owner, bool showProgress, const SheetProgress& progress = SheetProgress());
