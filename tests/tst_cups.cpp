@@ -1,7 +1,8 @@
-// Printing through a real CUPS server: "/pt" runs of the program to queues
-// that write PDF files (tools/setup-cups.sh), one without and one with
-// unprintable margins. Skips when the queues are missing, unless
-// TALLIMARK_REQUIRE_CUPS=1 asks for them.
+// Printing through a real CUPS server, to queues that write PDF files
+// (tools/setup-cups.sh), one without and one with unprintable margins: PDFs
+// handed over as they are, "/pt" and "/p" runs of the program and the window's
+// print. Skips when the queues are missing, unless TALLIMARK_REQUIRE_CUPS=1
+// asks for them.
 #include "PdfText.h"
 #include "TestPdf.h"
 #include "TestStrings.h"
@@ -10,30 +11,39 @@
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
+#include "print/CupsPrinting.h"
 #include "print/PrintCommands.h"
+#include "print/PrintJob.h"
 #include "print/QtPrinterSystem.h"
 
 #include <QAction>
-#include <QDir>
-
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
-#include <QSet>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <cups/cups.h>
+
+#include <algorithm>
+
 namespace {
 
 const QString kOutputFolder = QStringLiteral("/tmp/tallimark-cups");
+const QString kPlain = QStringLiteral("tallimark-pdf");
+const QString kMargins = QStringLiteral("tallimark-margins");
 
-struct Queue
+QString outputOf(const QString& queue)
 {
-    QString name;
-    QString output;
-};
+    return kOutputFolder + (queue == kPlain ? QStringLiteral("/pdf.out") : QStringLiteral("/margins.out"));
+}
 
 bool queueExists(const QString& name)
 {
@@ -41,6 +51,101 @@ bool queueExists(const QString& name)
     pdftext::run(QStringLiteral("lpstat"), {QStringLiteral("-p"), name}, &ok);
     return ok;
 }
+
+struct Job
+{
+    int id;
+    ipp_jstate_t state;
+    QString title;
+};
+
+// The jobs the server remembers on queue, on all queues when empty.
+QList<Job> jobsOf(const QString& queue)
+{
+    cups_job_t* jobs = nullptr;
+    const QByteArray name = queue.toUtf8();
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.isEmpty() ? nullptr : name.constData(), 0,
+                                   CUPS_WHICHJOBS_ALL);
+    QList<Job> list;
+    for (int i = 0; i < count; ++i)
+        list << Job{jobs[i].id, jobs[i].state, QString::fromUtf8(jobs[i].title)};
+    cupsFreeJobs(count, jobs);
+    return list;
+}
+
+// Waits for job on queue to complete and copies what the queue wrote to copy
+// before another job may overwrite it.
+bool waitForJob(const QString& queue, int job, const QString& copy)
+{
+    QDeadlineTimer deadline(120000);
+    while (!deadline.hasExpired()) {
+        for (const Job& j : jobsOf(queue)) {
+            if (j.id != job)
+                continue;
+            if (j.state == IPP_JSTATE_COMPLETED) {
+                QFile::remove(copy);
+                return QFile::copy(outputOf(queue), copy);
+            }
+            if (j.state > IPP_JSTATE_STOPPED)
+                return false; // cancelled or aborted
+        }
+        QThread::msleep(200);
+    }
+    return false;
+}
+
+// The size of the pages of the PDF at path as they are seen, turned by their
+// /Rotate: pdftotext gives their words so, but their size unturned.
+QSizeF seenPageSize(const QString& path, QSizeF mediaBox)
+{
+    bool ok = false;
+    const QString info = QString::fromUtf8(pdftext::run(QStringLiteral("pdfinfo"), {path}, &ok));
+    static const QRegularExpression re(QStringLiteral(R"re(^Page rot:\s+(\d+))re"),
+                                       QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = re.match(info);
+    return m.hasMatch() && m.captured(1).toInt() % 180 == 90 ? mediaBox.transposed() : mediaBox;
+}
+
+// A box on a page of the queue's output (its size as seen) as it lies on the
+// paper laid out paper large: a landscape page comes out on the upright paper
+// turned a quarter anticlockwise, its top-left corner at the sheet's
+// bottom-left.
+QRectF onLaidOutPaper(const QRectF& box, QSizeF outputPage, QSizeF paper)
+{
+    const bool turned = (paper.width() > paper.height()) != (outputPage.width() > outputPage.height());
+    if (!turned)
+        return box;
+    return QRectF(QPointF(outputPage.height() - box.bottom(), box.left()),
+                  QPointF(outputPage.height() - box.top(), box.right()));
+}
+
+bool nearCorner(const QRectF& box, double tolerance)
+{
+    return qAbs(box.left() - 72) <= tolerance && qAbs(box.top() - 72) <= tolerance;
+}
+
+QString describe(const QRectF& box)
+{
+    return QStringLiteral("%1, %2").arg(box.left()).arg(box.top());
+}
+
+void addHead(CCadenzoDoc& doc, int x, int y)
+{
+    doc.AddNewHead(nullptr);
+    HEADING& head = *doc.heads.back();
+    head.x = x;
+    head.y = y;
+    head.preface.clear();
+    head.spaceAfterPreface = 0;
+    head.suffix.clear();
+    head.spaceBeforeSuffix = 0;
+}
+
+struct Queue
+{
+    QString name;
+    QString output;
+};
 
 // Waits until the queue has no jobs left and its file is complete.
 bool waitForOutput(const Queue& queue, int timeoutMs)
@@ -58,18 +163,6 @@ bool waitForOutput(const Queue& queue, int timeoutMs)
     return false;
 }
 
-void addHead(CCadenzoDoc& doc, int x, int y)
-{
-    doc.AddNewHead(nullptr);
-    HEADING& head = *doc.heads.back();
-    head.x = x;
-    head.y = y;
-    head.preface.clear();
-    head.spaceAfterPreface = 0;
-    head.suffix.clear();
-    head.spaceBeforeSuffix = 0;
-}
-
 } // namespace
 
 class TestCups : public QObject
@@ -78,6 +171,9 @@ class TestCups : public QObject
 
 private slots:
     void initTestCase();
+    void submitPdf_data();
+    void submitPdf();
+    void submitFails();
     void printTo_data();
     void printTo();
     void printOnTemplatePrinter();
@@ -91,14 +187,91 @@ private:
 void TestCups::initTestCase()
 {
     QVERIFY(dir_.isValid());
+    // The spool files of this test's jobs, the program's runs included, go
+    // here, where no one else's are.
+    QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(dir_.filePath(QStringLiteral("tmp"))));
     const bool required = qEnvironmentVariable("TALLIMARK_REQUIRE_CUPS") == QLatin1String("1");
-    for (const char* name : {"tallimark-pdf", "tallimark-margins"}) {
-        if (queueExists(QString::fromLatin1(name)))
+    for (const QString& name : {kPlain, kMargins}) {
+        if (queueExists(name))
             continue;
         if (required)
-            QFAIL(qPrintable(QStringLiteral("CUPS queue %1 missing; run tools/setup-cups.sh")
-                                 .arg(QString::fromLatin1(name))));
+            QFAIL(qPrintable(QStringLiteral("CUPS queue %1 missing; run tools/setup-cups.sh").arg(name)));
         QSKIP("CUPS test queues not set up (tools/setup-cups.sh)");
+    }
+}
+
+void TestCups::submitPdf_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QSizeF>("paper"); // points, as laid out
+
+    for (const QString& queue : {kPlain, kMargins}) {
+        QTest::addRow("%s Letter", qPrintable(queue)) << queue << QSizeF(612, 792);
+        QTest::addRow("%s Letter landscape", qPrintable(queue)) << queue << QSizeF(792, 612);
+        QTest::addRow("%s A4 landscape", qPrintable(queue)) << queue << QSizeF(841.89, 595.28);
+    }
+}
+
+void TestCups::submitPdf()
+{
+    // A word one inch from the top-left corner of a page the paper's size
+    // stays there on the printed sheet, margins or not.
+    QFETCH(QString, queue);
+    QFETCH(QSizeF, paper);
+    const QString path = dir_.filePath(QStringLiteral("submit.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(72);
+        writer.setPageLayout(QPageLayout(QPageSize(paper, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(12);
+        painter.setFont(font);
+        painter.drawText(QPointF(72, 72 + QFontMetricsF(font, &writer).ascent()), QStringLiteral("CORNER"));
+    }
+    const QList<pdftext::Page> submitted = pdftext::read(path);
+    QCOMPARE(submitted.size(), 1);
+    QCOMPARE(submitted[0].words.size(), 1);
+    const QRectF expected = submitted[0].words[0].box;
+    QVERIFY2(nearCorner(expected, 1), qPrintable(describe(expected)));
+
+    CupsJobSettings settings;
+    settings.printer = queue;
+    settings.title = QStringLiteral("submitPdf %1").arg(QLatin1String(QTest::currentDataTag()));
+    settings.paperPoints = paper;
+    QString error;
+    const int job = SubmitPdfToCups(path, settings, &error);
+    QVERIFY2(job > 0, qPrintable(error));
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(queue, job, printed));
+
+    const QList<pdftext::Page> pages = pdftext::read(printed);
+    QCOMPARE(pages.size(), 1);
+    const QSizeF upright(std::min(paper.width(), paper.height()), std::max(paper.width(), paper.height()));
+    QVERIFY(qAbs(std::min(pages[0].size.width(), pages[0].size.height()) - upright.width()) < 1);
+    QCOMPARE(pages[0].texts(), QStringList{QStringLiteral("CORNER")});
+    const QRectF box = onLaidOutPaper(pages[0].words[0].box, seenPageSize(printed, pages[0].size), paper);
+    QVERIFY2(qAbs(box.left() - expected.left()) <= 1 && qAbs(box.top() - expected.top()) <= 1,
+             qPrintable(describe(box)));
+}
+
+void TestCups::submitFails()
+{
+    const QString path = dir_.filePath(QStringLiteral("fails.pdf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testpdf::makePdf({testpdf::letter()}));
+    file.close();
+    CupsJobSettings settings;
+    settings.paperPoints = testpdf::letter();
+    for (const auto& [printer, pdf] : {qMakePair(QStringLiteral("tallimark-no-such-queue"), path),
+                                       qMakePair(kPlain, dir_.filePath(QStringLiteral("missing.pdf")))}) {
+        settings.printer = printer;
+        QString error;
+        QCOMPARE(SubmitPdfToCups(pdf, settings, &error), 0);
+        QVERIFY(!error.isEmpty());
     }
 }
 

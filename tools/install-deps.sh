@@ -10,6 +10,6 @@ apt-get install -y -qq --no-install-recommends \
     libpoppler-qt6-dev zlib1g-dev \
     fonts-liberation2 fontconfig \
     xvfb xauth poppler-utils \
-    cups cups-client cups-filters \
+    cups cups-client cups-filters libcups2-dev \
     clang libclang-rt-14-dev \
     ca-certificates

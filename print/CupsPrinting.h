@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+
+class QPrinter;
+
+// What a print job asks of its CUPS queue.
+struct CupsJobSettings
+{
+    QString printer;    // queue name, "queue/instance" for an instance; empty for the default
+    QString title;      // the job's title: the template's name
+    QSizeF paperPoints; // the job's paper as laid out: wider than tall for landscape
+    int copies = 1;
+    enum class Sides
+    {
+        Default,
+        OneSided,
+        LongEdge,
+        ShortEdge
+    } sides = Sides::Default;
+    enum class Color
+    {
+        Default,
+        Color,
+        Monochrome
+    } color = Color::Default;
+};
+
+// The settings a QPrinter (after the print dialog) asks for, on a paper
+// paperPoints large. Sides and colour are set only where the printer offers a
+// choice.
+CupsJobSettings CupsSettingsFor(const QPrinter& printer, QSizeF paperPoints, const QString& title);
+
+// The PWG media name of a paper paperPoints large, upright as printers hold
+// it: a standard name when one fits the size exactly, a custom one otherwise.
+QString CupsMediaName(QSizeF paperPoints);
+
+// Hands the PDF at path to CUPS as one job: on the paper the settings name,
+// neither scaled nor moved, so that the PDF's coordinates stay measured from
+// the paper's corner whatever the printer's unprintable margins. Returns the
+// CUPS job id, or 0 with *error (may be null) set to CUPS's reason.
+int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QString* error = nullptr);
