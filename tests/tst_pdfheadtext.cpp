@@ -1,0 +1,378 @@
+// Head texts of a job as PDF text in subset fonts: where they land against
+// the shared head painter's PDF, what the file's checkers say of the fonts,
+// what text extraction finds, and what a sheet costs.
+#include "PdfText.h"
+
+#include "model/CadenzoDoc.h"
+#include "model/HeadPainter.h"
+#include "print/PdfHeadText.h"
+#include "print/PdfSyntax.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A plain PDF around the fonts and the sheets' operators: objects in order,
+// a classic cross-reference table.
+class MiniPdf : public PdfObjectSink
+{
+public:
+    Id reserve() override
+    {
+        bodies_.push_back(QByteArray());
+        return Id(bodies_.size());
+    }
+    void writeObject(Id id, const QByteArray& body) override { bodies_[id - 1] = body; }
+    void writeStream(Id id, const QByteArray& dictEntries, const QByteArray& data) override
+    {
+        bodies_[id - 1] = "<<" + dictEntries + "/Length " + QByteArray::number(data.size()) + ">>stream\n" +
+                          data + "\nendstream";
+    }
+    QByteArray finish(const QList<QByteArray>& contents, QSizeF size, const QByteArray& fonts)
+    {
+        const Id pages = reserve();
+        QByteArray kids;
+        for (const QByteArray& content : contents) {
+            const Id stream = reserve();
+            writeStream(stream, QByteArray(), content);
+            const Id page = reserve();
+            writeObject(page, "<</Type/Page/Parent " + QByteArray::number(pages) + " 0 R/MediaBox[0 0 " +
+                                  pdfsyntax::number(size.width()) + ' ' + pdfsyntax::number(size.height()) +
+                                  "]/Resources<</Font<<" + fonts + ">>>>/Contents " +
+                                  QByteArray::number(stream) + " 0 R>>");
+            kids += QByteArray::number(page) + " 0 R ";
+        }
+        writeObject(pages, "<</Type/Pages/Kids[" + kids + "]/Count " + QByteArray::number(contents.size()) +
+                               ">>");
+        const Id catalog = reserve();
+        writeObject(catalog, "<</Type/Catalog/Pages " + QByteArray::number(pages) + " 0 R>>");
+        QByteArray out = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
+        QList<int> offsets;
+        for (std::size_t i = 0; i < bodies_.size(); ++i) {
+            offsets << int(out.size());
+            out += QByteArray::number(qulonglong(i + 1)) + " 0 obj\n" + bodies_[i] + "\nendobj\n";
+        }
+        const int xref = int(out.size());
+        out += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+        for (int offset : offsets)
+            out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        out += "trailer\n<</Size " + QByteArray::number(offsets.size() + 1) + "/Root " +
+               QByteArray::number(catalog) + " 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        return out;
+    }
+
+private:
+    std::vector<QByteArray> bodies_;
+};
+
+struct HeadSpec
+{
+    const char* face;
+    int weight;
+    bool italic;
+    QByteArray preface;
+    QByteArray suffix;
+    COLORREF color;
+    int zeroPad;
+    int seed;
+};
+
+// The first CFF-flavoured OpenType family installed, or none.
+QString cffFamily()
+{
+    const QStringList candidates{QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Roman"),
+                                 QStringLiteral("Source Sans Pro"), QStringLiteral("Cantarell")};
+    for (const QString& family : candidates) {
+        QFont font(family);
+        font.setPixelSize(100);
+        const QRawFont raw = QRawFont::fromFont(font);
+        if (raw.familyName() == family && !raw.fontTable("CFF ").isEmpty())
+            return family;
+    }
+    return QString();
+}
+
+// Heads in three Liberation families (and a CFF face when there is one),
+// each with its own words, all turned by rotation.
+std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated)
+{
+    static const QByteArray cff = cffFamily().toLatin1();
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    doc->startNumber = 123456;
+    QList<HeadSpec> specs{
+        {"Liberation Sans", 400, false, "No.", "(A)", makeRgb(200, 0, 0), 1, 0},
+        {"Liberation Serif", 700, true, "Nr\\", "-B", makeRgb(0, 0, 160), 1, -123500},
+        {"Liberation Mono", 400, false, "", "#C", makeRgb(0, 0, 0), 0, 7},
+    };
+    if (!cff.isEmpty())
+        specs << HeadSpec{cff.constData(), 400, false, "Id:", "", makeRgb(0, 128, 0), 1, 90000};
+    int y = -1440;
+    for (const HeadSpec& s : specs) {
+        doc->AddNewHead(nullptr);
+        HEADING& head = *doc->heads.back();
+        setFaceName(head.font, s.face);
+        head.font.lfHeight = -18;
+        head.font.lfWeight = s.weight;
+        head.font.lfItalic = s.italic;
+        head.font.lfUnderline = decorated;
+        head.font.lfStrikeOut = decorated;
+        head.x = 4000;
+        head.y = y;
+        y -= 2880;
+        head.rotation = rotation;
+        head.preface = s.preface;
+        head.spaceAfterPreface = !s.preface.isEmpty();
+        head.suffix = s.suffix;
+        head.spaceBeforeSuffix = !s.suffix.isEmpty();
+        head.color = s.color;
+        head.zeroPad = s.zeroPad;
+        head.digits = 6;
+        head.seed = s.seed;
+    }
+    return doc;
+}
+
+QSizeF pagePoints(const CCadenzoDoc& doc)
+{
+    return QSizeF(doc.GetPageWidth() / 20.0, doc.GetPageHeight() / 20.0);
+}
+
+// The sheets as the shared head painter draws them into a PDF, set up as the
+// export sets up its writer.
+void writeReference(const CCadenzoDoc& doc, const QString& path, int sheets)
+{
+    constexpr int kDpi = 600;
+    QPdfWriter writer(path);
+    writer.setResolution(kDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(pagePoints(doc), QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter(&writer);
+    PageToDevice map;
+    map.scaleX = map.scaleY = kDpi / 1440.0;
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        if (sheet > 0)
+            writer.newPage();
+        DrawHeads(painter, doc, sheet, map, nullptr);
+    }
+}
+
+void writeHeads(const CCadenzoDoc& doc, const QString& path, int sheets, bool outlinesOnly = false)
+{
+    PdfHeadText heads(doc, outlinesOnly);
+    MiniPdf pdf;
+    const QByteArray fonts = heads.writeFonts(pdf);
+    QList<QByteArray> contents;
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        QByteArray content;
+        heads.appendHeads(content, sheet);
+        contents << content;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(pdf.finish(contents, pagePoints(doc), fonts));
+}
+
+QString wordsOf(const pdftext::Page& page)
+{
+    return page.texts().join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestPdfHeadText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void syntax_data();
+    void syntax();
+    void boxesMatchThePainter_data();
+    void boxesMatchThePainter();
+    void fontsAreEmbeddedSubsets();
+    void outlinesLookLikeText();
+    void sheetIsSmall();
+};
+
+void TestPdfHeadText::syntax_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("gid");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("integer") << 3.0 << -1 << QByteArray("3");
+    QTest::newRow("decimals") << -0.25 << -1 << QByteArray("-0.25");
+    QTest::newRow("rounded") << 12.345678 << -1 << QByteArray("12.3457");
+    QTest::newRow("no minus zero") << -0.00001 << -1 << QByteArray("0");
+    QTest::newRow("plain glyph") << 0.0 << 0x4142 << QByteArray("AB");
+    QTest::newRow("parentheses") << 0.0 << 0x2829 << QByteArray("\\(\\)");
+    QTest::newRow("backslash, CR") << 0.0 << 0x5C0D << QByteArray("\\\\\\r");
+    QTest::newRow("LF, zero") << 0.0 << 0x0A00 << QByteArray("\\n\0", 3);
+}
+
+void TestPdfHeadText::syntax()
+{
+    QFETCH(double, value);
+    QFETCH(int, gid);
+    QFETCH(QByteArray, expected);
+    QByteArray out;
+    if (gid < 0)
+        pdfsyntax::appendNumber(out, value);
+    else
+        pdfsyntax::appendGlyphId(out, std::uint16_t(gid));
+    QCOMPARE(out, expected);
+}
+
+void TestPdfHeadText::boxesMatchThePainter_data()
+{
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<bool>("decorated");
+    for (int rotation : {0, 30, 90, 180, 270})
+        QTest::addRow("%d", rotation) << rotation << false;
+    QTest::newRow("underlined, struck out") << 0 << true;
+    QTest::newRow("turned back") << -90 << false;
+}
+
+void TestPdfHeadText::boxesMatchThePainter()
+{
+    QFETCH(int, rotation);
+    QFETCH(bool, decorated);
+    const auto doc = makeDoc(rotation, decorated);
+    QTemporaryDir dir;
+    const QString reference = dir.filePath(QStringLiteral("reference.pdf"));
+    const QString ours = dir.filePath(QStringLiteral("heads.pdf"));
+    writeReference(*doc, reference, 2);
+    writeHeads(*doc, ours, 2);
+
+    const QList<pdftext::Page> expected = pdftext::read(reference);
+    const QList<pdftext::Page> actual = pdftext::read(ours);
+    QCOMPARE(actual.size(), 2);
+    QCOMPARE(expected.size(), 2);
+    for (int p = 0; p < 2; ++p) {
+        QCOMPARE(actual[p].size, expected[p].size);
+        QCOMPARE(actual[p].words.size(), expected[p].words.size());
+        for (const pdftext::Word& want : expected[p].words) {
+            const auto found = std::find_if(actual[p].words.begin(), actual[p].words.end(),
+                                            [&](const pdftext::Word& w) { return w.text == want.text; });
+            QVERIFY2(found != actual[p].words.end(), qPrintable(want.text + QLatin1String(" missing")));
+            const QRectF& a = found->box;
+            const QRectF& e = want.box;
+            const double off = qMax(qMax(qAbs(a.left() - e.left()), qAbs(a.top() - e.top())),
+                                    qMax(qAbs(a.right() - e.right()), qAbs(a.bottom() - e.bottom())));
+            QVERIFY2(off <= 0.5, qPrintable(QStringLiteral("%1 off by %2 pt").arg(want.text).arg(off)));
+        }
+    }
+    // The words themselves: preface, padded number (sign inside), suffix.
+    const QString first = wordsOf(actual[0]);
+    QVERIFY2(first.contains(QLatin1String("No. 123456 (A)")), qPrintable(first));
+    QVERIFY2(first.contains(QLatin1String("Nr\\ -00044 -B")), qPrintable(first));
+    QVERIFY2(first.contains(QLatin1String("123463 #C")), qPrintable(first));
+}
+
+void TestPdfHeadText::fontsAreEmbeddedSubsets()
+{
+    const auto doc = makeDoc(0, false);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("heads.pdf"));
+    writeHeads(*doc, path, 3);
+
+    bool ok = false;
+    const QString check =
+        QString::fromUtf8(pdftext::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &ok));
+    QVERIFY2(ok, qPrintable(check));
+
+    // name type encoding emb sub uni object ID
+    const QStringList lines =
+        QString::fromUtf8(pdftext::run(QStringLiteral("pdffonts"), {path}, &ok)).split(QLatin1Char('\n'));
+    QVERIFY(ok);
+    QStringList fonts;
+    for (const QString& line : lines.mid(2)) {
+        const QStringList f = line.simplified().split(QLatin1Char(' '));
+        if (f.size() < 7)
+            continue;
+        fonts << f[0].section(QLatin1Char('+'), 1);
+        QVERIFY2(f[0].indexOf(QLatin1Char('+')) == 6, qPrintable(line));
+        QVERIFY2(line.contains(QLatin1String("Identity-H  ")) &&
+                     line.contains(QRegularExpression(QStringLiteral(" yes yes yes "))),
+                 qPrintable(line));
+    }
+    // One font per face, whatever the sheets.
+    fonts.sort();
+    QStringList expected{QStringLiteral("LiberationMono"), QStringLiteral("LiberationSans"),
+                         QStringLiteral("LiberationSerif-BoldItalic")};
+    if (doc->GetHeadCount() > 3)
+        QCOMPARE(fonts.size(), 4);
+    else
+        QCOMPARE(fonts, expected);
+}
+
+void TestPdfHeadText::outlinesLookLikeText()
+{
+    // A face that cannot be embedded is drawn as its outlines: nothing to
+    // extract, the same ink where the text would be.
+    const auto doc = makeDoc(30, false);
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("text.pdf"));
+    const QString outlines = dir.filePath(QStringLiteral("outlines.pdf"));
+    writeHeads(*doc, text, 1);
+    writeHeads(*doc, outlines, 1, true);
+    QVERIFY(pdftext::read(outlines).value(0).words.isEmpty());
+
+    const auto inkBox = [&](const QString& pdf) {
+        const QString prefix = pdf + QLatin1String(".img");
+        pdftext::run(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                      QStringLiteral("-singlefile"), pdf, prefix});
+        const QImage image(prefix + QLatin1String(".png"));
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 160)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect a = inkBox(text);
+    const QRect b = inkBox(outlines);
+    QVERIFY(!a.isEmpty());
+    QVERIFY2(qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 &&
+                 qAbs(a.right() - b.right()) <= 1 && qAbs(a.bottom() - b.bottom()) <= 1,
+             qPrintable(QStringLiteral("%1,%2 %3x%4 vs %5,%6 %7x%8")
+                            .arg(a.x())
+                            .arg(a.y())
+                            .arg(a.width())
+                            .arg(a.height())
+                            .arg(b.x())
+                            .arg(b.y())
+                            .arg(b.width())
+                            .arg(b.height())));
+}
+
+void TestPdfHeadText::sheetIsSmall()
+{
+    // Three heads of six digits each, as a job has them on every sheet.
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    doc->startNumber = 100000;
+    for (int i = 0; i < 3; ++i) {
+        doc->AddNewHead(nullptr);
+        HEADING& head = *doc->heads.back();
+        setFaceName(head.font, "Liberation Sans");
+        head.x = 1440 * (i + 1);
+        head.y = -1440 * (i + 1);
+        head.preface.clear();
+        head.spaceAfterPreface = 0;
+        head.digits = 6;
+    }
+    const PdfHeadText heads(*doc);
+    QByteArray content;
+    heads.appendHeads(content, 41);
+    qInfo("%d bytes per sheet: %s", int(content.size()), content.toPercentEncoding(" /()").constData());
+    QVERIFY2(content.size() <= 200, content.constData());
+    QCOMPARE(content.count("BT"), 3);
+}
+
+QTEST_MAIN(TestPdfHeadText)
+#include "tst_pdfheadtext.moc"
