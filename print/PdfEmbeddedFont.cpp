@@ -42,8 +42,7 @@ quint32 tagValue(const char* tag)
 
 } // namespace
 
-PdfEmbeddedFont::PdfEmbeddedFont(const QRawFont& raw)
-    : raw_(raw)
+PdfEmbeddedFont::PdfEmbeddedFont(const QRawFont& raw) : raw_(raw)
 {
     const int unitsPerEm = qMax(16, int(raw.unitsPerEm()));
     raw_.setPixelSize(unitsPerEm);
@@ -160,9 +159,9 @@ bool PdfEmbeddedFont::build()
     using Blob = std::unique_ptr<hb_blob_t, decltype(&hb_blob_destroy)>;
     using Face = std::unique_ptr<hb_face_t, decltype(&hb_face_destroy)>;
     using Input = std::unique_ptr<hb_subset_input_t, decltype(&hb_subset_input_destroy)>;
-    const Blob blob(hb_blob_create(whole.constData(), unsigned(whole.size()), HB_MEMORY_MODE_READONLY,
-                                   nullptr, nullptr),
-                    &hb_blob_destroy);
+    const Blob blob(
+        hb_blob_create(whole.constData(), unsigned(whole.size()), HB_MEMORY_MODE_READONLY, nullptr, nullptr),
+        &hb_blob_destroy);
     const Face face(hb_face_create(blob.get(), 0), &hb_face_destroy);
     const Input input(hb_subset_input_create_or_fail(), &hb_subset_input_destroy);
     if (!input)
@@ -213,7 +212,8 @@ QByteArray PdfEmbeddedFont::postScriptName() const
         found = raw_.familyName() + QLatin1Char('-') + raw_.styleName();
     QByteArray out;
     for (const QChar c : found) {
-        if (c.unicode() > 0x20 && c.unicode() < 0x7F && !QByteArray("()<>[]{}/%#").contains(char(c.unicode())))
+        if (c.unicode() > 0x20 && c.unicode() < 0x7F &&
+            !QByteArray("()<>[]{}/%#").contains(char(c.unicode())))
             out += char(c.unicode());
     }
     return out.isEmpty() ? QByteArray("Font") : out.left(100);
@@ -223,9 +223,7 @@ QByteArray PdfEmbeddedFont::baseFont() const
 {
     // The subset tag: six capitals that change with the glyphs and the face.
     quint32 hash = 2166136261u;
-    const auto mix = [&hash](quint32 v) {
-        hash = (hash ^ v) * 16777619u;
-    };
+    const auto mix = [&hash](quint32 v) { hash = (hash ^ v) * 16777619u; };
     for (const auto& entry : glyphs_)
         mix(entry.first);
     const QByteArray name = postScriptName();
@@ -246,9 +244,9 @@ QByteArray PdfEmbeddedFont::descriptor(PdfObjectSink::Id fontFile) const
     const double scale = 1000.0 / raw_.pixelSize();
     const QByteArray head = table("head");
     const QByteArray post = table("post");
-    const double italicAngle = double(qint32(qFromBigEndian<quint32>(
-                                   post.size() >= 8 ? post.constData() + 4 : "\0\0\0\0"))) /
-                               65536.0;
+    const double italicAngle =
+        double(qint32(qFromBigEndian<quint32>(post.size() >= 8 ? post.constData() + 4 : "\0\0\0\0"))) /
+        65536.0;
     const bool fixedPitch = post.size() >= 16 && qFromBigEndian<quint32>(post.constData() + 12) != 0;
     const double emScale = 1000.0 / qMax(1, int(u16(head, 18)));
     // Symbolic: the glyphs are named by id, not by a standard encoding.
@@ -321,14 +319,12 @@ PdfObjectSink::Id PdfEmbeddedFont::write(PdfObjectSink& sink) const
     const PdfObjectSink::Id fontDescriptor = sink.reserve();
     const PdfObjectSink::Id file = sink.reserve();
     const PdfObjectSink::Id unicode = sink.reserve();
-    const auto ref = [](PdfObjectSink::Id id) {
-        return QByteArray::number(id) + " 0 R";
-    };
+    const auto ref = [](PdfObjectSink::Id id) { return QByteArray::number(id) + " 0 R"; };
     const QByteArray name = baseFont();
 
     sink.writeObject(type0, "<</Type/Font/Subtype/Type0/BaseFont/" + name +
-                                "/Encoding/Identity-H/DescendantFonts[" + ref(cidFont) +
-                                "]/ToUnicode " + ref(unicode) + ">>");
+                                "/Encoding/Identity-H/DescendantFonts[" + ref(cidFont) + "]/ToUnicode " +
+                                ref(unicode) + ">>");
     QByteArray cid = "<</Type/Font/Subtype/" + QByteArray(cff_ ? "CIDFontType0" : "CIDFontType2") +
                      "/BaseFont/" + name +
                      "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor " +
@@ -337,9 +333,9 @@ PdfObjectSink::Id PdfEmbeddedFont::write(PdfObjectSink& sink) const
         cid += "/CIDToGIDMap/Identity";
     sink.writeObject(cidFont, cid + ">>");
     sink.writeObject(fontDescriptor, descriptor(file));
-    const QByteArray fileEntries = cff_ ? QByteArray("/Subtype/OpenType/Filter/FlateDecode")
-                                        : "/Length1 " + QByteArray::number(fontFile_.size()) +
-                                              "/Filter/FlateDecode";
+    const QByteArray fileEntries =
+        cff_ ? QByteArray("/Subtype/OpenType/Filter/FlateDecode")
+             : "/Length1 " + QByteArray::number(fontFile_.size()) + "/Filter/FlateDecode";
     sink.writeStream(file, fileEntries, deflated(fontFile_));
     sink.writeStream(unicode, "/Filter/FlateDecode", deflated(toUnicode()));
     return type0;

@@ -115,10 +115,10 @@ QByteArray outlineOperators(const QPainterPath& path)
 
 struct PdfHeadText::Glyph
 {
-    char bytes[4] = {};    // the glyph id as in a literal string
-    int length = 0;        // of bytes
-    double advance = 0;    // twips
-    QByteArray outline;    // when drawn as outlines: path, fill and the move on
+    char bytes[4] = {}; // the glyph id as in a literal string
+    int length = 0;     // of bytes
+    double advance = 0; // twips
+    QByteArray outline; // when drawn as outlines: path, fill and the move on
 };
 
 struct PdfHeadText::Head
@@ -172,13 +172,9 @@ QString suffixText(const HEADING& head)
 
 } // namespace
 
-PdfHeadText::PdfHeadText(const CCadenzoDoc& doc)
-    : PdfHeadText(doc, false)
-{
-}
+PdfHeadText::PdfHeadText(const CCadenzoDoc& doc) : PdfHeadText(doc, false) {}
 
-PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly)
-    : doc_(doc)
+PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
 {
     // Each face once, with every glyph any of its heads can show.
     std::vector<FaceSlot> faceSlots;
@@ -189,7 +185,8 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly)
         f.font = pageFont(head.font);
         f.raw = QRawFont::fromFont(f.font);
         const QByteArray key = PdfEmbeddedFont::faceKey(f.raw);
-        auto it = std::find_if(faceSlots.begin(), faceSlots.end(), [&](const FaceSlot& s) { return s.key == key; });
+        auto it =
+            std::find_if(faceSlots.begin(), faceSlots.end(), [&](const FaceSlot& s) { return s.key == key; });
         if (it == faceSlots.end()) {
             faceSlots.push_back(FaceSlot{key, std::make_unique<PdfEmbeddedFont>(f.raw), -1});
             it = faceSlots.end() - 1;
@@ -364,8 +361,8 @@ QByteArray PdfHeadText::writeFonts(PdfObjectSink& sink)
 {
     QByteArray entries;
     for (std::size_t i = 0; i < fonts_.size(); ++i)
-        entries += "/F" + QByteArray::number(qulonglong(i)) + ' ' + QByteArray::number(fonts_[i]->write(sink)) +
-                   " 0 R";
+        entries += "/F" + QByteArray::number(qulonglong(i)) + ' ' +
+                   QByteArray::number(fonts_[i]->write(sink)) + " 0 R";
     return entries;
 }
 

@@ -9,10 +9,7 @@ namespace {
 class JobWriterSink : public PdfObjectSink
 {
 public:
-    explicit JobWriterSink(PdfJobWriter& writer)
-        : writer_(writer)
-    {
-    }
+    explicit JobWriterSink(PdfJobWriter& writer) : writer_(writer) {}
     Id reserve() override { return writer_.reserve(); }
     void writeObject(Id id, const QByteArray& body) override { writer_.writeObject(id, body); }
     void writeStream(Id id, const QByteArray& dictEntries, const QByteArray& data) override

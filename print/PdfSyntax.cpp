@@ -15,8 +15,8 @@ void appendNumber(QByteArray& out, double value)
     char buf[32];
     char* end = buf + sizeof buf;
     char* p = end;
-    unsigned long long u = scaled < 0 ? 0ull - static_cast<unsigned long long>(scaled)
-                                      : static_cast<unsigned long long>(scaled);
+    unsigned long long u =
+        scaled < 0 ? 0ull - static_cast<unsigned long long>(scaled) : static_cast<unsigned long long>(scaled);
     unsigned long long fraction = u % 10000;
     u /= 10000;
     if (fraction != 0) {
