@@ -1,6 +1,7 @@
 #include "PdfHeadText.h"
 
 #include "PdfEmbeddedFont.h"
+#include "PdfJobWriterSink.h"
 #include "PdfSyntax.h"
 
 #include "model/CadenzoDoc.h"
@@ -356,6 +357,12 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
 }
 
 PdfHeadText::~PdfHeadText() = default;
+
+QByteArray PdfHeadText::writeFonts(PdfJobWriter& writer)
+{
+    PdfJobWriterSink sink(writer);
+    return writeFonts(sink);
+}
 
 QByteArray PdfHeadText::writeFonts(PdfObjectSink& sink)
 {

@@ -7,6 +7,7 @@
 #include "model/HeadPainter.h"
 #include "print/PdfEmbeddedFont.h"
 #include "print/PdfHeadText.h"
+#include "print/PdfJobWriterSink.h"
 #include "print/PdfSyntax.h"
 
 #include <QFile>
@@ -18,59 +19,6 @@
 #include <QTest>
 
 namespace {
-
-// A plain PDF around the fonts and the sheets' operators: objects in order,
-// a classic cross-reference table.
-class MiniPdf : public PdfObjectSink
-{
-public:
-    Id reserve() override
-    {
-        bodies_.push_back(QByteArray());
-        return Id(bodies_.size());
-    }
-    void writeObject(Id id, const QByteArray& body) override { bodies_[id - 1] = body; }
-    void writeStream(Id id, const QByteArray& dictEntries, const QByteArray& data) override
-    {
-        bodies_[id - 1] = "<<" + dictEntries + "/Length " + QByteArray::number(data.size()) + ">>stream\n" +
-                          data + "\nendstream";
-    }
-    QByteArray finish(const QList<QByteArray>& contents, QSizeF size, const QByteArray& fonts)
-    {
-        const Id pages = reserve();
-        QByteArray kids;
-        for (const QByteArray& content : contents) {
-            const Id stream = reserve();
-            writeStream(stream, QByteArray(), content);
-            const Id page = reserve();
-            writeObject(page, "<</Type/Page/Parent " + QByteArray::number(pages) + " 0 R/MediaBox[0 0 " +
-                                  pdfsyntax::number(size.width()) + ' ' + pdfsyntax::number(size.height()) +
-                                  "]/Resources<</Font<<" + fonts + ">>>>/Contents " +
-                                  QByteArray::number(stream) + " 0 R>>");
-            kids += QByteArray::number(page) + " 0 R ";
-        }
-        writeObject(pages,
-                    "<</Type/Pages/Kids[" + kids + "]/Count " + QByteArray::number(contents.size()) + ">>");
-        const Id catalog = reserve();
-        writeObject(catalog, "<</Type/Catalog/Pages " + QByteArray::number(pages) + " 0 R>>");
-        QByteArray out = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
-        QList<int> offsets;
-        for (std::size_t i = 0; i < bodies_.size(); ++i) {
-            offsets << int(out.size());
-            out += QByteArray::number(qulonglong(i + 1)) + " 0 obj\n" + bodies_[i] + "\nendobj\n";
-        }
-        const int xref = int(out.size());
-        out += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
-        for (int offset : offsets)
-            out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        out += "trailer\n<</Size " + QByteArray::number(offsets.size() + 1) + "/Root " +
-               QByteArray::number(catalog) + " 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-        return out;
-    }
-
-private:
-    std::vector<QByteArray> bodies_;
-};
 
 struct HeadSpec
 {
@@ -179,20 +127,21 @@ void writeReference(const CCadenzoDoc& doc, const QString& path, int sheets)
     }
 }
 
+// The sheets as a job writes them: the fonts, then a page per sheet.
 void writeHeads(const CCadenzoDoc& doc, const QString& path, int sheets, bool outlinesOnly = false)
 {
     PdfHeadText heads(doc, outlinesOnly);
-    MiniPdf pdf;
-    const QByteArray fonts = heads.writeFonts(pdf);
-    QList<QByteArray> contents;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    PdfJobWriter writer(file);
+    const QByteArray fonts = heads.writeFonts(writer);
+    writer.beginPages(quint64(sheets), pagePoints(doc), "<</Font<<" + fonts + ">>>>");
     for (int sheet = 0; sheet < sheets; ++sheet) {
         QByteArray content;
         heads.appendHeads(content, sheet);
-        contents << content;
+        writer.addPage(content);
     }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(pdf.finish(contents, pagePoints(doc), fonts));
+    QVERIFY(writer.finish(QStringLiteral("Heads")));
 }
 
 // The box of each head's ink on the first page at 144 dpi (half a point a
@@ -413,13 +362,16 @@ void TestPdfHeadText::cffFaceIsEmbedded()
     QVERIFY(font.build());
     QVERIFY(font.fontFile().size() < QFile(file).size() / 2);
 
-    MiniPdf pdf;
-    const QByteArray fonts = "/F0 " + QByteArray::number(font.write(pdf)) + " 0 R";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("cff.pdf"));
     QFile out(path);
     QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(pdf.finish({content}, QSizeF(612, 792), fonts));
+    PdfJobWriter writer(out);
+    PdfJobWriterSink sink(writer);
+    const QByteArray fonts = "/F0 " + PdfJobWriter::ref(font.write(sink));
+    writer.beginPages(1, QSizeF(612, 792), "<</Font<<" + fonts + ">>>>");
+    writer.addPage(content);
+    QVERIFY(writer.finish(QStringLiteral("CFF")));
     out.close();
 
     bool ok = false;
