@@ -31,8 +31,8 @@ int numberCharIndex(char c)
 }
 
 // What Qt's FreeType engine makes up for a face that lacks the requested
-// style: a slanted copy for italic, a doubled one for bold (only at small
-// pixel sizes). Read from the face's own tables as FreeType reads its style.
+// style: a slanted copy for italic, a doubled one for bold. Read from the face's own tables as FreeType reads
+// its style.
 struct Synthesis
 {
     bool italic = false;
@@ -60,8 +60,7 @@ Synthesis synthesisOf(const QFont& font, const QRawFont& raw)
     const bool fixedPitch = post.size() >= 16 && qFromBigEndian<quint32>(post.constData() + 12) != 0;
     Synthesis s;
     s.italic = font.style() != QFont::StyleNormal && !faceItalic;
-    s.bold = font.weight() >= QFont::Bold && !faceBold && !fixedPitch && os2.size() >= 6 &&
-             u16(os2, 4) < 700 && font.pixelSize() < 64;
+    s.bold = font.weight() >= QFont::Bold && !faceBold && !fixedPitch && os2.size() >= 6 && u16(os2, 4) < 700;
     return s;
 }
 
@@ -276,7 +275,9 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
             return pageHeight + (head.y + ax * s - down * c) / 20.0;
         };
         const double ascent = metrics.ascent();
-        const double slant = synthesis.italic ? 0.3 : 0.0;
+        // Outlines come from Qt already slanted and emboldened as the face
+        // engine makes them up.
+        const double slant = synthesis.italic && !h.outlines ? 0.3 : 0.0;
         const bool plain = c == 1 && s == 0 && slant == 0;
 
         QByteArray place; // the text matrix, or outlines' transformation

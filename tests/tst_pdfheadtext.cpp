@@ -46,6 +46,11 @@ QByteArray untabledFamily()
     return QByteArray();
 }
 
+bool installed(const char* family)
+{
+    return QRawFont::fromFont(QFont(QString::fromLatin1(family))).familyName() == QLatin1String(family);
+}
+
 // The file of an installed CFF-flavoured OpenType face, or none.
 QString cffFile()
 {
@@ -72,8 +77,13 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
         {"Liberation Serif", 700, true, "Nr\\", "-B", makeRgb(0, 0, 160), 1, -123500},
         {"Liberation Mono", 400, false, "", "#C", makeRgb(0, 0, 0), 0, 7},
     };
+    // Qt makes up bold and italic for a family that has neither.
+    static const bool plainOnly = installed("DejaVu Math TeX Gyre");
+    if (plainOnly)
+        specs << HeadSpec{"DejaVu Math TeX Gyre", 700, true, "Sy", "", makeRgb(160, 0, 160), 1, 300};
     if (untabled && !outlined.isEmpty())
         specs << HeadSpec{outlined.constData(), 400, false, "Id:", "", makeRgb(0, 128, 0), 1, 90000};
+    Q_ASSERT(specs.size() <= 5);
     // Apart on the paper however they turn.
     int x = 3000, y = -8000;
     for (const HeadSpec& s : specs) {
@@ -87,8 +97,8 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
         head.font.lfStrikeOut = decorated;
         head.x = x;
         head.y = y;
-        x += 2000;
-        y -= 1000;
+        x += 1600;
+        y -= 900;
         head.rotation = rotation;
         head.preface = s.preface;
         head.spaceAfterPreface = !s.preface.isEmpty();
@@ -298,7 +308,7 @@ void TestPdfHeadText::inkMatchesThePainter()
     const QString ours = dir.filePath(QStringLiteral("heads.pdf"));
     writeReference(*doc, reference, 1);
     writeHeads(*doc, ours, 1);
-    if (doc->GetHeadCount() < 4)
+    if (untabledFamily().isEmpty())
         qInfo("No face without OpenType tables installed: outlines not compared");
     const QList<QRect> expected = inkBoxes(reference, *doc);
     const QList<QRect> actual = inkBoxes(ours, *doc);
@@ -338,8 +348,10 @@ void TestPdfHeadText::fontsAreEmbeddedSubsets()
     }
     // One font per face, whatever the sheets.
     fonts.sort();
-    const QStringList expected{QStringLiteral("LiberationMono"), QStringLiteral("LiberationSans"),
-                               QStringLiteral("LiberationSerif-BoldItalic")};
+    QStringList expected{QStringLiteral("LiberationMono"), QStringLiteral("LiberationSans"),
+                         QStringLiteral("LiberationSerif-BoldItalic")};
+    if (doc->GetHeadCount() > 3)
+        expected.prepend(QStringLiteral("DejaVuMathTeXGyre-Regular"));
     QCOMPARE(fonts, expected);
 }
 
