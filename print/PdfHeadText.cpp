@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 using pdfsyntax::appendNumber;
 
@@ -208,8 +209,11 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
         const HeadFace& f = faces[std::size_t(i)];
         const int resource = faceSlots[std::size_t(f.slot)].resource;
         const PdfEmbeddedFont* font = resource >= 0 ? fonts_[std::size_t(resource)].get() : nullptr;
-        const PdfEmbeddedFont fallback(f.raw); // outlines still need the face's cmap and advances
-        const PdfEmbeddedFont& face = font ? *font : fallback;
+        // Outlines still need the face's character map and advances.
+        std::optional<PdfEmbeddedFont> fallback;
+        if (!font)
+            fallback.emplace(f.raw);
+        const PdfEmbeddedFont& face = font ? *font : *fallback;
         const double size = f.font.pixelSize(); // twips
         const QFontMetricsF metrics(f.font);
         const Synthesis synthesis = synthesisOf(f.font, f.raw);
