@@ -23,7 +23,7 @@ namespace {
 
 // A page whose content is split over several streams is decoded and joined
 // in memory, up to this much.
-constexpr size_t kMaxJoinedContent = size_t(256) << 20;
+constexpr size_t kMaxJoinedContent = size_t(64) << 20;
 // Page boxes reaching further than this, in points, are refused rather than
 // written as numbers no reader expects.
 constexpr double kMaxCoordinate = 1e10;

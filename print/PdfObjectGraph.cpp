@@ -73,7 +73,8 @@ void PdfObjectGraph::copyReferred()
             appendEntries(source.getDict(), copy, "/Length");
             // The stored bytes, still encoded: an image stays the same JPEG.
             const std::shared_ptr<Buffer> raw = source.getRawStreamData();
-            copy.data = QByteArray(reinterpret_cast<const char*>(raw->getBuffer()), qsizetype(raw->getSize()));
+            copy.data =
+                QByteArray(reinterpret_cast<const char*>(raw->getBuffer()), qsizetype(raw->getSize()));
         } else {
             appendValue(source, copy, 0);
         }
@@ -84,10 +85,10 @@ void PdfObjectGraph::copyReferred()
 void PdfObjectGraph::appendValue(QPDFObjectHandle value, CopiedPdfObject& object, int depth)
 {
     if (depth > kMaxDepth)
-        throw PdfCopyError{QCoreApplication::translate("PdfFormCopy", "the page's resources are nested too deeply")};
+        throw PdfCopyError{
+            QCoreApplication::translate("PdfFormCopy", "the page's resources are nested too deeply")};
     QByteArray& text = object.text;
-    if (depth > 0 && value.isIndirect() &&
-        (value.isArray() || value.isDictionary() || value.isStream())) {
+    if (depth > 0 && value.isIndirect() && (value.isArray() || value.isDictionary() || value.isStream())) {
         appendReference(value, object);
         return;
     }

@@ -22,7 +22,7 @@ inline QByteArray stream(const QByteArray& dict, const QByteArray& data)
 // A file of objects numbered from 1, the catalog first, with a correct
 // cross-reference table unless brokenXref shifts every entry.
 inline QByteArray assemble(const QList<QByteArray>& objects, const QByteArray& trailerExtra = {},
-                    bool brokenXref = false)
+                           bool brokenXref = false)
 {
     QByteArray out("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n");
     QList<qsizetype> offsets;
