@@ -1,34 +1,28 @@
-// The background page copied as a form: it must look like the page as
-// rendered today, keep vectors, text and JPEG bytes as they are, and never
-// take the program down on a damaged or hostile file.
+// The background page copied as a form into a print job: it must look like
+// the page as rendered today, keep vectors, text and JPEG bytes as they are,
+// and never take the program down on a damaged or hostile file.
 #include "HandMadePdf.h"
 #include "PdfText.h"
 #include "TestPdf.h"
 
 #include "print/PdfBackgroundForm.h"
-#include "print/PdfFormCopy.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cmath>
-#include <cstdlib>
+#include <functional>
 
 using namespace handpdf;
+using pdftext::run;
 
 namespace {
 
-constexpr QSize kPixels(120, 160);
-// Mean difference per colour channel (0-255) allowed between the rendered
-// source and the rendered copy: edges may be smoothed a little differently.
-constexpr double kMaxDifference = 3.0;
-
-// A QPdfWriter page of lines and text in its own font, no image.
-QByteArray vectorPdf()
+QByteArray paintedPdf(QSizeF size, const std::function<void(QPainter&)>& paint)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -36,21 +30,29 @@ QByteArray vectorPdf()
     QPdfWriter writer(&buffer);
     writer.setResolution(72);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setPageSize(QPageSize(testpdf::letter(), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageSize(QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch));
     QPainter painter(&writer);
-    painter.setPen(QPen(Qt::darkBlue, 12));
-    painter.drawLine(40, 40, 560, 40);
-    painter.drawLine(40, 40, 40, 700);
-    painter.setPen(QPen(Qt::red, 8));
-    painter.drawRect(100, 420, 400, 300);
-    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 40));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(60, 100, 500, 200), Qt::AlignCenter, QStringLiteral("Ledger form"));
+    paint(painter);
     painter.end();
     return bytes;
 }
 
-// A page that is one photo, stored as JPEG by QPdfWriter.
+// Lines and text in an embedded font, no image.
+QByteArray vectorPdf()
+{
+    return paintedPdf(testpdf::letter(), [](QPainter& painter) {
+        painter.setPen(QPen(Qt::darkBlue, 12));
+        painter.drawLine(40, 40, 560, 40);
+        painter.drawLine(40, 40, 40, 700);
+        painter.setPen(QPen(Qt::red, 8));
+        painter.drawRect(100, 420, 400, 300);
+        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 40));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(60, 100, 500, 200), Qt::AlignCenter, QStringLiteral("Ledger form"));
+    });
+}
+
+// One photo, which QPdfWriter stores as JPEG.
 QByteArray photoPdf()
 {
     QImage photo(320, 240, QImage::Format_RGB32);
@@ -58,62 +60,27 @@ QByteArray photoPdf()
         for (int x = 0; x < photo.width(); ++x)
             photo.setPixel(x, y, qRgb(x * 255 / 320, y * 255 / 240, (x * y) % 256));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(72);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setPageSize(QPageSize(testpdf::a4(), QPageSize::Point, QString(), QPageSize::ExactMatch));
-    QPainter painter(&writer);
-    painter.drawImage(QRectF(50, 50, 480, 360), photo);
-    painter.end();
-    return bytes;
+    return paintedPdf(testpdf::a4(),
+                      [&](QPainter& painter) { painter.drawImage(QRectF(50, 50, 480, 360), photo); });
 }
 
 // Colour blocks placed so that any wrong turn, flip or crop shows.
-const QByteArray kBlocks =
-    "1 0 0 rg 0 0 200 150 re f 0 0 1 rg 0 330 600 70 re f 0 0.6 0 rg 480 0 120 200 re f";
-
 QByteArray turnedPdf(int rotate, bool cropped)
 {
     PageParts parts;
     parts.mediaBox = "[0 0 600 400]";
-    parts.content = kBlocks;
+    parts.content = "1 0 0 rg 0 0 200 150 re f 0 0 1 rg 0 330 600 70 re f 0 0.6 0 rg 480 0 120 200 re f";
     parts.pageExtra = "/Rotate " + num(rotate) + (cropped ? " /CropBox [60 30 580 390]" : "");
     return onePage(parts);
 }
 
-// Operands in one stream, their operator in the next; the first compressed.
-QByteArray severalStreamsPdf()
+// Catalog, page tree and page with the given attributes; objects from 4 on.
+QByteArray pageOf(const QByteArray& treeEntries, const QByteArray& pageEntries, const QList<QByteArray>& more)
 {
-    const QByteArray first = "1 0 0 rg 0 0";
-    QByteArray packed = qCompress(first).mid(4); // zlib stream without Qt's length
-    return assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                     "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R] >>",
-                     stream("/Filter /FlateDecode", packed),
-                     stream({}, "300 400 re f 0 0 1 rg 300 400 312 392 re f")});
-}
-
-// Media box, resources and rotation all from the page tree node.
-QByteArray inheritedPdf()
-{
-    return assemble({"<< /Type /Catalog /Pages 2 0 R >>",
-                     "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 500 300] /Rotate 90 "
-                     "/Resources << /ExtGState << /G 5 0 R >> >> >>",
-                     "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>",
-                     stream({}, "/G gs 1 0 0 rg 0 0 250 150 re f 0 0 1 rg 250 150 250 150 re f"),
-                     "<< /Type /ExtGState /ca 0.4 >>"});
-}
-
-QByteArray run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(600000);
-    if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.readAllStandardOutput();
+    return assemble(QList<QByteArray>{"<< /Type /Catalog /Pages 2 0 R >>",
+                                      "<< /Type /Pages /Kids [3 0 R] /Count 1 " + treeEntries + " >>",
+                                      "<< /Type /Page /Parent 2 0 R " + pageEntries + " >>"} +
+                    more);
 }
 
 // A job of two sheets, paper large, each painting the copied page; empty
@@ -134,21 +101,14 @@ QByteArray jobPdf(const QByteArray& source, int pageIndex, QSizeF paper, QString
     return writer.finish(QStringLiteral("Background")) ? bytes : QByteArray();
 }
 
-int qpdfCheck(const QString& path)
-{
-    int exitCode = -1;
-    run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &exitCode);
-    return exitCode;
-}
-
+// The first page as the background is rendered today.
 QImage render(const QByteArray& bytes)
 {
-    pdf::DocumentHandle document = pdf::LoadMemDocument(testpdf::blockFrom(bytes));
-    pdf::PageHandle page = pdf::LoadPage(document, 0);
-    return page ? pdf::RenderPageBitmap(page, kPixels.width(), kPixels.height()) : QImage();
+    return pdf::RenderPageBitmap(pdf::LoadPage(pdf::LoadMemDocument(testpdf::blockFrom(bytes)), 0), 120, 160);
 }
 
-double meanDifference(const QImage& a, const QImage& b)
+// Mean difference per colour channel, 0 to 255.
+double difference(const QImage& a, const QImage& b)
 {
     double sum = 0;
     for (int y = 0; y < a.height(); ++y) {
@@ -162,31 +122,30 @@ double meanDifference(const QImage& a, const QImage& b)
     return sum / (3.0 * a.width() * a.height());
 }
 
-struct Image
+// The fields of pdfimages -list: page num type width height color comp bpc
+// enc interp object ...
+QList<QStringList> images(const QString& path)
 {
-    int width = 0;
-    int height = 0;
-    QString encoding;
-    int object = 0;
-};
-
-QList<Image> images(const QString& path)
-{
-    QList<Image> list;
-    const QStringList lines =
-        QString::fromUtf8(run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})).split(u'\n');
-    for (const QString& line : lines.mid(2)) {
-        const QStringList f = line.simplified().split(u' ');
-        if (f.size() > 10)
-            list << Image{f[3].toInt(), f[4].toInt(), f[8], f[10].toInt()};
+    QList<QStringList> list;
+    const QString text = QString::fromUtf8(run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}));
+    for (const QString& line : text.split(u'\n').mid(2)) {
+        if (!line.isEmpty())
+            list << line.simplified().split(u' ');
     }
     return list;
 }
 
-QByteArray rawStream(const QString& path, int object)
+QByteArray rawStream(const QString& path, const QString& object)
 {
     return run(QStringLiteral("qpdf"),
-               {QStringLiteral("--show-object=%1").arg(object), QStringLiteral("--raw-stream-data"), path});
+               {QStringLiteral("--show-object=") + object, QStringLiteral("--raw-stream-data"), path});
+}
+
+bool qpdfChecks(const QString& path)
+{
+    bool ok = false;
+    run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &ok);
+    return ok;
 }
 
 } // namespace
@@ -210,11 +169,8 @@ private:
 
 QString TestBackgroundForm::save(const QString& name, const QByteArray& bytes)
 {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
+    QFile file(dir_.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
 }
 
 void TestBackgroundForm::looksLikeTheRenderedPage_data()
@@ -230,8 +186,18 @@ void TestBackgroundForm::looksLikeTheRenderedPage_data()
         QTest::addRow("rotate %d", rotate) << turnedPdf(rotate, false) << letter << QString() << 0;
         QTest::addRow("rotate %d cropped", rotate) << turnedPdf(rotate, true) << letter << QString() << 0;
     }
-    QTest::newRow("several content streams") << severalStreamsPdf() << letter << QString() << 0;
-    QTest::newRow("inherited attributes") << inheritedPdf() << QSizeF(300, 200) << QString() << 0;
+    // Operands in one stream, their operator in the next; the first compressed.
+    QTest::newRow("several content streams")
+        << pageOf({}, "/MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R]",
+                  {stream("/Filter /FlateDecode", qCompress("1 0 0 rg 0 0").mid(4)),
+                   stream({}, "300 400 re f 0 0 1 rg 300 400 312 392 re f")})
+        << letter << QString() << 0;
+    QTest::newRow("inherited attributes")
+        << pageOf("/MediaBox [0 0 500 300] /Rotate 90 /Resources << /ExtGState << /G 5 0 R >> >>",
+                  "/Contents 4 0 R",
+                  {stream({}, "/G gs 1 0 0 rg 0 0 250 150 re f 0 0 1 rg 250 150 250 150 re f"),
+                   "<< /Type /ExtGState /ca 0.4 >>"})
+        << QSizeF(300, 200) << QString() << 0;
 
     // Locked with an owner password only: readable, so copied.
     const QString open = save(QStringLiteral("open.pdf"), vectorPdf());
@@ -243,8 +209,8 @@ void TestBackgroundForm::looksLikeTheRenderedPage_data()
     QTest::newRow("owner password") << file.readAll() << letter << "Ledger" << 0;
 }
 
-// The copy painted over the paper looks like the source page rendered over
-// it, and keeps its text as text and its images as images.
+// Both sheets paint the one copy, which looks like the source page rendered
+// over the paper and keeps its text as text and its images as images.
 void TestBackgroundForm::looksLikeTheRenderedPage()
 {
     QFETCH(QByteArray, source);
@@ -255,26 +221,17 @@ void TestBackgroundForm::looksLikeTheRenderedPage()
     const QByteArray job = jobPdf(source, 0, paper, &why);
     QVERIFY2(!job.isEmpty(), qPrintable(why));
     const QString path = save(QStringLiteral("copy.pdf"), job);
-    QCOMPARE(qpdfCheck(path), 0);
+    QVERIFY(qpdfChecks(path));
+    const double off = difference(render(source), render(job));
+    QVERIFY2(off < 3, qPrintable(QString::number(off))); // edges may be smoothed a little differently
 
-    const QImage expected = render(source);
-    const QImage copied = render(job);
-    QVERIFY(!expected.isNull() && !copied.isNull());
-    const double difference = meanDifference(expected, copied);
-    if (difference > kMaxDifference) {
-        expected.save(dir_.filePath(QStringLiteral("expected.png")));
-        copied.save(dir_.filePath(QStringLiteral("copied.png")));
-    }
-    QVERIFY2(difference <= kMaxDifference, qPrintable(QString::number(difference)));
-    // Both sheets paint the one copy.
-    const QList<Image> found = images(path);
+    const QList<QStringList> found = images(path);
     QCOMPARE(found.size(), 2 * imageCount);
     if (imageCount > 0)
-        QCOMPARE(found.first().object, found.last().object);
+        QCOMPARE(found.first().value(10), found.last().value(10));
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), 2);
-    if (!text.isEmpty())
-        QVERIFY(pages[1].texts().contains(text));
+    QVERIFY(text.isEmpty() || pages[1].texts().contains(text));
 }
 
 // The photo goes over as the very same JPEG stream.
@@ -282,18 +239,17 @@ void TestBackgroundForm::photoKeepsItsJpegBytes()
 {
     const QByteArray source = photoPdf();
     const QString sourcePath = save(QStringLiteral("photo.pdf"), source);
-    const QList<Image> before = images(sourcePath);
+    const QList<QStringList> before = images(sourcePath);
     QCOMPARE(before.size(), 1);
-    QCOMPARE(before[0].encoding, QStringLiteral("jpeg"));
+    QCOMPARE(before[0].value(8), QStringLiteral("jpeg"));
 
     const QString path = save(QStringLiteral("photo-copy.pdf"), jobPdf(source, 0, testpdf::letter()));
-    const QList<Image> after = images(path);
-    QCOMPARE(after.size(), 2);
-    QCOMPARE(after[0].encoding, QStringLiteral("jpeg"));
-    QCOMPARE(QSize(after[0].width, after[0].height), QSize(before[0].width, before[0].height));
-    const QByteArray bytes = rawStream(path, after[0].object);
+    const QList<QStringList> after = images(path);
+    QCOMPARE(after.size(), 2);                         // one image, on both sheets
+    QCOMPARE(after[0].mid(3, 6), before[0].mid(3, 6)); // size, colours, encoding
+    const QByteArray bytes = rawStream(path, after[0].value(10));
     QVERIFY(bytes.startsWith("\xFF\xD8"));
-    QCOMPARE(bytes, rawStream(sourcePath, before[0].object));
+    QCOMPARE(bytes, rawStream(sourcePath, before[0].value(10)));
 }
 
 void TestBackgroundForm::hostileFiles_data()
@@ -303,69 +259,55 @@ void TestBackgroundForm::hostileFiles_data()
     // Why it is refused; empty: it must be copied; "?": either.
     QTest::addColumn<QString>("reason");
     const QString damaged = QStringLiteral("the file is damaged or is not a PDF file");
+    const QString noArea = QStringLiteral("the page has no area");
     const QString either = QStringLiteral("?");
+    const auto page = [](const QByteArray& mediaBox, const QByteArray& resources,
+                         const QByteArray& extra = {}) {
+        PageParts parts;
+        parts.mediaBox = mediaBox;
+        parts.resources = resources;
+        parts.pageExtra = extra;
+        return onePage(parts);
+    };
+    const QByteArray letter = "[0 0 612 792]";
+    const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
     QTest::newRow("truncated") << vectorPdf().left(120) << 0 << damaged;
     QTest::newRow("not a PDF") << QByteArray("GIF89a") + QByteArray(2000, '\x7f') << 0 << damaged;
-    QTest::newRow("empty") << QByteArray() << 0 << damaged;
     QTest::newRow("password") << passwordPdf() << 0 << "the file is protected by a password";
     QTest::newRow("page 3 of 1") << onePage(PageParts()) << 2 << "the file has no page 3";
-    QTest::newRow("page -1") << onePage(PageParts()) << -1 << "the file has no page 0";
-
-    PageParts dangling;
-    dangling.resources = "<< /XObject << /X 40 0 R >> /Font << /F 41 0 R >> /Pattern 42 0 R >>";
-    dangling.content = "/X Do 0 0 1 rg 0 0 100 100 re f";
-    QTest::newRow("missing resource objects") << onePage(dangling) << 0 << QString();
-
+    QTest::newRow("missing resource objects")
+        << page(letter, "<< /XObject << /X 40 0 R >> /Font << /F 41 0 R >> /Pattern 42 0 R >>") << 0
+        << QString();
+    QTest::newRow("resources reach the page tree")
+        << page(letter, "<< /Properties << /P 3 0 R /T 2 0 R /C 1 0 R >> >>") << 0 << QString();
     QTest::newRow("form draws itself") << selfDrawingFormPdf() << 0 << QString();
     QTest::newRow("forms 20000 deep") << nestedFormsPdf(20000) << 0 << QString();
     QTest::newRow("arrays 100000 deep in the page") << nestedArraysPdf(100000) << 0 << either;
-    PageParts deepResources;
-    deepResources.resources = "<< /Junk " + QByteArray(100000, '[') + QByteArray(100000, ']') + " >>";
-    QTest::newRow("arrays 100000 deep in the resources") << onePage(deepResources) << 0 << either;
-
-    // A resource that refers back to the page and up the page tree.
-    PageParts toPage;
-    toPage.resources = "<< /Properties << /P 3 0 R /T 2 0 R /C 1 0 R >> >>";
-    QTest::newRow("resources reach the page") << onePage(toPage) << 0 << QString();
-
-    const QString noArea = QStringLiteral("the page has no area");
-    for (const char* box : {"[0 0 0 0]", "[0 0 612 0]", "[5 5 5 900]"}) {
-        PageParts parts;
-        parts.mediaBox = box;
-        QTest::addRow("media box %s", box) << onePage(parts) << 0 << noArea;
-    }
-    PageParts outside;
-    outside.pageExtra = "/CropBox [700 800 900 1000]";
-    QTest::newRow("crop box outside") << onePage(outside) << 0 << noArea;
-    PageParts negative;
-    negative.mediaBox = "[0 0 -612 -792]";
-    QTest::newRow("media box negative") << onePage(negative) << 0 << QString();
-    PageParts huge;
-    huge.mediaBox = "[0 0 1000000000 1000000000]";
-    QTest::newRow("media box 1e9") << onePage(huge) << 0 << either;
-    PageParts endless;
-    endless.mediaBox = "[0 0 1" + QByteArray(400, '0') + " 792]";
-    QTest::newRow("media box 1e400") << onePage(endless) << 0 << either;
-    PageParts words;
-    words.mediaBox = "[/a (b) <<>> true]";
-    QTest::newRow("media box of words") << onePage(words) << 0 << QString();
+    QTest::newRow("arrays 100000 deep in the resources")
+        << page(letter, "<< /A " + deep + " >>") << 0 << either;
+    QTest::newRow("media box 0") << page("[0 0 0 0]", "<< >>") << 0 << noArea;
+    QTest::newRow("media box a line") << page("[0 0 612 0]", "<< >>") << 0 << noArea;
+    QTest::newRow("crop box outside") << page(letter, "<< >>", "/CropBox [700 800 900 1000]") << 0 << noArea;
+    QTest::newRow("media box negative") << page("[0 0 -612 -792]", "<< >>") << 0 << QString();
+    QTest::newRow("media box 1e9") << page("[0 0 1000000000 1000000000]", "<< >>") << 0 << either;
+    QTest::newRow("media box 1e400") << page("[0 0 1" + QByteArray(400, '0') + " 9]", "<< >>") << 0 << either;
 
     // Several content streams: one that cannot be decoded, one that decodes
     // to far more than a page needs.
-    const QList<QByteArray> head{
-        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R] >>",
-        stream({}, "0 0 10 10 re f")};
+    const auto twoStreams = [](const QByteArray& second) {
+        return pageOf({}, "/MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R]",
+                      {stream({}, "0 0 10 10 re f"), stream("/Filter /FlateDecode", second)});
+    };
     QTest::newRow("undecodable content")
-        << assemble(head + QList<QByteArray>{stream("/Filter /FlateDecode", "not flate at all")}) << 0
-        << "the page's content is damaged";
-    QTest::newRow("content bomb")
-        << assemble(head + QList<QByteArray>{stream("/Filter /FlateDecode", zerosDeflated(qint64(1) << 27))})
-        << 0 << "the page's content is too large";
+        << twoStreams("not flate at all") << 0 << "the page's content is damaged";
+    QTest::newRow("content bomb") << twoStreams(zerosDeflated(qint64(1) << 27)) << 0
+                                  << "the page's content is too large";
 }
 
 // Never a crash: either a reason, and no objects, or a form that checks out
 // and renders.
+// Never a crash: either a reason, with no object written and no number
+// taken, or a form in plain finite numbers that checks out and renders.
 void TestBackgroundForm::hostileFiles()
 {
     QFETCH(QByteArray, bytes);
@@ -384,7 +326,6 @@ void TestBackgroundForm::hostileFiles()
         QCOMPARE(form != 0, reason.isEmpty());
     }
     if (!form) {
-        // Not an object written, not a number taken.
         QVERIFY(!why.isEmpty());
         QCOMPARE(writer.bytesWritten(), before);
         QBuffer other;
@@ -395,20 +336,11 @@ void TestBackgroundForm::hostileFiles()
     writer.beginPages(1, testpdf::letter(), "<</XObject<</BG " + PdfJobWriter::ref(form) + ">>>>");
     writer.addPage("/BG Do");
     QVERIFY(writer.finish(QString()));
+    static const QRegularExpression numbers(QStringLiteral(R"(/BBox\[[-.\d ]+\]/Matrix\[[-.\d ]+\]/)"));
+    QVERIFY(numbers.match(QString::fromLatin1(job)).hasMatch());
     QVERIFY(!render(job).isNull());
-
-    // Box and matrix in plain finite decimals.
-    std::vector<CopiedPdfObject> objects;
-    QVERIFY(CopyPageAsForm(*testpdf::blockFrom(bytes), pageIndex, testpdf::letter(), &objects));
-    const QByteArray& text = objects.front().text;
-    QByteArray numbers = text.left(text.indexOf("/Resources"));
-    numbers.replace("/Type/XObject/Subtype/Form/BBox", "").replace("/Matrix", "");
-    for (char c : numbers)
-        QVERIFY2(QByteArray("0123456789.-[] ").contains(c), text.constData());
     // qpdf's check takes its time over thousands of nested forms.
-    if (objects.size() < 1000)
-        QVERIFY(
-            QList<int>({0, 3}).contains(qpdfCheck(save(QStringLiteral("hostile.pdf"), job)))); // 3: warnings
+    QVERIFY(job.size() > (1 << 20) || qpdfChecks(save(QStringLiteral("hostile.pdf"), job)));
 }
 
 QTEST_MAIN(TestBackgroundForm)
