@@ -1,7 +1,8 @@
 #include "PrintJob.h"
 
+#include "CupsPrinting.h"
 #include "DlgProgress.h"
-#include "PreparePrintException.h"
+#include "JobPdf.h"
 #include "model/PrinterSelection.h"
 
 #include "model/CadenzoDoc.h"
@@ -11,11 +12,14 @@
 #include "model/WaitCursor.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QWidget>
 
 #include <algorithm>
@@ -248,11 +252,53 @@ void ReportNoSheets()
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void ReportCouldNotStart()
+void ReportCouldNotStart(const QString& reason)
 {
-    showMessage(QCoreApplication::translate("CPrintJob", "Could not start print job."), MsgButtons::Ok,
-                MsgIcon::Exclamation);
+    QString text = QCoreApplication::translate("CPrintJob", "Could not start print job.");
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    showMessage(text, MsgButtons::Ok, MsgIcon::Exclamation);
 }
+
+namespace {
+
+// The job's paper as laid out, in points.
+QSizeF paperPoints(const CCadenzoDoc& doc)
+{
+    constexpr double twipsPerPoint = units::kTwipsPerPoint;
+    return QSizeF(doc.GetPageWidth() / twipsPerPoint, doc.GetPageHeight() / twipsPerPoint);
+}
+
+// Print to file from the print dialog: the job's PDF itself, the file
+// appearing only when complete.
+PrintOutcome WriteToFile(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
+                         QWidget* owner, bool showProgress, const SheetProgress& progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showMessage(QCoreApplication::translate("CPrintJob", "Could not create the file %1.").arg(path),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return PrintOutcome::CouldNotStart;
+    }
+    switch (WriteJobPdf(job, file, range, fallbackDpi, owner, showProgress, progress)) {
+    case JobPdfResult::Written:
+        break;
+    case JobPdfResult::Cancelled:
+        return PrintOutcome::Cancelled;
+    case JobPdfResult::Failed:
+        return PrintOutcome::CouldNotStart;
+    }
+    // QSaveFile::commit() can report success when the last flush fails.
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
+        showMessage(QCoreApplication::translate("CPrintJob", "Could not write the file %1.").arg(path) +
+                        QLatin1Char(' ') + file.errorString(),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return PrintOutcome::CouldNotStart;
+    }
+    return PrintOutcome::Printed;
+}
+
+} // namespace
 
 PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
                          bool showProgress, const SheetProgress& progress)
@@ -261,43 +307,35 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
         ReportNoSheets();
         return PrintOutcome::NoSheets;
     }
-    printer.setFullPage(true);
-    if (printer.docName().isEmpty())
-        printer.setDocName(job.document().GetTitle());
-    const SheetGeometry geometry = SheetGeometry::ofPrinter(printer);
+    // A background the PDF cannot carry as it is gets rendered for the printer.
+    const int fallbackDpi = std::clamp(printer.resolution(), 72, kMaxPrintDpi);
+    if (!printer.outputFileName().isEmpty())
+        return WriteToFile(job, printer.outputFileName(), range, fallbackDpi, owner, showProgress, progress);
 
-    try {
-        if (job.BeginPrinting(geometry, owner, showProgress) == pdf::RenderStatus::TimedOut &&
-            !ConfirmPrintWithoutBackground(showProgress)) {
-            job.EndPrinting();
-            return PrintOutcome::Cancelled;
-        }
-    } catch (const CPreparePrintException&) {
-        job.EndPrinting();
-        return PrintOutcome::Cancelled;
-    }
-
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        job.EndPrinting();
-        ReportCouldNotStart();
+    // The spool copy goes once CUPS has it, or when anything goes wrong.
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/tallimark-print-XXXXXX.pdf"));
+    if (!pdf.open()) {
+        ReportCouldNotStart(pdf.errorString());
         return PrintOutcome::CouldNotStart;
     }
-    bool aborted = false;
-    for (qint64 sheet = range.first; sheet <= range.last; ++sheet) {
-        if (sheet != range.first && !printer.newPage()) {
-            aborted = true;
-            break;
-        }
-        job.PrintPage(painter, sheet, geometry);
-        if (progress && !progress(sheet - range.first + 1, range.count())) {
-            aborted = true;
-            break;
-        }
+    switch (WriteJobPdf(job, pdf, range, fallbackDpi, owner, showProgress, progress)) {
+    case JobPdfResult::Written:
+        break;
+    case JobPdfResult::Cancelled:
+        return PrintOutcome::Cancelled;
+    case JobPdfResult::Failed:
+        return PrintOutcome::CouldNotStart;
     }
-    if (aborted)
-        printer.abort();
-    painter.end();
-    job.EndPrinting();
-    return aborted ? PrintOutcome::Cancelled : PrintOutcome::Printed;
+    if (!pdf.flush()) {
+        ReportCouldNotStart(pdf.errorString());
+        return PrintOutcome::CouldNotStart;
+    }
+    const CCadenzoDoc& doc = job.document();
+    QString reason;
+    if (SubmitPdfToCups(pdf.fileName(), CupsSettingsFor(printer, paperPoints(doc), doc.GetTitle()),
+                        &reason) == 0) {
+        ReportCouldNotStart(reason);
+        return PrintOutcome::CouldNotStart;
+    }
+    return PrintOutcome::Printed;
 }

@@ -91,15 +91,17 @@ enum class PrintOutcome
 };
 
 // Called after every sheet with the number of sheets done and the total;
-// returning false stops the job (the printer document is aborted).
+// returning false stops the job, and nothing of it is printed.
 using SheetProgress = std::function<bool(qint64 done, qint64 total)>;
 
-// The print loop: prepares the background, starts the document, sends sheets
-// range.first .. range.last in order and ends it. The printer is switched to
-// full-page mode so that the heads are measured from the paper's corner.
-// owner (may be null) is the main window for the preparation dialog.
-// Reports "Could not start print job." itself; catches the cancel of the
-// preparation and returns Cancelled without a message.
+// Prints sheets range.first .. range.last: writes them as the job's PDF, on
+// the template's own paper with the heads measured from its corner, and hands
+// that to the printer's CUPS queue with the copies, sides and colour the
+// printer asks for. A printer set to print to a file gets the PDF in that
+// file instead. owner (may be null) is the main window for the progress of the
+// background. Reports "Could not start print job." itself; a job cancelled
+// (through progress, or the background's preparation) prints nothing and
+// returns Cancelled without a message.
 PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
                          bool showProgress, const SheetProgress& progress = SheetProgress());
 
@@ -111,5 +113,6 @@ bool ConfirmPrintWithoutBackground(bool attended);
 void ReportBackgroundLeftOut();
 // Tells the user that a job has no sheets to print.
 void ReportNoSheets();
-// Tells the user that the printer would not take the job.
-void ReportCouldNotStart();
+// Tells the user that the printer would not take the job, and why when the
+// reason is known.
+void ReportCouldNotStart(const QString& reason = QString());

@@ -73,6 +73,25 @@ QList<Job> jobsOf(const QString& queue)
     return list;
 }
 
+int lastJobId()
+{
+    int last = 0;
+    for (const Job& job : jobsOf(QString()))
+        last = std::max(last, job.id);
+    return last;
+}
+
+// Ids of the jobs titled title on queue that are newer than after.
+QList<int> jobsSince(const QString& queue, int after, const QString& title)
+{
+    QList<int> ids;
+    for (const Job& job : jobsOf(queue)) {
+        if (job.id > after && job.title == title)
+            ids << job.id;
+    }
+    return ids;
+}
+
 // Waits for job on queue to complete and copies what the queue wrote to copy
 // before another job may overwrite it.
 bool waitForJob(const QString& queue, int job, const QString& copy)
@@ -141,26 +160,11 @@ void addHead(CCadenzoDoc& doc, int x, int y)
     head.spaceBeforeSuffix = 0;
 }
 
-struct Queue
+// The job's PDF and the background's cache left behind.
+QStringList spoolFiles()
 {
-    QString name;
-    QString output;
-};
-
-// Waits until the queue has no jobs left and its file is complete.
-bool waitForOutput(const Queue& queue, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        bool ok = false;
-        const QByteArray jobs =
-            pdftext::run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue.name}, &ok);
-        if (ok && jobs.trimmed().isEmpty() && QFileInfo(queue.output).size() > 0 &&
-            pdftext::pageCount(queue.output) > 0)
-            return true;
-        QThread::msleep(200);
-    }
-    return false;
+    return QDir(QDir::tempPath())
+        .entryList({QStringLiteral("tallimark-print-*"), QStringLiteral("CZ2*.tmp")}, QDir::Files);
 }
 
 } // namespace
@@ -179,6 +183,8 @@ private slots:
     void printOnTemplatePrinter();
     void unknownPrinterFails();
     void printCommandWithoutDialog();
+    void cancelledJobSubmitsNothing();
+    void printToFile();
 
 private:
     QTemporaryDir dir_;
@@ -205,12 +211,20 @@ void TestCups::submitPdf_data()
 {
     QTest::addColumn<QString>("queue");
     QTest::addColumn<QSizeF>("paper"); // points, as laid out
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("bothSides");
+    QTest::addColumn<int>("pages"); // printed
 
     for (const QString& queue : {kPlain, kMargins}) {
-        QTest::addRow("%s Letter", qPrintable(queue)) << queue << QSizeF(612, 792);
-        QTest::addRow("%s Letter landscape", qPrintable(queue)) << queue << QSizeF(792, 612);
-        QTest::addRow("%s A4 landscape", qPrintable(queue)) << queue << QSizeF(841.89, 595.28);
+        QTest::addRow("%s Letter", qPrintable(queue)) << queue << QSizeF(612, 792) << 1 << false << 1;
+        QTest::addRow("%s Letter landscape", qPrintable(queue))
+            << queue << QSizeF(792, 612) << 1 << false << 1;
+        QTest::addRow("%s A4 landscape", qPrintable(queue))
+            << queue << QSizeF(841.89, 595.28) << 1 << false << 1;
     }
+    QTest::addRow("copies") << kMargins << QSizeF(612, 792) << 2 << false << 2;
+    // Each copy starts on a sheet of its own.
+    QTest::addRow("copies on both sides") << kMargins << QSizeF(612, 792) << 2 << true << 4;
 }
 
 void TestCups::submitPdf()
@@ -279,17 +293,20 @@ void TestCups::printTo_data()
 {
     QTest::addColumn<QString>("queue");
     QTest::addColumn<QString>("sheets"); // --sheets argument, or empty
+    QTest::addColumn<int>("orientation");
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<bool>("background");
 
-    for (const QString& queue : {QStringLiteral("tallimark-pdf"), QStringLiteral("tallimark-margins")}) {
+    for (const QString& queue : {kPlain, kMargins}) {
         // Copies 2, Skip 1, Total 2: sheets 3 and 6 are blank.
         QTest::addRow("%s whole job", qPrintable(queue))
-            << queue << QString() << strings({"00001", "00001", "", "00002", "00002", ""}) << false;
+            << queue << QString() << 1 << strings({"00001", "00001", "", "00002", "00002", ""}) << false;
         QTest::addRow("%s sheets 4-6", qPrintable(queue))
-            << queue << QStringLiteral("4-6") << strings({"00002", "00002", ""}) << false;
+            << queue << QStringLiteral("4-6") << 1 << strings({"00002", "00002", ""}) << false;
+        QTest::addRow("%s landscape", qPrintable(queue))
+            << queue << QStringLiteral("1-2") << 2 << strings({"00001", "00001"}) << false;
         QTest::addRow("%s with background", qPrintable(queue))
-            << queue << QString() << strings({"00001", "00001", "", "00002", "00002", ""}) << true;
+            << queue << QString() << 1 << strings({"00001", "00001", "", "00002", "00002", ""}) << true;
     }
 }
 
@@ -297,6 +314,7 @@ void TestCups::printTo()
 {
     QFETCH(QString, queue);
     QFETCH(QString, sheets);
+    QFETCH(int, orientation);
     QFETCH(QStringList, words);
     QFETCH(bool, background);
 
@@ -304,58 +322,56 @@ void TestCups::printTo()
     doc.copies = 2;
     doc.skip = 1;
     doc.totalPages = 2;
+    doc.orientation = std::uint16_t(orientation);
     addHead(doc, 1440, -1440);
     if (background) {
+        // A vector form whose page number is text.
         const QByteArray pdf = testpdf::makePdf({testpdf::letter()});
         doc.AttachPdf(testpdf::blockFrom(pdf));
         doc.pdfLength = std::uint32_t(pdf.size()); // embedded when saved
         QVERIFY(doc.GetPdfPage());
     }
-    const QString tmt = dir_.filePath(QStringLiteral("cups.tmt"));
+    const QString name = QStringLiteral("pt-%1.tmt")
+                             .arg(QLatin1String(QTest::currentDataTag()))
+                             .replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QString tmt = dir_.filePath(name);
     QVERIFY(doc.OnSaveDocument(tmt));
-
-    const Queue target{queue, kOutputFolder + QLatin1Char('/') +
-                                  (queue == QLatin1String("tallimark-pdf") ? QStringLiteral("pdf.out")
-                                                                           : QStringLiteral("margins.out"))};
-    QFile::remove(target.output);
+    const QSizeF paper(doc.GetPageWidth() / 20.0, doc.GetPageHeight() / 20.0);
 
     QStringList arguments{QStringLiteral("/pt"), tmt, queue, QStringLiteral("CUPS"), queue};
     if (!sheets.isEmpty())
         arguments << QStringLiteral("--sheets") << sheets;
+    const int before = lastJobId();
     QProcess run;
     run.start(QStringLiteral(TALLIMARK_EXECUTABLE), arguments);
     QVERIFY(run.waitForFinished(120000));
     QCOMPARE(run.exitStatus(), QProcess::NormalExit);
     QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
-    QVERIFY2(waitForOutput(target, 120000), qPrintable(target.output));
+    QVERIFY(spoolFiles().isEmpty());
+    const QList<int> jobs = jobsSince(queue, before, name);
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(queue, jobs[0], printed));
 
-    QCOMPARE(pdftext::pageCount(target.output), int(words.size()));
-    const QList<pdftext::Page> pages = pdftext::read(target.output);
+    const QList<pdftext::Page> pages = pdftext::read(printed);
     QCOMPARE(pages.size(), words.size());
     for (int i = 0; i < pages.size(); ++i) {
-        QVERIFY(qAbs(pages[i].size.width() - 612) < 1 && qAbs(pages[i].size.height() - 792) < 1);
+        QStringList texts = pages[i].texts();
+        if (background && !words[i].isEmpty())
+            QVERIFY(texts.removeOne(QStringLiteral("1"))); // the form's text, still text
         if (words[i].isEmpty()) {
-            QVERIFY(pages[i].words.isEmpty());
+            QVERIFY(texts.isEmpty());
             continue;
         }
-        QCOMPARE(pages[i].texts(), QStringList{words[i]});
+        QCOMPARE(texts, QStringList{words[i]});
         // One inch from the paper's corner, whatever the printer's margins.
-        const QRectF box = pages[i].words[0].box;
-        QVERIFY2(qAbs(box.left() - 72) <= 2 && qAbs(box.top() - 72) <= 2,
-                 qPrintable(QStringLiteral("%1, %2").arg(box.left()).arg(box.top())));
+        const auto head = std::find_if(pages[i].words.begin(), pages[i].words.end(),
+                                       [&](const pdftext::Word& w) { return w.text == words[i]; });
+        const QRectF box = onLaidOutPaper(head->box, seenPageSize(printed, pages[i].size), paper);
+        QVERIFY2(nearCorner(box, 1), qPrintable(describe(box)));
     }
-    if (background) {
-        // The background on every drawn sheet, as one image object of the file.
-        const QList<QPair<int, int>> images = pdftext::imageObjects(target.output);
-        QSet<int> pagesWithImage;
-        QSet<int> objects;
-        for (const auto& [page, object] : images) {
-            pagesWithImage.insert(page);
-            objects.insert(object);
-        }
-        QCOMPARE(pagesWithImage, (QSet<int>{1, 2, 4, 5}));
-        QCOMPARE(objects.size(), 1);
-    }
+    // The background stays vector: not one image.
+    QVERIFY(pdftext::imageObjects(printed).isEmpty());
 }
 
 void TestCups::printOnTemplatePrinter()
@@ -368,21 +384,22 @@ void TestCups::printOnTemplatePrinter()
     addHead(doc, 1440, -1440);
     const QString tmt = dir_.filePath(QStringLiteral("p.tmt"));
     QVERIFY(doc.OnSaveDocument(tmt));
-    const Queue target{QStringLiteral("tallimark-margins"), kOutputFolder + QStringLiteral("/margins.out")};
-    QFile::remove(target.output);
-    QFile::remove(kOutputFolder + QStringLiteral("/pdf.out"));
+    const int before = lastJobId();
     QProcess run;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PRINTER"), QStringLiteral("tallimark-pdf"));
+    environment.insert(QStringLiteral("PRINTER"), kPlain);
     run.setProcessEnvironment(environment);
     run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/p"), tmt});
     QVERIFY(run.waitForFinished(120000));
     QVERIFY2(run.exitCode() == 0, run.readAllStandardError().constData());
-    QVERIFY(waitForOutput(target, 120000));
-    const QList<pdftext::Page> pages = pdftext::read(target.output);
+    QVERIFY(jobsSince(kPlain, before, QStringLiteral("p.tmt")).isEmpty());
+    const QList<int> jobs = jobsSince(kMargins, before, QStringLiteral("p.tmt"));
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(kMargins, jobs[0], printed));
+    const QList<pdftext::Page> pages = pdftext::read(printed);
     QCOMPARE(pages.size(), 3);
     QCOMPARE(pages[2].texts(), QStringList{QStringLiteral("00003")});
-    QVERIFY(!QFileInfo::exists(kOutputFolder + QStringLiteral("/pdf.out")));
 }
 
 void TestCups::unknownPrinterFails()
@@ -403,10 +420,10 @@ void TestCups::unknownPrinterFails()
 void TestCups::printCommandWithoutDialog()
 {
     // The window's dialog-free print (57608): the application's printer, the
-    // preparation dialog over the disabled window, then the sheets.
+    // background's dialog over the disabled window, then the sheets.
     QtPrinterSystem system;
     PrinterSelection printers(system);
-    printers.SelectPrinterByName(QStringLiteral("tallimark-pdf"));
+    printers.SelectPrinterByName(kPlain);
     QVERIFY(printers.names());
     CCadenzoDoc doc(&printers);
     doc.OnNewDocument();
@@ -421,16 +438,61 @@ void TestCups::printCommandWithoutDialog()
     QAction* direct = frame.action(CMainFrame::kPrintDirect);
     QVERIFY(direct);
 
-    const Queue target{QStringLiteral("tallimark-pdf"), kOutputFolder + QStringLiteral("/pdf.out")};
-    QFile::remove(target.output);
-    const QStringList cacheBefore = QDir(QDir::tempPath()).entryList({QStringLiteral("CZ2*.tmp")});
+    const int before = lastJobId();
     direct->trigger();
     QVERIFY(frame.isEnabled());
-    QCOMPARE(QDir(QDir::tempPath()).entryList({QStringLiteral("CZ2*.tmp")}), cacheBefore);
-    QVERIFY(waitForOutput(target, 120000));
-    const QList<pdftext::Page> pages = pdftext::read(target.output);
+    QVERIFY(spoolFiles().isEmpty());
+    const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(kPlain, jobs[0], printed));
+    QCOMPARE(pdftext::read(printed).size(), 2);
+    QVERIFY(pdftext::imageObjects(printed).isEmpty());
+}
+
+void TestCups::cancelledJobSubmitsNothing()
+{
+    CCadenzoDoc doc(nullptr);
+    doc.totalPages = 5;
+    addHead(doc, 1440, -1440);
+    doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
+    CPrintJob job(doc);
+    QPrinter printer;
+    printer.setPrinterName(kPlain);
+    const int before = lastJobId();
+    const PrintOutcome outcome = PrintSheets(job, printer, SheetRange{1, 5}, nullptr, false,
+                                             [](qint64 done, qint64) { return done < 2; });
+    QCOMPARE(outcome, PrintOutcome::Cancelled);
+    QCOMPARE(lastJobId(), before);
+    QVERIFY(spoolFiles().isEmpty());
+}
+
+void TestCups::printToFile()
+{
+    // Print to a file from the print dialog: the job's PDF in that file, and
+    // no file at all when the job is cancelled.
+    CCadenzoDoc doc(nullptr);
+    doc.totalPages = 3;
+    addHead(doc, 1440, -1440);
+    CPrintJob job(doc);
+    QPrinter printer;
+    printer.setPrinterName(kPlain);
+    const QString path = dir_.filePath(QStringLiteral("to-file.pdf"));
+    printer.setOutputFileName(path);
+    const int before = lastJobId();
+
+    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, nullptr, false,
+                         [](qint64 done, qint64) { return done < 2; }),
+             PrintOutcome::Cancelled);
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(PrintSheets(job, printer, SheetRange{2, 3}, nullptr, false), PrintOutcome::Printed);
+    const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), 2);
-    QCOMPARE(pdftext::imageObjects(target.output).size(), 2);
+    QCOMPARE(pages[1].texts(), QStringList{QStringLiteral("00003")});
+    QVERIFY(nearCorner(pages[1].words[0].box, 1));
+    QCOMPARE(lastJobId(), before);
+    QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("to-file*")}, QDir::Files),
+             QStringList{QStringLiteral("to-file.pdf")});
 }
 
 QTEST_MAIN(TestCups)
