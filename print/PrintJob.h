@@ -36,7 +36,8 @@ struct SheetGeometry
 };
 
 // One print job of a template: its sheets, its background and the page routine
-// that draws a sheet on any surface (printer, preview, PDF export).
+// that draws a sheet with a painter (the preview; printing and PDF export
+// write the job's PDF, JobPdf.h).
 class CPrintJob
 {
 public:

@@ -233,6 +233,9 @@ void TestCups::submitPdf()
     // stays there on the printed sheet, margins or not.
     QFETCH(QString, queue);
     QFETCH(QSizeF, paper);
+    QFETCH(int, copies);
+    QFETCH(bool, bothSides);
+    QFETCH(int, pages);
     const QString path = dir_.filePath(QStringLiteral("submit.pdf"));
     {
         QPdfWriter writer(path);
@@ -255,18 +258,21 @@ void TestCups::submitPdf()
     settings.printer = queue;
     settings.title = QStringLiteral("submitPdf %1").arg(QLatin1String(QTest::currentDataTag()));
     settings.paperPoints = paper;
+    settings.copies = copies;
+    if (bothSides)
+        settings.sides = CupsJobSettings::Sides::LongEdge;
     QString error;
     const int job = SubmitPdfToCups(path, settings, &error);
     QVERIFY2(job > 0, qPrintable(error));
     const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
     QVERIFY(waitForJob(queue, job, printed));
 
-    const QList<pdftext::Page> pages = pdftext::read(printed);
-    QCOMPARE(pages.size(), 1);
+    const QList<pdftext::Page> sheets = pdftext::read(printed);
+    QCOMPARE(sheets.size(), pages);
     const QSizeF upright(std::min(paper.width(), paper.height()), std::max(paper.width(), paper.height()));
-    QVERIFY(qAbs(std::min(pages[0].size.width(), pages[0].size.height()) - upright.width()) < 1);
-    QCOMPARE(pages[0].texts(), QStringList{QStringLiteral("CORNER")});
-    const QRectF box = onLaidOutPaper(pages[0].words[0].box, seenPageSize(printed, pages[0].size), paper);
+    QVERIFY(qAbs(std::min(sheets[0].size.width(), sheets[0].size.height()) - upright.width()) < 1);
+    QCOMPARE(sheets[0].texts(), QStringList{QStringLiteral("CORNER")});
+    const QRectF box = onLaidOutPaper(sheets[0].words[0].box, seenPageSize(printed, sheets[0].size), paper);
     QVERIFY2(qAbs(box.left() - expected.left()) <= 1 && qAbs(box.top() - expected.top()) <= 1,
              qPrintable(describe(box)));
 }
