@@ -126,7 +126,7 @@ CupsJobSettings CupsSettingsFor(const QPrinter& printer, QSizeF paperPoints, con
             settings.sides = CupsJobSettings::Sides::ShortEdge;
             break;
         case QPrinter::DuplexAuto:
-            // Turned over along the edge that the page's top lies against.
+            // Landscape sheets turn over on the short edge so that both sides read the same way up.
             settings.sides = paperPoints.width() > paperPoints.height() ? CupsJobSettings::Sides::ShortEdge
                                                                         : CupsJobSettings::Sides::LongEdge;
             break;
