@@ -25,6 +25,7 @@ namespace {
 // The characters of a number: digits, then the minus sign.
 constexpr char kNumberChars[] = "0123456789-";
 constexpr int kNumberCharCount = 11;
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
 int numberCharIndex(char c)
 {
@@ -271,7 +272,7 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
             c = 0, s = -1;
             break;
         default:
-            c = std::cos(degrees * M_PI / 180.0), s = std::sin(degrees * M_PI / 180.0);
+            c = std::cos(degrees * kRadiansPerDegree), s = std::sin(degrees * kRadiansPerDegree);
         }
         const double pageHeight = doc.GetPageHeight() / 20.0;
         const auto pageX = [&](double ax, double down) { return (head.x + ax * c + down * s) / 20.0; };
