@@ -1,0 +1,144 @@
+#include "PdfObjectGraph.h"
+
+#include <QCoreApplication>
+
+#include <qpdf/Buffer.hh>
+
+namespace {
+
+// Direct arrays and dictionaries nested deeper than this are refused; qpdf's
+// parser already stops far earlier, so only a damaged file comes near it.
+constexpr int kMaxDepth = 1000;
+
+bool isPageTreeNode(QPDFObjectHandle object)
+{
+    if (!object.isDictionary())
+        return false;
+    QPDFObjectHandle type = object.getKey("/Type");
+    return type.isNameAndEquals("/Page") || type.isNameAndEquals("/Pages") ||
+           type.isNameAndEquals("/Catalog");
+}
+
+void appendBytes(QByteArray& to, const std::string& text)
+{
+    to.append(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+QByteArray CopiedPdfObject::resolved(const std::vector<std::uint32_t>& ids) const
+{
+    QByteArray out;
+    out.reserve(text.size() + qsizetype(refs.size()) * 12);
+    qsizetype from = 0;
+    for (const auto& [position, index] : refs) {
+        out.append(text.constData() + from, position - from);
+        out += QByteArray::number(ids.at(index)) + " 0 R";
+        from = position;
+    }
+    out.append(text.constData() + from, text.size() - from);
+    return out;
+}
+
+PdfObjectGraph::PdfObjectGraph(std::vector<CopiedPdfObject>& objects) : objects_(objects)
+{
+    objects_.clear();
+    objects_.resize(1);
+}
+
+void PdfObjectGraph::append(QPDFObjectHandle value, CopiedPdfObject& object)
+{
+    appendValue(value, object, 1);
+}
+
+void PdfObjectGraph::appendEntries(QPDFObjectHandle dictionary, CopiedPdfObject& object, const char* skipKey)
+{
+    for (auto& [key, value] : dictionary.getDictAsMap()) {
+        if (key == skipKey || value.isNull())
+            continue;
+        appendBytes(object.text, QPDFObjectHandle::newName(key).unparse());
+        object.text += ' ';
+        appendValue(value, object, 1);
+    }
+}
+
+void PdfObjectGraph::copyReferred()
+{
+    while (!queue_.empty()) {
+        QPDFObjectHandle source = queue_.front();
+        queue_.pop_front();
+        CopiedPdfObject copy;
+        if (source.isStream()) {
+            copy.isStream = true;
+            appendEntries(source.getDict(), copy, "/Length");
+            // The stored bytes, still encoded: an image stays the same JPEG.
+            const std::shared_ptr<Buffer> raw = source.getRawStreamData();
+            copy.data =
+                QByteArray(reinterpret_cast<const char*>(raw->getBuffer()), qsizetype(raw->getSize()));
+        } else {
+            appendValue(source, copy, 0);
+        }
+        objects_.push_back(std::move(copy));
+    }
+}
+
+void PdfObjectGraph::appendValue(QPDFObjectHandle value, CopiedPdfObject& object, int depth)
+{
+    if (depth > kMaxDepth)
+        throw PdfCopyError{
+            QCoreApplication::translate("PdfFormCopy", "the page's resources are nested too deeply")};
+    QByteArray& text = object.text;
+    if (depth > 0 && value.isIndirect() && (value.isArray() || value.isDictionary() || value.isStream())) {
+        appendReference(value, object);
+        return;
+    }
+    switch (value.getTypeCode()) {
+    case ::ot_boolean:
+    case ::ot_integer:
+    case ::ot_real:
+    case ::ot_string:
+    case ::ot_name:
+        appendBytes(text, value.unparse());
+        break;
+    case ::ot_array: {
+        text += '[';
+        const int count = value.getArrayNItems();
+        for (int i = 0; i < count; ++i) {
+            if (i > 0)
+                text += ' ';
+            appendValue(value.getArrayItem(i), object, depth + 1);
+        }
+        text += ']';
+        break;
+    }
+    case ::ot_dictionary:
+        text += "<<";
+        for (auto& [key, item] : value.getDictAsMap()) {
+            if (item.isNull())
+                continue;
+            appendBytes(text, QPDFObjectHandle::newName(key).unparse());
+            text += ' ';
+            appendValue(item, object, depth + 1);
+        }
+        text += ">>";
+        break;
+    default: // null, a dangling reference, or what a damaged file leaves
+        text += "null";
+        break;
+    }
+}
+
+void PdfObjectGraph::appendReference(QPDFObjectHandle value, CopiedPdfObject& object)
+{
+    if (isPageTreeNode(value)) {
+        object.text += "null";
+        return;
+    }
+    const QPDFObjGen og = value.getObjGen();
+    auto found = indices_.find(og);
+    if (found == indices_.end()) {
+        found = indices_.emplace(og, nextIndex_++).first;
+        queue_.push_back(value);
+    }
+    object.refs.emplace_back(object.text.size(), found->second);
+}

@@ -1,0 +1,347 @@
+// The background page copied as a form into a print job: it must look like
+// the page as rendered today, keep vectors, text and JPEG bytes as they are,
+// and never take the program down on a damaged or hostile file.
+#include "HandMadePdf.h"
+#include "PdfText.h"
+#include "TestPdf.h"
+
+#include "print/PdfBackgroundForm.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace handpdf;
+using pdftext::run;
+
+namespace {
+
+QByteArray paintedPdf(QSizeF size, const std::function<void(QPainter&)>& paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(72);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setPageSize(QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    QPainter painter(&writer);
+    paint(painter);
+    painter.end();
+    return bytes;
+}
+
+// Lines and text in an embedded font, no image.
+QByteArray vectorPdf()
+{
+    return paintedPdf(testpdf::letter(), [](QPainter& painter) {
+        painter.setPen(QPen(Qt::darkBlue, 12));
+        painter.drawLine(40, 40, 560, 40);
+        painter.drawLine(40, 40, 40, 700);
+        painter.setPen(QPen(Qt::red, 8));
+        painter.drawRect(100, 420, 400, 300);
+        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 40));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(60, 100, 500, 200), Qt::AlignCenter, QStringLiteral("Ledger form"));
+    });
+}
+
+// One photo, which QPdfWriter stores as JPEG.
+QByteArray photoPdf()
+{
+    QImage photo(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x * 255 / 320, y * 255 / 240, (x * y) % 256));
+    }
+    return paintedPdf(testpdf::a4(),
+                      [&](QPainter& painter) { painter.drawImage(QRectF(50, 50, 480, 360), photo); });
+}
+
+// Colour blocks placed so that any wrong turn, flip or crop shows.
+QByteArray turnedPdf(int rotate, bool cropped)
+{
+    PageParts parts;
+    parts.mediaBox = "[0 0 600 400]";
+    parts.content = "1 0 0 rg 0 0 200 150 re f 0 0 1 rg 0 330 600 70 re f 0 0.6 0 rg 480 0 120 200 re f";
+    parts.pageExtra = "/Rotate " + num(rotate) + (cropped ? " /CropBox [60 30 580 390]" : "");
+    return onePage(parts);
+}
+
+// Catalog, page tree and page with the given attributes; objects from 4 on.
+QByteArray pageOf(const QByteArray& treeEntries, const QByteArray& pageEntries, const QList<QByteArray>& more)
+{
+    return assemble(QList<QByteArray>{"<< /Type /Catalog /Pages 2 0 R >>",
+                                      "<< /Type /Pages /Kids [3 0 R] /Count 1 " + treeEntries + " >>",
+                                      "<< /Type /Page /Parent 2 0 R " + pageEntries + " >>"} +
+                    more);
+}
+
+// A job of two sheets, paper large, each painting the copied page; empty
+// when it could not be copied, with *why.
+QByteArray jobPdf(const QByteArray& source, int pageIndex, QSizeF paper, QString* why = nullptr)
+{
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    PdfJobWriter writer(out);
+    const PdfJobWriter::Id form =
+        WriteBackgroundForm(writer, *testpdf::blockFrom(source), pageIndex, paper, why);
+    if (!form)
+        return QByteArray();
+    writer.beginPages(2, paper, "<</XObject<</BG " + PdfJobWriter::ref(form) + ">>>>");
+    writer.addPage("/BG Do");
+    writer.addPage("/BG Do");
+    return writer.finish(QStringLiteral("Background")) ? bytes : QByteArray();
+}
+
+// The first page as the background is rendered today.
+QImage render(const QByteArray& bytes)
+{
+    return pdf::RenderPageBitmap(pdf::LoadPage(pdf::LoadMemDocument(testpdf::blockFrom(bytes)), 0), 120, 160);
+}
+
+// Mean difference per colour channel, 0 to 255.
+double difference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// The fields of pdfimages -list: page num type width height color comp bpc
+// enc interp object ...
+QList<QStringList> images(const QString& path)
+{
+    QList<QStringList> list;
+    const QString text = QString::fromUtf8(run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}));
+    for (const QString& line : text.split(u'\n').mid(2)) {
+        if (!line.isEmpty())
+            list << line.simplified().split(u' ');
+    }
+    return list;
+}
+
+QByteArray rawStream(const QString& path, const QString& object)
+{
+    return run(QStringLiteral("qpdf"),
+               {QStringLiteral("--show-object=") + object, QStringLiteral("--raw-stream-data"), path});
+}
+
+bool qpdfChecks(const QString& path)
+{
+    bool ok = false;
+    run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &ok);
+    return ok;
+}
+
+} // namespace
+
+class TestBackgroundForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+    void looksLikeTheRenderedPage_data();
+    void looksLikeTheRenderedPage();
+    void photoKeepsItsJpegBytes();
+    void hostileFiles_data();
+    void hostileFiles();
+
+private:
+    QString save(const QString& name, const QByteArray& bytes);
+    QTemporaryDir dir_;
+};
+
+QString TestBackgroundForm::save(const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir_.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+}
+
+void TestBackgroundForm::looksLikeTheRenderedPage_data()
+{
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QSizeF>("paper");
+    QTest::addColumn<QString>("text"); // found in the copy by pdftotext
+    QTest::addColumn<int>("imageCount");
+    const QSizeF letter = testpdf::letter();
+    QTest::newRow("vector form on A4") << vectorPdf() << testpdf::a4() << "Ledger" << 0;
+    QTest::newRow("photo") << photoPdf() << letter << QString() << 1;
+    for (int rotate : {0, 90, 180, 270, -90, 450}) {
+        QTest::addRow("rotate %d", rotate) << turnedPdf(rotate, false) << letter << QString() << 0;
+        QTest::addRow("rotate %d cropped", rotate) << turnedPdf(rotate, true) << letter << QString() << 0;
+    }
+    // Operands in one stream, their operator in the next; the first compressed.
+    QTest::newRow("several content streams")
+        << pageOf({}, "/MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R]",
+                  {stream("/Filter /FlateDecode", qCompress("1 0 0 rg 0 0").mid(4)),
+                   stream({}, "300 400 re f 0 0 1 rg 300 400 312 392 re f")})
+        << letter << QString() << 0;
+    QTest::newRow("inherited attributes")
+        << pageOf("/MediaBox [0 0 500 300] /Rotate 90 /Resources << /ExtGState << /G 5 0 R >> >>",
+                  "/Contents 4 0 R",
+                  {stream({}, "/G gs 1 0 0 rg 0 0 250 150 re f 0 0 1 rg 250 150 250 150 re f"),
+                   "<< /Type /ExtGState /ca 0.4 >>"})
+        << QSizeF(300, 200) << QString() << 0;
+
+    // Locked with an owner password only: readable, so copied.
+    const QString open = save(QStringLiteral("open.pdf"), vectorPdf());
+    const QString locked = dir_.filePath(QStringLiteral("owner.pdf"));
+    run(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), QString(), QStringLiteral("owner"),
+                                 QStringLiteral("256"), QStringLiteral("--"), open, locked});
+    QFile file(locked);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTest::newRow("owner password") << file.readAll() << letter << "Ledger" << 0;
+}
+
+// Both sheets paint the one copy, which looks like the source page rendered
+// over the paper and keeps its text as text and its images as images.
+void TestBackgroundForm::looksLikeTheRenderedPage()
+{
+    QFETCH(QByteArray, source);
+    QFETCH(QSizeF, paper);
+    QFETCH(QString, text);
+    QFETCH(int, imageCount);
+    QString why;
+    const QByteArray job = jobPdf(source, 0, paper, &why);
+    QVERIFY2(!job.isEmpty(), qPrintable(why));
+    const QString path = save(QStringLiteral("copy.pdf"), job);
+    QVERIFY(qpdfChecks(path));
+    const double off = difference(render(source), render(job));
+    QVERIFY2(off < 3, qPrintable(QString::number(off))); // edges may be smoothed a little differently
+
+    const QList<QStringList> found = images(path);
+    QCOMPARE(found.size(), 2 * imageCount);
+    if (imageCount > 0)
+        QCOMPARE(found.first().value(10), found.last().value(10));
+    const QList<pdftext::Page> pages = pdftext::read(path);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(text.isEmpty() || pages[1].texts().contains(text));
+}
+
+// The photo goes over as the very same JPEG stream.
+void TestBackgroundForm::photoKeepsItsJpegBytes()
+{
+    const QByteArray source = photoPdf();
+    const QString sourcePath = save(QStringLiteral("photo.pdf"), source);
+    const QList<QStringList> before = images(sourcePath);
+    QCOMPARE(before.size(), 1);
+    QCOMPARE(before[0].value(8), QStringLiteral("jpeg"));
+
+    const QString path = save(QStringLiteral("photo-copy.pdf"), jobPdf(source, 0, testpdf::letter()));
+    const QList<QStringList> after = images(path);
+    QCOMPARE(after.size(), 2);                         // one image, on both sheets
+    QCOMPARE(after[0].mid(3, 6), before[0].mid(3, 6)); // size, colours, encoding
+    const QByteArray bytes = rawStream(path, after[0].value(10));
+    QVERIFY(bytes.startsWith("\xFF\xD8"));
+    QCOMPARE(bytes, rawStream(sourcePath, before[0].value(10)));
+}
+
+void TestBackgroundForm::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("pageIndex");
+    // Why it is refused; empty: it must be copied; "?": either.
+    QTest::addColumn<QString>("reason");
+    const QString damaged = QStringLiteral("the file is damaged or is not a PDF file");
+    const QString noArea = QStringLiteral("the page has no area");
+    const QString either = QStringLiteral("?");
+    const auto page = [](const QByteArray& mediaBox, const QByteArray& resources,
+                         const QByteArray& extra = {}) {
+        PageParts parts;
+        parts.mediaBox = mediaBox;
+        parts.resources = resources;
+        parts.pageExtra = extra;
+        return onePage(parts);
+    };
+    const QByteArray letter = "[0 0 612 792]";
+    const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
+    QTest::newRow("truncated") << vectorPdf().left(120) << 0 << damaged;
+    QTest::newRow("not a PDF") << QByteArray("GIF89a") + QByteArray(2000, '\x7f') << 0 << damaged;
+    QTest::newRow("password") << passwordPdf() << 0 << "the file is protected by a password";
+    QTest::newRow("page 3 of 1") << onePage(PageParts()) << 2 << "the file has no page 3";
+    QTest::newRow("missing resource objects")
+        << page(letter, "<< /XObject << /X 40 0 R >> /Font << /F 41 0 R >> /Pattern 42 0 R >>") << 0
+        << QString();
+    QTest::newRow("resources reach the page tree")
+        << page(letter, "<< /Properties << /P 3 0 R /T 2 0 R /C 1 0 R >> >>") << 0 << QString();
+    QTest::newRow("form draws itself") << selfDrawingFormPdf() << 0 << QString();
+    QTest::newRow("forms 20000 deep") << nestedFormsPdf(20000) << 0 << QString();
+    QTest::newRow("arrays 100000 deep in the page") << nestedArraysPdf(100000) << 0 << either;
+    QTest::newRow("arrays 100000 deep in the resources")
+        << page(letter, "<< /A " + deep + " >>") << 0 << either;
+    QTest::newRow("media box 0") << page("[0 0 0 0]", "<< >>") << 0 << noArea;
+    QTest::newRow("media box a line") << page("[0 0 612 0]", "<< >>") << 0 << noArea;
+    QTest::newRow("crop box outside") << page(letter, "<< >>", "/CropBox [700 800 900 1000]") << 0 << noArea;
+    QTest::newRow("media box negative") << page("[0 0 -612 -792]", "<< >>") << 0 << QString();
+    QTest::newRow("media box 1e9") << page("[0 0 1000000000 1000000000]", "<< >>") << 0 << either;
+    QTest::newRow("media box 1e400") << page("[0 0 1" + QByteArray(400, '0') + " 9]", "<< >>") << 0 << either;
+
+    // Several content streams: one that cannot be decoded, one that decodes
+    // to far more than a page needs.
+    const auto twoStreams = [](const QByteArray& second) {
+        return pageOf({}, "/MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R]",
+                      {stream({}, "0 0 10 10 re f"), stream("/Filter /FlateDecode", second)});
+    };
+    QTest::newRow("undecodable content")
+        << twoStreams("not flate at all") << 0 << "the page's content is damaged";
+    QTest::newRow("content bomb") << twoStreams(zerosDeflated(qint64(1) << 27)) << 0
+                                  << "the page's content is too large";
+}
+
+// Never a crash: either a reason, and no objects, or a form that checks out
+// and renders.
+// Never a crash: either a reason, with no object written and no number
+// taken, or a form in plain finite numbers that checks out and renders.
+void TestBackgroundForm::hostileFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, pageIndex);
+    QFETCH(QString, reason);
+    QByteArray job;
+    QBuffer out(&job);
+    out.open(QIODevice::WriteOnly);
+    PdfJobWriter writer(out);
+    const std::uint64_t before = writer.bytesWritten();
+    QString why;
+    const PdfJobWriter::Id form =
+        WriteBackgroundForm(writer, *testpdf::blockFrom(bytes), pageIndex, testpdf::letter(), &why);
+    if (reason != QLatin1String("?")) {
+        QCOMPARE(why, reason);
+        QCOMPARE(form != 0, reason.isEmpty());
+    }
+    if (!form) {
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(writer.bytesWritten(), before);
+        QBuffer other;
+        other.open(QIODevice::WriteOnly);
+        QCOMPARE(writer.reserve(), PdfJobWriter(other).reserve());
+        return;
+    }
+    writer.beginPages(1, testpdf::letter(), "<</XObject<</BG " + PdfJobWriter::ref(form) + ">>>>");
+    writer.addPage("/BG Do");
+    QVERIFY(writer.finish(QString()));
+    static const QRegularExpression numbers(QStringLiteral(R"(/BBox\[[-.\d ]+\]/Matrix\[[-.\d ]+\]/)"));
+    QVERIFY(numbers.match(QString::fromLatin1(job)).hasMatch());
+    QVERIFY(!render(job).isNull());
+    // qpdf's check takes its time over thousands of nested forms.
+    QVERIFY(job.size() > (1 << 20) || qpdfChecks(save(QStringLiteral("hostile.pdf"), job)));
+}
+
+QTEST_MAIN(TestBackgroundForm)
+#include "tst_backgroundform.moc"
