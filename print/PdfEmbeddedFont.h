@@ -1,0 +1,57 @@
+#pragma once
+
+#include "PdfObjectSink.h"
+
+#include <QByteArray>
+#include <QRawFont>
+#include <QString>
+
+#include <cstdint>
+#include <map>
+
+// One face embedded in a PDF as a composite font (Type0, Identity-H): only
+// the glyphs added, with their glyph ids kept so that a text string is the
+// face's own glyph ids, widths from the face's design advances and a
+// ToUnicode map so that text extraction finds the characters.
+class PdfEmbeddedFont
+{
+public:
+    // raw: the face as Qt draws it, at any pixel size.
+    explicit PdfEmbeddedFont(const QRawFont& raw);
+
+    // Something that tells faces apart: family, style and the face's header.
+    static QByteArray faceKey(const QRawFont& raw);
+
+    // The face's glyph for c by its character map; 0 (.notdef) when missing.
+    std::uint16_t glyphFor(QChar c) const;
+    // Design advance of glyph gid in 1/1000 em.
+    double advance(std::uint16_t gid) const;
+    // Marks gid as used, shown for text (for ToUnicode; the first text wins).
+    void addGlyph(std::uint16_t gid, const QString& text);
+
+    // Builds the subset font file. False when Qt gives no tables for the face,
+    // its licence forbids embedding, or the subsetter fails: then the glyphs
+    // are to be drawn as outlines.
+    bool build();
+    bool isCff() const { return cff_; }
+    const QByteArray& fontFile() const { return fontFile_; }
+    // "ABCDEF+PostScriptName"
+    QByteArray baseFont() const;
+
+    // Writes the font, its descendant, descriptor, file and ToUnicode map;
+    // returns the Type0 font's object.
+    PdfObjectSink::Id write(PdfObjectSink& sink) const;
+
+private:
+    QByteArray table(const char* tag) const;
+    QByteArray sfnt() const;
+    QByteArray postScriptName() const;
+    QByteArray descriptor(PdfObjectSink::Id fontFile) const;
+    QByteArray widths() const;
+    QByteArray toUnicode() const;
+
+    QRawFont raw_; // at one em per pixel: its metrics are in font units
+    bool cff_ = false;
+    std::map<std::uint16_t, QString> glyphs_;
+    QByteArray fontFile_;
+};
