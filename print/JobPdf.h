@@ -20,5 +20,5 @@ enum class JobPdfResult
 // the user is told so. owner, showProgress and progress as for printing;
 // progress may stop the job. Failures are reported through showMessage().
 // out is written from its current position and not closed.
-JobPdfResult WriteJobPdf(const CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi,
-                         QWidget* owner, bool showProgress, const SheetProgress& progress = SheetProgress());
+JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi, QWidget* owner,
+                         bool showProgress, const SheetProgress& progress = SheetProgress());

@@ -40,6 +40,16 @@ quint32 tagValue(const char* tag)
     return qFromBigEndian<quint32>(tag);
 }
 
+// A table of the face for HarfBuzz's shaper, which asks by tag.
+hb_blob_t* referenceTable(hb_face_t*, hb_tag_t tag, void* rawFont)
+{
+    char name[4];
+    qToBigEndian(quint32(tag), name);
+    auto* data = new QByteArray(static_cast<const QRawFont*>(rawFont)->fontTable(name));
+    return hb_blob_create(data->constData(), unsigned(data->size()), HB_MEMORY_MODE_READONLY, data,
+                          [](void* d) { delete static_cast<QByteArray*>(d); });
+}
+
 } // namespace
 
 PdfEmbeddedFont::PdfEmbeddedFont(const QRawFont& raw) : raw_(raw)
@@ -65,6 +75,53 @@ std::uint16_t PdfEmbeddedFont::glyphFor(QChar c) const
     return ids.isEmpty() || ids[0] > 0xFFFF ? 0 : std::uint16_t(ids[0]);
 }
 
+std::vector<PdfEmbeddedFont::Shaped> PdfEmbeddedFont::shape(const QString& text) const
+{
+    std::vector<Shaped> plain;
+    for (const QChar c : text)
+        plain.push_back(Shaped{glyphFor(c), QString(c)});
+    if (text.isEmpty() || table("GSUB").isEmpty())
+        return plain;
+
+    const int unitsPerEm = raw_.pixelSize();
+    using Face = std::unique_ptr<hb_face_t, decltype(&hb_face_destroy)>;
+    using Font = std::unique_ptr<hb_font_t, decltype(&hb_font_destroy)>;
+    using Buffer = std::unique_ptr<hb_buffer_t, decltype(&hb_buffer_destroy)>;
+    const Face face(hb_face_create_for_tables(referenceTable, const_cast<QRawFont*>(&raw_), nullptr),
+                    &hb_face_destroy);
+    const Font font(hb_font_create(face.get()), &hb_font_destroy);
+    hb_font_set_scale(font.get(), unitsPerEm, unitsPerEm);
+    const Buffer buffer(hb_buffer_create(), &hb_buffer_destroy);
+    hb_buffer_add_utf16(buffer.get(), reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()), 0,
+                        int(text.size()));
+    hb_buffer_guess_segment_properties(buffer.get());
+    const hb_feature_t noKerning{HB_TAG('k', 'e', 'r', 'n'), 0, 0, ~0u};
+    hb_shape(font.get(), buffer.get(), &noKerning, 1);
+
+    unsigned count = 0;
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer.get(), &count);
+    const hb_glyph_position_t* position = hb_buffer_get_glyph_positions(buffer.get(), nullptr);
+    std::vector<Shaped> shaped;
+    for (unsigned i = 0; i < count; ++i) {
+        const hb_glyph_position_t& p = position[i];
+        if (info[i].codepoint > 0xFFFF || p.x_offset != 0 || p.y_offset != 0 || p.y_advance != 0 ||
+            qAbs(p.x_advance * 1000.0 / unitsPerEm - advance(std::uint16_t(info[i].codepoint))) > 0.5)
+            return plain;
+        const unsigned from = info[i].cluster;
+        unsigned to = unsigned(text.size());
+        for (unsigned k = i + 1; k < count; ++k) {
+            if (info[k].cluster != from) {
+                to = info[k].cluster;
+                break;
+            }
+        }
+        const bool first = i == 0 || info[i - 1].cluster != from;
+        shaped.push_back(Shaped{std::uint16_t(info[i].codepoint),
+                                first && to > from ? text.mid(int(from), int(to - from)) : QString()});
+    }
+    return shaped;
+}
+
 double PdfEmbeddedFont::advance(std::uint16_t gid) const
 {
     const QList<QPointF> a = raw_.advancesForGlyphIndexes(QList<quint32>{gid}, QRawFont::UseDesignMetrics);
@@ -73,7 +130,9 @@ double PdfEmbeddedFont::advance(std::uint16_t gid) const
 
 void PdfEmbeddedFont::addGlyph(std::uint16_t gid, const QString& text)
 {
-    glyphs_.emplace(gid, text);
+    QString& shown = glyphs_[gid];
+    if (shown.isEmpty())
+        shown = text;
 }
 
 QByteArray PdfEmbeddedFont::sfnt() const

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 // One face embedded in a PDF as a composite font (Type0, Identity-H): only
 // the glyphs added, with their glyph ids kept so that a text string is the
@@ -24,6 +25,16 @@ public:
 
     // The face's glyph for c by its character map; 0 (.notdef) when missing.
     std::uint16_t glyphFor(QChar c) const;
+
+    struct Shaped
+    {
+        std::uint16_t gid;
+        QString text; // the characters it shows; empty for a later glyph of them
+    };
+    // The glyphs Qt's shaper draws text with (ligatures; kerning is off), or
+    // one glyph per character when shaping would move glyphs off their
+    // advances, which a plain text string cannot follow.
+    std::vector<Shaped> shape(const QString& text) const;
     // Design advance of glyph gid in 1/1000 em.
     double advance(std::uint16_t gid) const;
     // Marks gid as used, shown for text (for ToUnicode; the first text wins).

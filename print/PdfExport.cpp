@@ -1,16 +1,12 @@
 #include "PdfExport.h"
 
-#include "PreparePrintException.h"
+#include "JobPdf.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QSaveFile>
 
 namespace {
 
@@ -29,65 +25,23 @@ bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QW
         ReportNoSheets();
         return false;
     }
-    const std::int32_t widthTwips = doc.GetPageWidth();
-    const std::int32_t heightTwips = doc.GetPageHeight();
-    if (widthTwips <= 0 || heightTwips <= 0) {
-        showMessage(tr("The template's paper has no size."), MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
-
-    // The page as laid out (already turned for landscape), in points; no
-    // margins, so the painter's origin is the paper's corner. QPageSize holds
-    // the paper upright and the layout turns it.
-    const bool landscape = widthTwips > heightTwips;
-    const QSizeF upright = landscape ? QSizeF(heightTwips / 20.0, widthTwips / 20.0)
-                                     : QSizeF(widthTwips / 20.0, heightTwips / 20.0);
-    const QPageSize pageSize(upright, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    QPdfWriter writer(path);
-    writer.setCreator(QStringLiteral("Tallimark"));
-    writer.setTitle(doc.GetTitle());
-    writer.setResolution(kExportDpi);
-    const QPageLayout::Orientation orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    writer.setPageLayout(QPageLayout(pageSize, orientation, QMarginsF(0, 0, 0, 0)));
-
-    const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, kExportDpi);
-    try {
-        if (job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, kExportBackgroundDpi), owner,
-                              showProgress) == pdf::RenderStatus::TimedOut &&
-            !ConfirmPrintWithoutBackground(showProgress)) {
-            job.EndPrinting();
-            return false;
-        }
-    } catch (const CPreparePrintException&) {
-        job.EndPrinting();
-        return false;
-    }
-
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        job.EndPrinting();
+    // The file appears only when complete: a cancelled or failed export
+    // leaves whatever was there before.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         showMessage(tr("Could not create the file %1.").arg(path), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    bool stopped = false;
-    for (qint64 sheet = range.first; sheet <= range.last; ++sheet) {
-        if (sheet != range.first)
-            writer.newPage();
-        job.PrintPage(painter, sheet, geometry);
-        if (progress && !progress(sheet - range.first + 1, range.count())) {
-            stopped = true;
-            break;
-        }
-    }
-    const bool ended = painter.end();
-    job.EndPrinting();
-    if (stopped) {
-        QFile::remove(path);
+    if (WriteJobPdf(job, file, range, kExportBackgroundDpi, owner, showProgress, progress) !=
+        JobPdfResult::Written) {
+        file.cancelWriting();
         return false;
     }
-    if (!ended) {
-        showMessage(tr("Could not write the file %1.").arg(path), MsgButtons::Ok, MsgIcon::Exclamation);
-        QFile::remove(path);
+    // QSaveFile::commit() can report success when the last flush fails.
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
+        showMessage(tr("Could not write the file %1.").arg(path) + QLatin1Char(' ') + file.errorString(),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        file.cancelWriting();
         return false;
     }
     return true;

@@ -16,6 +16,5 @@ class QWidget;
 bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QWidget* owner = nullptr,
                bool showProgress = false, const SheetProgress& progress = SheetProgress());
 
-// Device resolution of the exported pages, and of the background in them.
-constexpr int kExportDpi = 600;
+// Resolution of a background that has to be exported as a rendered picture.
 constexpr int kExportBackgroundDpi = 300;

@@ -25,6 +25,7 @@ namespace {
 // The characters of a number: digits, then the minus sign.
 constexpr char kNumberChars[] = "0123456789-";
 constexpr int kNumberCharCount = 11;
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
 int numberCharIndex(char c)
 {
@@ -158,6 +159,8 @@ struct HeadFace
     QFont font;
     QRawFont raw;
     int slot = -1;
+    std::vector<PdfEmbeddedFont::Shaped> prefix;
+    std::vector<PdfEmbeddedFont::Shaped> suffix;
 };
 
 // The texts a head shows around its number.
@@ -193,9 +196,19 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
             it = faceSlots.end() - 1;
         }
         f.slot = int(it - faceSlots.begin());
-        for (const QChar c : prefixText(head) + suffixText(head) + QLatin1String(kNumberChars))
-            it->font->addGlyph(it->font->glyphFor(c), QString(c));
-        faces.push_back(f);
+        // Preface and suffix as Qt shapes them; a number's characters form no
+        // ligatures, each is its own glyph.
+        f.prefix = it->font->shape(prefixText(head));
+        f.suffix = it->font->shape(suffixText(head));
+        for (const auto* glyphs : {&f.prefix, &f.suffix}) {
+            for (const PdfEmbeddedFont::Shaped& g : *glyphs)
+                it->font->addGlyph(g.gid, g.text);
+        }
+        for (const char c : kNumberChars) {
+            if (c)
+                it->font->addGlyph(it->font->glyphFor(QLatin1Char(c)), QString(QLatin1Char(c)));
+        }
+        faces.push_back(std::move(f));
     }
     for (FaceSlot& s : faceSlots) {
         if (!outlinesOnly && s.font->build()) {
@@ -225,9 +238,8 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
         h.zeroPad = head.zeroPad != 0;
         h.padWidth = int(std::clamp<std::int32_t>(head.digits, 0, 255));
 
-        const auto glyphOf = [&](QChar c) {
+        const auto glyphOf = [&](std::uint16_t gid) {
             Glyph g;
-            const std::uint16_t gid = face.glyphFor(c);
             g.length = pdfsyntax::escapeGlyphId(gid, g.bytes);
             g.advance = face.advance(gid) * size / 1000.0 * stretch;
             if (h.outlines) {
@@ -238,20 +250,20 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
             }
             return g;
         };
-        const auto glyphsOf = [&](const QString& text, double& width) {
+        const auto glyphsOf = [&](const std::vector<PdfEmbeddedFont::Shaped>& shaped, double& width) {
             QByteArray bytes;
-            for (const QChar c : text) {
-                const Glyph g = glyphOf(c);
+            for (const PdfEmbeddedFont::Shaped& s : shaped) {
+                const Glyph g = glyphOf(s.gid);
                 bytes += h.outlines ? g.outline : QByteArray(g.bytes, g.length);
                 width += g.advance;
             }
             return bytes;
         };
         for (int k = 0; k < kNumberCharCount; ++k)
-            h.number[k] = glyphOf(QLatin1Char(kNumberChars[k]));
+            h.number[k] = glyphOf(face.glyphFor(QLatin1Char(kNumberChars[k])));
         double prefixWidth = 0, suffixWidth = 0;
-        const QByteArray prefix = glyphsOf(prefixText(head), prefixWidth);
-        const QByteArray suffix = glyphsOf(suffixText(head), suffixWidth);
+        const QByteArray prefix = glyphsOf(f.prefix, prefixWidth);
+        const QByteArray suffix = glyphsOf(f.suffix, suffixWidth);
         h.fixedWidth = prefixWidth + suffixWidth;
 
         // Where the shared painter puts the text: turned counter-clockwise
@@ -271,7 +283,7 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
             c = 0, s = -1;
             break;
         default:
-            c = std::cos(degrees * M_PI / 180.0), s = std::sin(degrees * M_PI / 180.0);
+            c = std::cos(degrees * kRadiansPerDegree), s = std::sin(degrees * kRadiansPerDegree);
         }
         const double pageHeight = doc.GetPageHeight() / 20.0;
         const auto pageX = [&](double ax, double down) { return (head.x + ax * c + down * s) / 20.0; };

@@ -298,7 +298,9 @@ void PdfJobWriter::beginPages(std::uint64_t pageCount, QSizeF mediaBox, const QB
 bool PdfJobWriter::Private::compressContent(const QByteArray& data)
 {
     if (!contentOpen) {
-        if (deflateInit(&content, Z_BEST_SPEED) != Z_OK)
+        // A page's operators are a few hundred bytes: a small window and
+        // hash keep deflateReset from clearing tables sized for megabytes.
+        if (deflateInit2(&content, Z_BEST_SPEED, Z_DEFLATED, 9, 1, Z_DEFAULT_STRATEGY) != Z_OK)
             return false;
         contentOpen = true;
     } else {

@@ -115,6 +115,18 @@ QByteArray millionPaths()
     return manyPathsPdf(1000000);
 }
 
+// Slow to render, and its second content stream cannot be decoded: the page
+// cannot be copied as it is, so a job has to render it.
+QByteArray slowPageThatCannotBeCopied()
+{
+    QByteArray paths;
+    for (int i = 0; i < 1000000 / 3; ++i)
+        paths += "0 0 m 612 792 l S\n";
+    return assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                     "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R] >>",
+                     stream({}, paths), stream("/Filter /FlateDecode", QByteArray(64, 'x'))});
+}
+
 // A template with a head and bytes embedded as its background, saved as path.
 bool saveTemplate(const QString& path, const QByteArray& pdfBytes, std::int32_t pageNumber = 1)
 {
@@ -282,12 +294,25 @@ void TestHostilePdf::hostileContentIsBounded()
         QVERIFY(result.image.isNull());
 }
 
-// Printing and exporting in the window ask before going on without a
-// background that ran out of time; a command-line run prints nothing.
+// A page that is slow to draw goes into a job as it is, in no time. One that
+// has to be rendered instead is bounded: printing and exporting in the window
+// ask before going on without it; a command-line run prints nothing.
 void TestHostilePdf::printRunsStopAtTheTimeLimit()
 {
     const QString tmt = dir_.filePath(QStringLiteral("slow.tmt"));
+    const NoPrinterSystem noPrinters;
+    PrinterSelection copyPrinters(noPrinters);
+    PrintRunOptions copy;
+    copy.mode = PrintRunOptions::ExportPdf;
+    copy.templatePath = tmt;
+    copy.outputPath = dir_.filePath(QStringLiteral("copied.pdf"));
     QVERIFY(saveTemplate(tmt, millionPaths()));
+    QElapsedTimer copying;
+    copying.start();
+    QCOMPARE(RunPrint(copy, copyPrinters), 0);
+    QVERIFY2(copying.elapsed() < kReturnWithinMs, qPrintable(QString::number(copying.elapsed())));
+
+    QVERIFY(saveTemplate(tmt, slowPageThatCannotBeCopied()));
     const NoPrinterSystem system;
     PrinterSelection printers(system);
     PrintRunOptions options;

@@ -64,9 +64,10 @@ QString cffFile()
     return QString();
 }
 
-// Heads in three Liberation families (and, with untabled, one that has to
-// be drawn as outlines when there is one), each with its own words, all
-// turned by rotation.
+// Heads in three Liberation families, in families that need more of Qt
+// when they are installed, (and, with untabled, one that has to be drawn as
+// outlines), each in a face of its own with its own words, all turned by
+// rotation.
 std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled = false)
 {
     static const QByteArray outlined = untabledFamily();
@@ -83,10 +84,13 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
         specs << HeadSpec{"DejaVu Math TeX Gyre", 700, true, "Sy", "", makeRgb(160, 0, 160), 1, 300};
     if (untabled && !outlined.isEmpty())
         specs << HeadSpec{outlined.constData(), 400, false, "Id:", "", makeRgb(0, 128, 0), 1, 90000};
-    Q_ASSERT(specs.size() <= 5);
+    // Qt draws "ff" as one glyph.
+    static const bool ligatures = installed("DejaVu Serif");
+    if (ligatures)
+        specs << HeadSpec{"DejaVu Serif", 400, false, "office", "", makeRgb(0, 128, 128), 1, 500};
     // Apart on the paper however they turn.
-    int x = 3000, y = -8000;
-    for (const HeadSpec& s : specs) {
+    for (int i = 0; i < specs.size(); ++i) {
+        const HeadSpec& s = specs[i];
         doc->AddNewHead(nullptr);
         HEADING& head = *doc->heads.back();
         setFaceName(head.font, s.face);
@@ -95,10 +99,8 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
         head.font.lfItalic = s.italic;
         head.font.lfUnderline = decorated;
         head.font.lfStrikeOut = decorated;
-        head.x = x;
-        head.y = y;
-        x += 1600;
-        y -= 900;
+        head.x = 3000 + i % 3 * 2600;
+        head.y = -6000 - i * 1200;
         head.rotation = rotation;
         head.preface = s.preface;
         head.spaceAfterPreface = !s.preface.isEmpty();
@@ -270,8 +272,11 @@ void TestPdfHeadText::boxesMatchThePainter()
         QCOMPARE(actual[p].size, expected[p].size);
         QCOMPARE(actual[p].words.size(), expected[p].words.size());
         for (const pdftext::Word& want : expected[p].words) {
-            const auto found = std::find_if(actual[p].words.begin(), actual[p].words.end(),
-                                            [&](const pdftext::Word& w) { return w.text == want.text; });
+            const auto found =
+                std::find_if(actual[p].words.begin(), actual[p].words.end(), [&](const pdftext::Word& w) {
+                    // Qt's PDF gives a ligature its own character.
+                    return w.text == want.text.normalized(QString::NormalizationForm_KC);
+                });
             QVERIFY2(found != actual[p].words.end(), qPrintable(want.text + QLatin1String(" missing")));
             const QRectF& a = found->box;
             const QRectF& e = want.box;
@@ -347,12 +352,9 @@ void TestPdfHeadText::fontsAreEmbeddedSubsets()
                  qPrintable(line));
     }
     // One font per face, whatever the sheets.
-    fonts.sort();
-    QStringList expected{QStringLiteral("LiberationMono"), QStringLiteral("LiberationSans"),
-                         QStringLiteral("LiberationSerif-BoldItalic")};
-    if (doc->GetHeadCount() > 3)
-        expected.prepend(QStringLiteral("DejaVuMathTeXGyre-Regular"));
-    QCOMPARE(fonts, expected);
+    QCOMPARE(fonts.size(), doc->GetHeadCount());
+    for (const char* name : {"LiberationSans", "LiberationSerif-BoldItalic", "LiberationMono"})
+        QVERIFY2(fonts.contains(QLatin1String(name)), qPrintable(fonts.join(QLatin1Char(' '))));
 }
 
 void TestPdfHeadText::cffFaceIsEmbedded()

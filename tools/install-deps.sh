@@ -8,7 +8,7 @@ apt-get install -y -qq --no-install-recommends \
     build-essential cmake ninja-build pkg-config clang-format \
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev \
     libpoppler-qt6-dev zlib1g-dev libharfbuzz-dev libqpdf-dev qpdf \
-    fonts-liberation2 fonts-dejavu-extra fonts-urw-base35 fontconfig \
+    fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fontconfig \
     xvfb xauth poppler-utils \
     cups cups-client cups-filters \
     clang libclang-rt-14-dev \

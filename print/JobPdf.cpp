@@ -1,0 +1,165 @@
+#include "JobPdf.h"
+
+#include "PdfBackgroundForm.h"
+#include "PdfHeadText.h"
+#include "PdfJobWriter.h"
+#include "PreparePrintException.h"
+
+#include "model/CadenzoDoc.h"
+#include "model/MessageSink.h"
+
+#include <QCoreApplication>
+#include <QFileDevice>
+
+#include <zlib.h>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("WriteJobPdf", text);
+}
+
+// The rendered page as an RGB image object, compressed row by row.
+QByteArray imageStreamData(const QImage& image)
+{
+    z_stream zs{};
+    if (deflateInit(&zs, Z_DEFAULT_COMPRESSION) != Z_OK)
+        return QByteArray();
+    QByteArray out;
+    QByteArray row(qsizetype(image.width()) * 3, Qt::Uninitialized);
+    unsigned char chunk[65536];
+    for (int y = 0; y <= image.height(); ++y) {
+        const bool last = y == image.height();
+        if (!last) {
+            const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            char* rgb = row.data();
+            for (int x = 0; x < image.width(); ++x) {
+                *rgb++ = char(qRed(pixels[x]));
+                *rgb++ = char(qGreen(pixels[x]));
+                *rgb++ = char(qBlue(pixels[x]));
+            }
+        }
+        zs.next_in = reinterpret_cast<Bytef*>(row.data());
+        zs.avail_in = last ? 0 : uInt(row.size());
+        do {
+            zs.next_out = chunk;
+            zs.avail_out = sizeof chunk;
+            deflate(&zs, last ? Z_FINISH : Z_NO_FLUSH);
+            out.append(reinterpret_cast<const char*>(chunk), qsizetype(sizeof chunk - zs.avail_out));
+        } while (zs.avail_out == 0);
+    }
+    deflateEnd(&zs);
+    return out;
+}
+
+// The background as a form that paints the rendered page over the whole paper.
+PdfJobWriter::Id writeRenderedBackground(PdfJobWriter& writer, const QImage& image, QSizeF paper)
+{
+    const QByteArray data = imageStreamData(image);
+    if (data.isEmpty())
+        return 0;
+    const PdfJobWriter::Id picture = writer.reserve();
+    writer.writeStream(picture,
+                       "/Type/XObject/Subtype/Image/Width " + QByteArray::number(image.width()) + "/Height " +
+                           QByteArray::number(image.height()) +
+                           "/ColorSpace/DeviceRGB/BitsPerComponent 8/Interpolate true/Filter/FlateDecode",
+                       data);
+    const PdfJobWriter::Id form = writer.reserve();
+    const QByteArray w = PdfJobWriter::number(paper.width());
+    const QByteArray h = PdfJobWriter::number(paper.height());
+    writer.writeStream(form,
+                       "/Type/XObject/Subtype/Form/BBox[0 0 " + w + ' ' + h + "]/Resources<</XObject<</P " +
+                           PdfJobWriter::ref(picture) + ">>>>",
+                       w + " 0 0 " + h + " 0 0 cm/P Do");
+    return form;
+}
+
+} // namespace
+
+JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi, QWidget* owner,
+                         bool showProgress, const SheetProgress& progress)
+{
+    const CCadenzoDoc& doc = job.document();
+    if (range.isEmpty() || job.sheetCount() <= 0) {
+        ReportNoSheets();
+        return JobPdfResult::Failed;
+    }
+    if (doc.GetPageWidth() <= 0 || doc.GetPageHeight() <= 0) {
+        showMessage(tr("The template's paper has no size."), MsgButtons::Ok, MsgIcon::Exclamation);
+        return JobPdfResult::Failed;
+    }
+    const QSizeF paper(doc.GetPageWidth() / 20.0, doc.GetPageHeight() / 20.0);
+
+    PdfJobWriter writer(out);
+    QByteArray resources;
+    QByteArray paintBackground;
+    if (doc.GetPdfPage() && doc.pdfData) {
+        QString why;
+        PdfJobWriter::Id form = WriteBackgroundForm(writer, *doc.pdfData, doc.pdfPageNumber - 1, paper, &why);
+        if (!form) {
+            // The toolkit cannot copy the page: print what the renderer makes of it.
+            try {
+                const pdf::RenderStatus status =
+                    job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, fallbackDpi), owner, showProgress);
+                if (status == pdf::RenderStatus::TimedOut && !ConfirmPrintWithoutBackground(showProgress)) {
+                    job.EndPrinting();
+                    return JobPdfResult::Cancelled;
+                }
+                if (status == pdf::RenderStatus::Failed) {
+                    job.EndPrinting();
+                    showMessage(
+                        tr("The PDF background could not be read (%1). Nothing was printed.").arg(why),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
+                    return JobPdfResult::Failed;
+                }
+            } catch (const CPreparePrintException&) {
+                job.EndPrinting();
+                return JobPdfResult::Cancelled;
+            }
+            if (!job.background().image().isNull()) {
+                form = writeRenderedBackground(writer, job.background().image(), paper);
+                showMessage(tr("The PDF background could not be copied as it is (%1), so it is printed as a "
+                               "picture at %2 dots per inch.")
+                                .arg(why)
+                                .arg(fallbackDpi),
+                            MsgButtons::Ok, MsgIcon::Information);
+            }
+            job.EndPrinting();
+        }
+        if (form) {
+            resources += "/XObject<</B " + PdfJobWriter::ref(form) + ">>";
+            paintBackground = "/B Do\n";
+        }
+    }
+
+    PdfHeadText heads(doc);
+    const QByteArray fonts = heads.writeFonts(writer);
+    if (!fonts.isEmpty())
+        resources += "/Font<<" + fonts + ">>";
+    writer.beginPages(std::uint64_t(range.count()), paper, "<<" + resources + ">>");
+
+    QByteArray content;
+    bool stopped = false;
+    for (qint64 sheet = range.first; sheet <= range.last; ++sheet) {
+        content.clear();
+        if (const std::optional<std::int32_t> index = job.mapping().numberIndex(sheet)) {
+            content += paintBackground;
+            heads.appendHeads(content, *index);
+        }
+        writer.addPage(content);
+        if ((progress && !progress(sheet - range.first + 1, range.count())) || !writer.ok()) {
+            stopped = writer.ok();
+            break;
+        }
+    }
+    if (stopped)
+        return JobPdfResult::Cancelled;
+    if (!writer.finish(doc.GetTitle())) {
+        const QString file = out.fileName();
+        showMessage(tr("Could not write the file %1.").arg(file) + QLatin1Char(' ') + writer.errorString(),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return JobPdfResult::Failed;
+    }
+    return JobPdfResult::Written;
+}
