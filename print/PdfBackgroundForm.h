@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PdfJobWriter.h"
+#include "PdfObjectSink.h"
 
 #include <QSizeF>
 #include <QString>
@@ -19,3 +20,6 @@ struct PdfBlock;
 // in a few words for the user, and nothing has been written.
 PdfJobWriter::Id WriteBackgroundForm(PdfJobWriter& writer, const PdfBlock& bytes, int pageIndex,
                                      QSizeF paperPoints, QString* why = nullptr);
+// The same into any sink of shared objects.
+PdfObjectSink::Id WriteBackgroundForm(PdfObjectSink& sink, const PdfBlock& bytes, int pageIndex,
+                                      QSizeF paperPoints, QString* why = nullptr);

@@ -232,8 +232,8 @@ void copyContent(QPDFObjectHandle page, CopiedPdfObject& form, PdfObjectGraph& g
 
 void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<CopiedPdfObject>& objects)
 {
-    if (!(paper.width() > 0 && paper.height() > 0 && std::isfinite(paper.width()) &&
-          std::isfinite(paper.height())))
+    if (!(paper.width() > 0 && paper.height() > 0 && paper.width() <= kMaxCoordinate &&
+          paper.height() <= kMaxCoordinate))
         fail(QT_TRANSLATE_NOOP("PdfFormCopy", "the paper has no area"));
     QPDF qpdf;
     qpdf.setSuppressWarnings(true);

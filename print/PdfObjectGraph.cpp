@@ -51,14 +51,15 @@ void PdfObjectGraph::append(QPDFObjectHandle value, CopiedPdfObject& object)
     appendValue(value, object, 1);
 }
 
-void PdfObjectGraph::appendEntries(QPDFObjectHandle dictionary, CopiedPdfObject& object, const char* skipKey)
+void PdfObjectGraph::appendEntries(QPDFObjectHandle dictionary, CopiedPdfObject& object, const char* skipKey,
+                                   int depth)
 {
     for (auto& [key, value] : dictionary.getDictAsMap()) {
-        if (key == skipKey || value.isNull())
+        if ((skipKey && key == skipKey) || value.isNull()) // a null entry is no entry
             continue;
         appendBytes(object.text, QPDFObjectHandle::newName(key).unparse());
         object.text += ' ';
-        appendValue(value, object, 1);
+        appendValue(value, object, depth);
     }
 }
 
@@ -70,7 +71,7 @@ void PdfObjectGraph::copyReferred()
         CopiedPdfObject copy;
         if (source.isStream()) {
             copy.isStream = true;
-            appendEntries(source.getDict(), copy, "/Length");
+            appendEntries(source.getDict(), copy, "/Length", 1);
             // The stored bytes, still encoded: an image stays the same JPEG.
             const std::shared_ptr<Buffer> raw = source.getRawStreamData();
             copy.data =
@@ -113,13 +114,7 @@ void PdfObjectGraph::appendValue(QPDFObjectHandle value, CopiedPdfObject& object
     }
     case ::ot_dictionary:
         text += "<<";
-        for (auto& [key, item] : value.getDictAsMap()) {
-            if (item.isNull())
-                continue;
-            appendBytes(text, QPDFObjectHandle::newName(key).unparse());
-            text += ' ';
-            appendValue(item, object, depth + 1);
-        }
+        appendEntries(value, object, nullptr, depth + 1);
         text += ">>";
         break;
     default: // null, a dangling reference, or what a damaged file leaves

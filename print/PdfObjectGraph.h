@@ -28,15 +28,16 @@ public:
     // with append() and stores in objects[0] itself.
     explicit PdfObjectGraph(std::vector<CopiedPdfObject>& objects);
 
-    // Appends value to object's text as it is written in a file: direct
-    // arrays and dictionaries in full, other objects by reference.
+    // Appends value to object's text as it is written in a file: arrays,
+    // dictionaries and streams of their own by reference, everything else
+    // (an indirect number too) in full.
     void append(QPDFObjectHandle value, CopiedPdfObject& object);
-    // Appends a dictionary's entries without << >>, leaving out skipKey.
-    void appendEntries(QPDFObjectHandle dictionary, CopiedPdfObject& object, const char* skipKey);
     // Copies every object referred to so far, and those they refer to.
     void copyReferred();
 
 private:
+    // A dictionary's entries without << >>, leaving out skipKey (may be null).
+    void appendEntries(QPDFObjectHandle dictionary, CopiedPdfObject& object, const char* skipKey, int depth);
     void appendValue(QPDFObjectHandle value, CopiedPdfObject& object, int depth);
     void appendReference(QPDFObjectHandle value, CopiedPdfObject& object);
 
