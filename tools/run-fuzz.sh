@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 dir=build-fuzz
-targets=(fuzz_template_reader fuzz_template_open fuzz_pdf_background)
+targets=(fuzz_template_reader fuzz_template_open fuzz_pdf_background fuzz_background_form)
 
 launcher=()
 if command -v ccache >/dev/null; then
@@ -33,7 +33,7 @@ mkdir -p "$dir/findings"
 status=0
 for target in "${targets[@]}"; do
     seed="$seeds/template"
-    [[ "$target" == fuzz_pdf_background ]] && seed="$seeds/pdf"
+    [[ "$target" == fuzz_pdf_background || "$target" == fuzz_background_form ]] && seed="$seeds/pdf"
     work="$dir/corpus/$target"
     log="$dir/$target.log"
     mkdir -p "$work"
