@@ -3,6 +3,7 @@
 // standing, within a short time and a bounded amount of memory, and tell the
 // user plainly what is wrong. The large ones are made here, not stored.
 #include "HandMadePdf.h"
+#include "PdfText.h"
 #include "TestPdf.h"
 
 #include "app/CadenzoApp.h"
@@ -115,12 +116,12 @@ QByteArray millionPaths()
     return manyPathsPdf(1000000);
 }
 
-// Slow to render, and its second content stream cannot be decoded: the page
-// cannot be copied as it is, so a job has to render it.
-QByteArray slowPageThatCannotBeCopied()
+// Its second content stream cannot be decoded: the page cannot be copied as
+// it is, so a job has to render it. A million path operators make it slow.
+QByteArray pageThatCannotBeCopied(int operators)
 {
     QByteArray paths;
-    for (int i = 0; i < 1000000 / 3; ++i)
+    for (int i = 0; i < operators / 3; ++i)
         paths += "0 0 m 612 792 l S\n";
     return assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
                      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R] >>",
@@ -155,6 +156,7 @@ private slots:
     void hostileContentIsBounded_data();
     void hostileContentIsBounded();
     void printRunsStopAtTheTimeLimit();
+    void uncopiedPageIsRendered();
     void cancelStopsTheRendering_data();
     void cancelStopsTheRendering();
     void editorDrawsOffTheInterfaceThread();
@@ -312,7 +314,7 @@ void TestHostilePdf::printRunsStopAtTheTimeLimit()
     QCOMPARE(RunPrint(copy, copyPrinters), 0);
     QVERIFY2(copying.elapsed() < kReturnWithinMs, qPrintable(QString::number(copying.elapsed())));
 
-    QVERIFY(saveTemplate(tmt, slowPageThatCannotBeCopied()));
+    QVERIFY(saveTemplate(tmt, pageThatCannotBeCopied(1000000)));
     const NoPrinterSystem system;
     PrinterSelection printers(system);
     PrintRunOptions options;
@@ -350,6 +352,36 @@ void TestHostilePdf::printRunsStopAtTheTimeLimit()
         QCOMPARE(sink.texts, QStringList{question});
         QVERIFY(QFileInfo(options.outputPath).size() > 0);
     }
+}
+
+// A page the PDF toolkit cannot copy but the renderer can draw goes out as
+// one picture, and the user is told.
+void TestHostilePdf::uncopiedPageIsRendered()
+{
+    const QString tmt = dir_.filePath(QStringLiteral("uncopied.tmt"));
+    QVERIFY(saveTemplate(tmt, pageThatCannotBeCopied(300)));
+    // A whole page at 300 dpi, also under the sanitizers.
+    renderTimeLimits().print = 30s;
+    const std::shared_ptr<void> restore(nullptr, [](void*) { renderTimeLimits().print = kTestLimit; });
+    const NoPrinterSystem system;
+    PrinterSelection printers(system);
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = dir_.filePath(QStringLiteral("uncopied.pdf"));
+    options.lastSheet = 1;
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    QCOMPARE(RunPrint(options, printers), 0);
+    QCOMPARE(sink.texts.size(), 1);
+    QVERIFY2(sink.texts[0].contains(QLatin1String("could not be copied as it is")),
+             qPrintable(sink.texts[0]));
+    const QStringList images = QString::fromUtf8(pdftext::run(QStringLiteral("pdfimages"),
+                                                              {QStringLiteral("-list"), options.outputPath}))
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .mid(2);
+    QCOMPARE(images.size(), 1);
+    QCOMPARE(images[0].simplified().section(QLatin1Char(' '), 3, 4), QStringLiteral("2550 3300"));
 }
 
 void TestHostilePdf::cancelStopsTheRendering_data()
