@@ -20,7 +20,7 @@
 
 namespace {
 
-struct HeadSpec
+struct HeadSample
 {
     const char* face;
     int weight;
@@ -73,7 +73,7 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
     static const QByteArray outlined = untabledFamily();
     auto doc = std::make_unique<CCadenzoDoc>(nullptr);
     doc->startNumber = 123456;
-    QList<HeadSpec> specs{
+    QList<HeadSample> samples{
         {"Liberation Sans", 400, false, "No.", "(A)", makeRgb(200, 0, 0), 1, 0},
         {"Liberation Serif", 700, true, "Nr\\", "-B", makeRgb(0, 0, 160), 1, -123500},
         {"Liberation Mono", 400, false, "", "#C", makeRgb(0, 0, 0), 0, 7},
@@ -81,16 +81,16 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
     // Qt makes up bold and italic for a family that has neither.
     static const bool plainOnly = installed("DejaVu Math TeX Gyre");
     if (plainOnly)
-        specs << HeadSpec{"DejaVu Math TeX Gyre", 700, true, "Sy", "", makeRgb(160, 0, 160), 1, 300};
+        samples << HeadSample{"DejaVu Math TeX Gyre", 700, true, "Sy", "", makeRgb(160, 0, 160), 1, 300};
     if (untabled && !outlined.isEmpty())
-        specs << HeadSpec{outlined.constData(), 400, false, "Id:", "", makeRgb(0, 128, 0), 1, 90000};
+        samples << HeadSample{outlined.constData(), 400, false, "Id:", "", makeRgb(0, 128, 0), 1, 90000};
     // Qt draws "ff" as one glyph.
     static const bool ligatures = installed("DejaVu Serif");
     if (ligatures)
-        specs << HeadSpec{"DejaVu Serif", 400, false, "office", "", makeRgb(0, 128, 128), 1, 500};
+        samples << HeadSample{"DejaVu Serif", 400, false, "office", "", makeRgb(0, 128, 128), 1, 500};
     // Apart on the paper however they turn.
-    for (int i = 0; i < specs.size(); ++i) {
-        const HeadSpec& s = specs[i];
+    for (int i = 0; i < samples.size(); ++i) {
+        const HeadSample& s = samples[i];
         doc->AddNewHead(nullptr);
         HEADING& head = *doc->heads.back();
         setFaceName(head.font, s.face);
