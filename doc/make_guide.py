@@ -40,7 +40,8 @@ def main():
     out.mkdir(parents=True, exist_ok=True)
     (out / "index.html").write_text(PAGE.format(title=title, body=body), encoding="utf-8")
     shutil.copyfile(source.parent / "guide.css", out / "guide.css")
-    shutil.copytree(source.parent / "images", out / "images", dirs_exist_ok=True)
+    if (source.parent / "images").is_dir():
+        shutil.copytree(source.parent / "images", out / "images", dirs_exist_ok=True)
 
 
 if __name__ == "__main__":
