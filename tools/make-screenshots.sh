@@ -51,36 +51,49 @@ shot() { # WINDOW FILE
     import -window "$1" "$out/$2"
     echo "$out/$2"
 }
-start() { # TEMPLATE
-    "$build/tallimark" "$1" >/dev/null 2>&1 &
+start() { # [TEMPLATE]
+    "$build/tallimark" ${1:+"$1"} >/dev/null 2>&1 &
     pids+=($!)
 }
 
-# The main window with the four-stack tickets; the settings panel from it.
-start "$work/tickets.tmt"
-main=$(window '^tickets - Tallimark$')
-shot root main-window.png
-import -window root -crop 330x760+0+20 +repage "$out/settings-panel.png"
-echo "$out/settings-panel.png"
+stop() { # the program started last
+    kill "${pids[-1]}" 2>/dev/null || true
+    unset 'pids[-1]'
+    sleep 1
+}
 
-xdotool key --window "$main" ctrl+n
+# The main window with the four-stack tickets; the settings panel from it.
+# Head 4 is chosen in the list, so that the panel shows its seed.
+start "$work/tickets.tmt"
+window '^tickets.* - Tallimark$' >/dev/null
+sleep 1
+xdotool mousemove 46 307 click 1
+shot root main-window.png
+import -window root -crop 390x712+0+68 +repage "$out/settings-panel.png"
+echo "$out/settings-panel.png"
+stop
+
+# File > New on a fresh start.
+start ""
+main=$(window '^Template - Tallimark$')
+xdotool windowactivate --sync "$main" key ctrl+n
 shot "$(window '^New Template$')" new-template.png
 xdotool key Escape
-xdotool key --window "$main" ctrl+q 2>/dev/null || true
-kill "${pids[-1]}" 2>/dev/null || true
-sleep 1
+stop
 
 # The preview of a job of 9,999,999 sheets, taken to its last sheet.
 start "$work/long-run.tmt"
-main=$(window '^long-run - Tallimark$')
-xdotool key --window "$main" alt+f
-sleep 0.5
+main=$(window '^long-run.* - Tallimark$')
+# Alt+F is the panel's Font button: the menu is opened with the mouse.
+xdotool windowactivate --sync "$main"
+sleep 1
+xdotool mousemove 19 27 click 1
+sleep 1
 xdotool key v
 preview=$(window '^Print Preview$')
 xdotool windowactivate --sync "$preview" key ctrl+g
 goto=$(window '^Go to Sheet$')
-xdotool type --window "$goto" 9999999
+xdotool windowactivate --sync "$goto" type 9999999
 shot "$goto" go-to-sheet.png
-xdotool key --window "$goto" Return
-sleep 0.5
+xdotool key Return
 shot "$preview" print-preview.png
