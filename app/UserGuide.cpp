@@ -28,9 +28,15 @@ QString UserGuidePath()
 
 QUrl UserGuideUrl(const QString& guidePath, const QString& section)
 {
+    if (section.isEmpty())
+        return QUrl::fromLocalFile(guidePath);
+    // xdg-open hands a browser the file's path, without its #fragment: a
+    // section the program links to has a page of its own.
+    const QFileInfo page(QFileInfo(guidePath).dir(), section + QLatin1String(".html"));
+    if (page.isFile())
+        return QUrl::fromLocalFile(page.filePath());
     QUrl url = QUrl::fromLocalFile(guidePath);
-    if (!section.isEmpty())
-        url.setFragment(section);
+    url.setFragment(section);
     return url;
 }
 

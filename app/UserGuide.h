@@ -11,7 +11,6 @@ namespace guide {
 
 // Sections the program links to (the ids of the guide's headings).
 constexpr const char* kGettingHelp = "getting-help";
-constexpr const char* kMessages = "messages";
 
 // The guide's index.html for the program in programFolder: the installed one
 // (<prefix>/share/tallimark/guide for <prefix>/bin/tallimark) or the one the
@@ -20,7 +19,8 @@ QString UserGuidePath(const QString& programFolder);
 // The running program's guide.
 QString UserGuidePath();
 
-// A file URL of the guide, at section when one is given.
+// A file URL of the guide, at section when one is given: the section's own
+// page (SECTION.html beside index.html) when there is one, else #section.
 QUrl UserGuideUrl(const QString& guidePath, const QString& section = QString());
 
 // Opens the guide at section. When there is no guide, or when no browser

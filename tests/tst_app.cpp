@@ -571,6 +571,12 @@ void TestApp::aboutBox()
     QVERIFY(sink_.shown.at(0).text.startsWith(QLatin1String("No web browser could be started")));
     QVERIFY(sink_.shown.at(0).text.endsWith(guidePath));
     QVERIFY(sink_.shown.at(1).text.contains(QLatin1String("/usr/share/tallimark/guide/index.html")));
+
+    // A section with a page of its own opens that page: browsers started by
+    // xdg-open never see a file URL's fragment.
+    const QString page = QFileInfo(guidePath).dir().filePath(QStringLiteral("getting-help.html"));
+    writeBytes(page, "<html></html>\n");
+    QCOMPARE(guide::UserGuideUrl(guidePath, QStringLiteral("getting-help")), QUrl::fromLocalFile(page));
 }
 
 void TestApp::registration()
