@@ -134,6 +134,8 @@ private slots:
     void systemEntriesCover_data();
     void systemEntriesCover();
     void installedProgramWritesNoUserEntries();
+    void installedFilesName_data();
+    void installedFilesName();
 
 private:
     std::unique_ptr<CCadenzoApp> startApp(const QStringList& arguments = {});
@@ -730,6 +732,33 @@ void TestApp::installedProgramWritesNoUserEntries()
     QVERIFY(app);
     QVERIFY(!QFileInfo::exists(shell::registrationFiles().desktopEntry));
     QVERIFY(!QFileInfo::exists(shell::registrationFiles().mimePackage));
+}
+
+void TestApp::installedFilesName_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("line");
+    const QString id = QLatin1String(shell::kAppId);
+    const QString mime = QLatin1String(shell::kMimeType);
+    QTest::newRow("desktop entry") << id + QStringLiteral(".desktop")
+                                   << QStringLiteral("MimeType=%1;").arg(mime);
+    QTest::newRow("desktop icon") << id + QStringLiteral(".desktop") << QStringLiteral("Icon=%1").arg(id);
+    QTest::newRow("MIME type") << id + QStringLiteral(".xml")
+                               << QStringLiteral("<mime-type type=\"%1\">").arg(mime);
+    QTest::newRow("MIME glob") << id + QStringLiteral(".xml") << QStringLiteral("<glob pattern=\"*.tmt\"/>");
+    QTest::newRow("metainfo") << id + QStringLiteral(".metainfo.xml")
+                              << QStringLiteral("<id>%1</id>").arg(id);
+}
+
+// The installed files are what the registration check and the desktop look
+// for: the application id and the MIME type the program uses.
+void TestApp::installedFilesName()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, line);
+    QFile installed(QStringLiteral(TALLIMARK_DIST_DIR "/") + file);
+    QVERIFY2(installed.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(installed.fileName()));
+    QVERIFY(QString::fromUtf8(installed.readAll()).contains(line));
 }
 
 QTEST_MAIN(TestApp)
