@@ -3,9 +3,9 @@
 #include "ui_AboutDlg.h"
 
 #include "app/CommandLine.h"
+#include "app/UserGuide.h"
 #include "model/StringTable.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,22 +21,22 @@ const QPixmap& backgroundPicture()
     return picture;
 }
 
-void openLink(const QString& link)
-{
-    QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
-}
-
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>())
+CAboutDlg::CAboutDlg(QWidget* parent, const QString& guidePath)
+    : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()), guidePath_(guidePath)
 {
     ui_->setupUi(this);
     backgroundPicture();
     setWindowTitle(QStringLiteral("About Tallimark"));
     setFixedSize(size());
 
-    mailLink_ = LoadString(113);
-    webLink_ = LoadString(114);
+    // Support and the product's pages are both in the user guide that comes
+    // with the program; the labels name the sections.
+    if (!guidePath_.isEmpty()) {
+        mailLink_ = guide::UserGuideUrl(guidePath_, QLatin1String(guide::kGettingHelp)).toString();
+        webLink_ = guide::UserGuideUrl(guidePath_).toString();
+    }
 
     // The platform's line breaks are "\r\n"; a label wants "\n" alone.
     versionText_ = LoadString(112);
@@ -46,8 +46,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
             versionText_.replace(at, 2, value);
     }
     ui_->versionText->setText(QString(versionText_).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    ui_->mailLink->setText(mailLink_);
-    ui_->webLink->setText(webLink_);
+    ui_->mailLink->setText(LoadString(113));
+    ui_->webLink->setText(LoadString(114));
+    ui_->mailLink->setToolTip(mailLink_);
+    ui_->webLink->setToolTip(webLink_);
 
     linkFont_ = font();
     linkFont_.setUnderline(true);
@@ -108,11 +110,11 @@ bool CAboutDlg::eventFilter(QObject* watched, QEvent* event)
     auto* label = static_cast<QLabel*>(watched);
     if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
         return QDialog::eventFilter(watched, event);
-    openLink(label == ui_->mailLink ? mailLink_ : webLink_);
+    guide::OpenUserGuide(guidePath_, label == ui_->mailLink ? QLatin1String(guide::kGettingHelp) : QString());
     return true;
 }
 
 void OpenOnlineHelp()
 {
-    openLink(LoadString(114));
+    guide::OpenUserGuide(guide::UserGuidePath());
 }

@@ -10,17 +10,21 @@ namespace Ui {
 class CAboutDlg;
 }
 
-// The About box: program name, version data, company and two links (support
-// mail and web site) in white on the background picture.
+// The About box: program name, version data, company and two links into the
+// user guide (its Getting help section and its start) in white on the
+// background picture.
 class CAboutDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    // guidePath: the user guide's index.html, empty when there is none (the
+    // links then say so when clicked).
+    explicit CAboutDlg(QWidget* parent = nullptr, const QString& guidePath = QString());
     ~CAboutDlg() override;
 
     const QString& versionText() const { return versionText_; }
+    // The file URLs the two links open; empty without a guide.
     const QString& mailLink() const { return mailLink_; }
     const QString& webLink() const { return webLink_; }
 
@@ -35,6 +39,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::CAboutDlg> ui_;
+    QString guidePath_;
     QString versionText_;
     QString mailLink_;
     QString webLink_;
@@ -42,6 +47,6 @@ private:
     QFont linkFont_;
 };
 
-// Online Help: the product's web page in the desktop's browser; a failure is
-// not reported.
+// Online Help: the user guide in the desktop's browser; when there is no guide
+// or no browser starts, a message tells where the guide is.
 void OpenOnlineHelp();

@@ -4,6 +4,7 @@
 #include "app/DataFolder.h"
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
+#include "app/UserGuide.h"
 #include "frame/DlgCustomFont.h"
 #include "frame/DlgImportPDF.h"
 #include "frame/MainFrame.h"
@@ -109,8 +110,10 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
 
     // Every interactive start makes sure the desktop opens templates with
     // this program; the files are written only when they are missing or name
-    // another executable.
-    shell::EnsureFileTypeRegistered(program);
+    // another executable. An installed program is known to the desktop
+    // through the system's entries, and the user's folder is left alone.
+    if (!shell::SystemEntriesCover(program))
+        shell::EnsureFileTypeRegistered(program);
 
     doc_ = std::make_unique<CCadenzoDoc>(printers_.get());
     frame_ = std::make_unique<CMainFrame>(doc_.get(), &preferences_);
@@ -196,7 +199,7 @@ bool CCadenzoApp::Unregister()
 
 void CCadenzoApp::OnAppAbout()
 {
-    CAboutDlg dialog(frame_.get());
+    CAboutDlg dialog(frame_.get(), guide::UserGuidePath());
     dialog.exec();
 }
 

@@ -87,7 +87,63 @@ QString quoteArgument(const QString& argument)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// The program an Exec value starts: its first field, unquoted, looked up in
+// PATH when it is a bare name.
+QString execProgram(const QString& exec)
+{
+    QString program;
+    const QString value = exec.trimmed();
+    if (value.startsWith(u'"')) {
+        for (qsizetype i = 1; i < value.size() && value.at(i) != u'"'; ++i) {
+            if (value.at(i) == u'\\' && i + 1 < value.size())
+                ++i;
+            program += value.at(i);
+        }
+    } else {
+        program = value.section(QLatin1Char(' '), 0, 0);
+    }
+    if (!program.isEmpty() && !program.contains(u'/'))
+        program = QStandardPaths::findExecutable(program);
+    return program;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 } // namespace
+
+QStringList systemDataFolders()
+{
+    QStringList folders = qEnvironmentVariable("XDG_DATA_DIRS").split(u':', Qt::SkipEmptyParts);
+    if (folders.isEmpty())
+        folders = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+    return folders;
+}
+
+bool SystemEntriesCover(const QString& program, const QStringList& dataFolders)
+{
+    const QString id = QLatin1String(kAppId);
+    for (const QString& folder : dataFolders) {
+        const QString entry = folder + QLatin1String("/applications/") + id + QLatin1String(".desktop");
+        if (!QFileInfo::exists(entry) ||
+            !QFileInfo::exists(folder + QLatin1String("/mime/packages/") + id + QLatin1String(".xml")))
+            continue;
+        // QSettings would take the backslashes of the value apart; the
+        // entry's line is read as it stands.
+        QFile file(entry);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (line.startsWith(QLatin1String("Exec=")) && sameFile(execProgram(line.mid(5)), program))
+                return true;
+        }
+    }
+    return false;
+}
 
 RegistrationFiles registrationFiles(const QString& dataHome)
 {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The template file type in the desktop: a freedesktop desktop entry that
 // opens "*.tmt" files with this program, and the MIME type that names them.
 namespace shell {
 
 constexpr const char* kMimeType = "application/x-tallimark-template";
+// The application id: the name of the desktop entry, the MIME package, the
+// icon and the metainfo that an installation puts into the system's folders.
+constexpr const char* kAppId = "org.tallimark.Tallimark";
 
 struct RegistrationFiles
 {
@@ -28,6 +32,14 @@ bool RegisterFileType(const QString& program, const QString& dataHome = QString(
 // Registers only when an entry is missing or belongs to another executable:
 // rewriting the user's files on every start would be intrusive.
 bool EnsureFileTypeRegistered(const QString& program, const QString& dataHome = QString());
+// The system's data folders: XDG_DATA_DIRS, or /usr/local/share and
+// /usr/share when it is unset or empty.
+QStringList systemDataFolders();
+// True when an installation already tells the desktop about program: one of
+// dataFolders holds applications/<kAppId>.desktop whose Exec names program
+// (by its path or through PATH) and mime/packages/<kAppId>.xml. A program run
+// from its build folder is covered by no installed entry.
+bool SystemEntriesCover(const QString& program, const QStringList& dataFolders = systemDataFolders());
 // Removes both files (absent files count as removed).
 bool UnregisterFileType(const QString& dataHome = QString());
 

@@ -49,6 +49,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Ombrelle Tech"));
     QApplication::setApplicationName(QStringLiteral("Tallimark"));
     QApplication::setApplicationVersion(ProgramVersion());
+    // Wayland's app id and the desktop's match with the installed entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tallimark.Tallimark"));
 
     const CommandLineInfo commandLine = ParseCommandLine(QApplication::arguments().mid(1));
     const QString programName = QFileInfo(QApplication::applicationFilePath()).fileName();

@@ -1,5 +1,7 @@
 #include "PreviewWindow.h"
 
+#include "DlgGoToSheet.h"
+
 #include "model/Preferences.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -96,6 +99,8 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     nextButton_ = addButton(tr("&Next Page"));
     prevButton_ = addButton(tr("Pre&v Page"));
     pagesButton_ = addButton(tr("&Two Page"));
+    goToButton_ = addButton(tr("&Go to Sheet..."));
+    goToButton_->setToolTip(tr("Go to a sheet of the job (Ctrl+G)"));
     zoomInButton_ = addButton(tr("Zoom &In"));
     zoomOutButton_ = addButton(tr("Zoom &Out"));
     closeButton_ = addButton(tr("&Close"));
@@ -129,6 +134,9 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     connect(nextButton_, &QPushButton::clicked, this, &CPreviewWindow::NextPage);
     connect(prevButton_, &QPushButton::clicked, this, &CPreviewWindow::PrevPage);
     connect(pagesButton_, &QPushButton::clicked, this, &CPreviewWindow::TogglePages);
+    connect(goToButton_, &QPushButton::clicked, this, &CPreviewWindow::GoToSheet);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this,
+            &CPreviewWindow::GoToSheet);
     connect(zoomInButton_, &QPushButton::clicked, this, &CPreviewWindow::ZoomIn);
     connect(zoomOutButton_, &QPushButton::clicked, this, &CPreviewWindow::ZoomOut);
     connect(closeButton_, &QPushButton::clicked, this, &CPreviewWindow::reject);
@@ -184,6 +192,25 @@ void CPreviewWindow::TogglePages()
     setPagesShown(pages_ == 1 ? 2 : 1);
 }
 
+void CPreviewWindow::FirstPage()
+{
+    setCurrentSheet(1);
+}
+
+void CPreviewWindow::LastPage()
+{
+    setCurrentSheet(sheetCount() - pages_ + 1);
+}
+
+void CPreviewWindow::GoToSheet()
+{
+    if (sheetCount() <= 0)
+        return;
+    CDlgGoToSheet dialog(sheetCount(), current_, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.sheet() > 0)
+        setCurrentSheet(dialog.sheet());
+}
+
 void CPreviewWindow::ZoomIn()
 {
     zoom_ = std::min<int>(zoom_ + 1, ZoomDouble);
@@ -202,8 +229,8 @@ QString CPreviewWindow::statusText() const
         return QString();
     const qint64 last = std::min(current_ + pages_ - 1, sheetCount());
     if (last > current_)
-        return tr("Pages %1-%2").arg(current_).arg(last);
-    return tr("Page %1").arg(current_);
+        return tr("Sheets %1-%2 of %3").arg(current_).arg(last).arg(sheetCount());
+    return tr("Sheet %1 of %2").arg(current_).arg(sheetCount());
 }
 
 double CPreviewWindow::scale() const
@@ -242,6 +269,7 @@ void CPreviewWindow::updateControls()
     zoomInButton_->setEnabled(zoom_ < ZoomDouble);
     zoomOutButton_->setEnabled(zoom_ > ZoomFit);
     printButton_->setEnabled(count > 0);
+    goToButton_->setEnabled(count > 1);
     status_->setText(statusText());
     layoutCanvas();
 }
@@ -254,6 +282,12 @@ void CPreviewWindow::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_PageUp:
         PrevPage();
+        return;
+    case Qt::Key_Home:
+        FirstPage();
+        return;
+    case Qt::Key_End:
+        LastPage();
         return;
     default:
         QDialog::keyPressEvent(event); // Esc closes

@@ -38,11 +38,12 @@ public:
     qint64 sheetCount() const { return job_.sheetCount(); }
     // Shows sheet (clamped to the job) as the first of the shown sheets.
     void setCurrentSheet(qint64 sheet);
+    // "Sheet N of M", or "Sheets N-M of T" while two sheets are shown.
+    QString statusText() const;
     // 1 or 2 sheets side by side.
     int pagesShown() const { return pages_; }
     void setPagesShown(int pages);
     int zoom() const { return zoom_; }
-    QString statusText() const;
 
     const CPrintJob& job() const { return job_; }
     // The user cancelled the background's preparation: the preview is not
@@ -56,6 +57,7 @@ public:
     QPushButton* nextButton() const { return nextButton_; }
     QPushButton* prevButton() const { return prevButton_; }
     QPushButton* pagesButton() const { return pagesButton_; }
+    QPushButton* goToButton() const { return goToButton_; }
     QPushButton* zoomInButton() const { return zoomInButton_; }
     QPushButton* zoomOutButton() const { return zoomOutButton_; }
     QPushButton* closeButton() const { return closeButton_; }
@@ -64,6 +66,11 @@ public slots:
     void NextPage();
     void PrevPage();
     void TogglePages();
+    void FirstPage();
+    // The last sheet, or the last two in two-page mode.
+    void LastPage();
+    // Asks for a sheet number (Ctrl+G) and shows that sheet; only it is drawn.
+    void GoToSheet();
     void ZoomIn();
     void ZoomOut();
 
@@ -99,6 +106,7 @@ private:
     QPushButton* nextButton_ = nullptr;
     QPushButton* prevButton_ = nullptr;
     QPushButton* pagesButton_ = nullptr;
+    QPushButton* goToButton_ = nullptr;
     QPushButton* zoomInButton_ = nullptr;
     QPushButton* zoomOutButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/DataFolder.h"
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
+#include "app/UserGuide.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
@@ -13,6 +14,7 @@
 #include "print/DlgNewTemplate.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
@@ -129,6 +131,11 @@ private slots:
     void registrationExecQuoting_data();
     void registrationExecQuoting();
     void unregisterCommand();
+    void systemEntriesCover_data();
+    void systemEntriesCover();
+    void installedProgramWritesNoUserEntries();
+    void installedFilesName_data();
+    void installedFilesName();
 
 private:
     std::unique_ptr<CCadenzoApp> startApp(const QStringList& arguments = {});
@@ -520,7 +527,12 @@ void TestApp::preferencesAtExit()
 
 void TestApp::aboutBox()
 {
-    CAboutDlg dialog;
+    // An installed guide: <prefix>/share/tallimark/guide beside <prefix>/bin.
+    const QString guidePath = file(QStringLiteral("share/tallimark/guide/index.html"));
+    QVERIFY(QDir().mkpath(file(QStringLiteral("bin"))) && QDir().mkpath(QFileInfo(guidePath).path()));
+    writeBytes(guidePath, "<html></html>\n");
+    QCOMPARE(guide::UserGuidePath(file(QStringLiteral("bin"))), guidePath);
+    CAboutDlg dialog(nullptr, guidePath);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("About Tallimark"));
     const QStringList lines = dialog.versionText().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 4); // three lines, each ended by a line break
@@ -528,8 +540,10 @@ void TestApp::aboutBox()
     QCOMPARE(lines.at(1), QStringLiteral("Product Version: ") + ProgramVersion());
     QCOMPARE(lines.at(2), QStringLiteral("File Version: ") + ProgramVersion() + QStringLiteral(".0"));
     QVERIFY(lines.at(3).isEmpty());
-    QVERIFY(dialog.mailLink().startsWith(QLatin1String("mailto:")));
-    QVERIFY(dialog.webLink().startsWith(QLatin1String("http")));
+    QUrl guideUrl = QUrl::fromLocalFile(guidePath);
+    QCOMPARE(QUrl(dialog.webLink()), guideUrl);
+    guideUrl.setFragment(QStringLiteral("getting-help"));
+    QCOMPARE(QUrl(dialog.mailLink()), guideUrl);
 
     auto* name = dialog.findChild<QLabel*>(QStringLiteral("programName"));
     auto* mail = dialog.findChild<QLabel*>(QStringLiteral("mailLink"));
@@ -538,23 +552,33 @@ void TestApp::aboutBox()
     QCOMPARE(name->text(), QStringLiteral("Tallimark"));
     QCOMPARE(name->font().pixelSize(), 24);
     QVERIFY(!name->font().underline());
-    QCOMPARE(mail->text(), dialog.mailLink());
+    QCOMPARE(mail->text(), QStringLiteral("Support: Getting help, in the Tallimark User Guide"));
+    QCOMPARE(web->text(), QStringLiteral("Tallimark User Guide"));
     QVERIFY(mail->font().underline() && web->font().underline());
     QCOMPARE(mail->palette().color(QPalette::WindowText), QColor(Qt::white));
 
     UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &recorder, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
     dialog.show();
     QTest::mouseClick(mail, Qt::LeftButton);
     QTest::mouseClick(web, Qt::LeftButton);
-    OpenOnlineHelp();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QCOMPARE(recorder.urls,
-             (QList<QUrl>{QUrl(dialog.mailLink()), QUrl(dialog.webLink()), QUrl(dialog.webLink())}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(recorder.urls, (QList<QUrl>{QUrl(dialog.mailLink()), QUrl(dialog.webLink())}));
+    QVERIFY(sink_.shown.empty());
+
+    // Without a browser, or without a guide, a message says where it is.
+    QVERIFY(!guide::OpenUserGuide(guidePath, QString(), [](const QUrl&) { return false; }));
+    QVERIFY(!guide::OpenUserGuide(QString()));
+    QCOMPARE(sink_.shown.size(), std::size_t(2));
+    QVERIFY(sink_.shown.at(0).text.startsWith(QLatin1String("No web browser could be started")));
+    QVERIFY(sink_.shown.at(0).text.endsWith(guidePath));
+    QVERIFY(sink_.shown.at(1).text.contains(QLatin1String("/usr/share/tallimark/guide/index.html")));
+
+    // A section with a page of its own opens that page: browsers started by
+    // xdg-open never see a file URL's fragment.
+    const QString page = QFileInfo(guidePath).dir().filePath(QStringLiteral("getting-help.html"));
+    writeBytes(page, "<html></html>\n");
+    QCOMPARE(guide::UserGuideUrl(guidePath, QStringLiteral("getting-help")), QUrl::fromLocalFile(page));
 }
 
 void TestApp::registration()
@@ -641,6 +665,100 @@ void TestApp::unregisterCommand()
     QVERIFY(!again.InitInstance(ParseCommandLine({QStringLiteral("-regserver")})));
     QCOMPARE(again.exitCode(), 0);
     QVERIFY(shell::IsRegistered(QCoreApplication::applicationFilePath()));
+}
+
+namespace {
+
+// An installed system folder: the desktop entry (when exec is given) and the
+// MIME package (when mime).
+void installEntries(const QString& folder, const QString& exec, bool mime)
+{
+    const QString id = QLatin1String(shell::kAppId);
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/applications")));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/mime/packages")));
+    if (!exec.isEmpty())
+        writeBytes(folder + QStringLiteral("/applications/") + id + QStringLiteral(".desktop"),
+                   "[Desktop Entry]\nType=Application\nName=Tallimark\nExec=" + exec.toUtf8() + "\n");
+    if (mime)
+        writeBytes(folder + QStringLiteral("/mime/packages/") + id + QStringLiteral(".xml"),
+                   "<mime-info/>\n");
+}
+
+} // namespace
+
+void TestApp::systemEntriesCover_data()
+{
+    QTest::addColumn<QString>("exec"); // BIN stands for the program's folder
+    QTest::addColumn<bool>("mime");
+    QTest::addColumn<bool>("covered");
+
+    QTest::newRow("nothing installed") << QString() << false << false;
+    QTest::newRow("path") << "BIN/tallimark %f" << true << true;
+    QTest::newRow("quoted path") << "\"BIN/tallimark\" %f" << true << true;
+    QTest::newRow("name found in PATH") << "tallimark %f" << true << true;
+    QTest::newRow("another executable") << "BIN/other %f" << true << false;
+    QTest::newRow("no MIME type") << "BIN/tallimark %f" << false << false;
+}
+
+void TestApp::systemEntriesCover()
+{
+    QFETCH(QString, exec);
+    QFETCH(bool, mime);
+    QFETCH(bool, covered);
+    const QString bin = file(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    for (const QString& name : {QStringLiteral("tallimark"), QStringLiteral("other")}) {
+        writeBytes(bin + u'/' + name, "#!/bin/sh\n");
+        QFile(bin + u'/' + name).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    installEntries(file(QStringLiteral("share")), QString(exec).replace(QLatin1String("BIN"), bin), mime);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+    const bool result = shell::SystemEntriesCover(
+        bin + QStringLiteral("/tallimark"), {file(QStringLiteral("empty")), file(QStringLiteral("share"))});
+    qputenv("PATH", path);
+    QCOMPARE(result, covered);
+}
+
+void TestApp::installedProgramWritesNoUserEntries()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(file(QStringLiteral("home"))));
+    const QByteArray dirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(file(QStringLiteral("share"))));
+    installEntries(file(QStringLiteral("share")),
+                   QCoreApplication::applicationFilePath() + QStringLiteral(" %f"), true);
+    const auto app = startApp();
+    qputenv("XDG_DATA_DIRS", dirs);
+    QVERIFY(app);
+    QVERIFY(!QFileInfo::exists(shell::registrationFiles().desktopEntry));
+    QVERIFY(!QFileInfo::exists(shell::registrationFiles().mimePackage));
+}
+
+void TestApp::installedFilesName_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("line");
+    const QString id = QLatin1String(shell::kAppId);
+    const QString mime = QLatin1String(shell::kMimeType);
+    QTest::newRow("desktop entry") << id + QStringLiteral(".desktop")
+                                   << QStringLiteral("MimeType=%1;").arg(mime);
+    QTest::newRow("desktop icon") << id + QStringLiteral(".desktop") << QStringLiteral("Icon=%1").arg(id);
+    QTest::newRow("MIME type") << id + QStringLiteral(".xml")
+                               << QStringLiteral("<mime-type type=\"%1\">").arg(mime);
+    QTest::newRow("MIME glob") << id + QStringLiteral(".xml") << QStringLiteral("<glob pattern=\"*.tmt\"/>");
+    QTest::newRow("metainfo") << id + QStringLiteral(".metainfo.xml")
+                              << QStringLiteral("<id>%1</id>").arg(id);
+}
+
+// The installed files are what the registration check and the desktop look
+// for: the application id and the MIME type the program uses.
+void TestApp::installedFilesName()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, line);
+    QFile installed(QStringLiteral(TALLIMARK_DIST_DIR "/") + file);
+    QVERIFY2(installed.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(installed.fileName()));
+    QVERIFY(QString::fromUtf8(installed.readAll()).contains(line));
 }
 
 QTEST_MAIN(TestApp)

@@ -5,6 +5,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PrinterSelection.h"
+#include "print/DlgGoToSheet.h"
 #include "print/DlgProgress.h"
 #include "print/PreparePrintException.h"
 #include "print/PreviewWindow.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 
@@ -148,6 +151,10 @@ private slots:
     void previewOfHugeJobOpensAtOnce_data();
     void previewOfHugeJobOpensAtOnce();
     void previewPaging();
+    void previewStatusAndKeys_data();
+    void previewStatusAndKeys();
+    void goToSheetBounds_data();
+    void goToSheetBounds();
 };
 
 void TestPrintJob::headFromPaperCorner_data()
@@ -394,7 +401,7 @@ void TestPrintJob::previewOfHugeJobOpensAtOnce()
     const qint64 elapsed = timer.elapsed();
     qInfo("preview of 9,999,999 sheets open at the last sheet in %lld ms", elapsed);
     QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
-    QCOMPARE(preview.statusText(), QStringLiteral("Page 9999999"));
+    QCOMPARE(preview.statusText(), QStringLiteral("Sheet 9999999 of 9999999"));
     QVERIFY(!preview.nextButton()->isEnabled());
     QVERIFY(preview.prevButton()->isEnabled());
     QVERIFY(!shot.isNull());
@@ -405,7 +412,7 @@ void TestPrintJob::previewPaging()
     auto doc = makeDoc(2, 1, 2); // 6 sheets, 3 and 6 blank
     CPreviewWindow preview(*doc, letterAt(300));
     preview.setPagesShown(1);
-    QCOMPARE(preview.statusText(), QStringLiteral("Page 1"));
+    QCOMPARE(preview.statusText(), QStringLiteral("Sheet 1 of 6"));
     QCOMPARE(preview.pagesButton()->text(), QStringLiteral("&Two Page"));
     QVERIFY(!preview.prevButton()->isEnabled());
     QTest::keyClick(&preview, Qt::Key_PageDown);
@@ -415,10 +422,10 @@ void TestPrintJob::previewPaging()
     preview.pagesButton()->click();
     QCOMPARE(preview.pagesShown(), 2);
     QCOMPARE(preview.pagesButton()->text(), QStringLiteral("&One Page"));
-    QCOMPARE(preview.statusText(), QStringLiteral("Pages 1-2"));
+    QCOMPARE(preview.statusText(), QStringLiteral("Sheets 1-2 of 6"));
     preview.setCurrentSheet(100);
     QCOMPARE(preview.currentSheet(), qint64(6));
-    QCOMPARE(preview.statusText(), QStringLiteral("Page 6"));
+    QCOMPARE(preview.statusText(), QStringLiteral("Sheet 6 of 6"));
     QVERIFY(!preview.nextButton()->isEnabled());
     preview.zoomInButton()->click();
     QCOMPARE(preview.zoom(), int(CPreviewWindow::ZoomActual));
@@ -433,6 +440,76 @@ void TestPrintJob::previewPaging()
     preview.printButton()->click();
     QVERIFY(printed);
     QVERIFY(!preview.isVisible());
+}
+
+void TestPrintJob::previewStatusAndKeys_data()
+{
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<qint64>("sheet");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("one, opened") << 1 << 5 << 0 << qint64(1) << "Sheet 1 of 5";
+    QTest::newRow("one, End") << 1 << 5 << int(Qt::Key_End) << qint64(5) << "Sheet 5 of 5";
+    QTest::newRow("two, opened") << 2 << 5 << 0 << qint64(1) << "Sheets 1-2 of 5";
+    QTest::newRow("two, End shows the last two")
+        << 2 << 5 << int(Qt::Key_End) << qint64(4) << "Sheets 4-5 of 5";
+    QTest::newRow("two, single sheet") << 2 << 1 << int(Qt::Key_End) << qint64(1) << "Sheet 1 of 1";
+    QTest::newRow("huge, End") << 1 << 2000000000 << int(Qt::Key_End) << qint64(4000000000)
+                               << "Sheet 4000000000 of 4000000000";
+}
+
+void TestPrintJob::previewStatusAndKeys()
+{
+    QFETCH(int, pages);
+    QFETCH(int, total);
+    QFETCH(int, key);
+    QFETCH(qint64, sheet);
+    QFETCH(QString, status);
+
+    // Two copies per number from the huge row on: past 2^31 sheets.
+    auto doc = makeDoc(total > 1000 ? 2 : 1, 0, total);
+    CPreviewWindow preview(*doc, letterAt(30));
+    preview.setPagesShown(pages);
+    preview.setCurrentSheet(2);
+    QTest::keyClick(&preview, Qt::Key_Home);
+    QCOMPARE(preview.currentSheet(), qint64(1));
+    if (key)
+        QTest::keyClick(&preview, Qt::Key(key));
+    QCOMPARE(preview.currentSheet(), sheet);
+    QCOMPARE(preview.statusText(), status);
+}
+
+void TestPrintJob::goToSheetBounds_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<qint64>("sheet"); // 0: no sheet, OK disabled
+
+    QTest::newRow("first") << "1" << qint64(9999999) << qint64(1);
+    QTest::newRow("last of ten million") << " 9,999,999 " << qint64(9999999) << qint64(9999999);
+    QTest::newRow("past the end") << "10000000" << qint64(9999999) << qint64(0);
+    QTest::newRow("zero") << "0" << qint64(10) << qint64(0);
+    QTest::newRow("negative") << "-3" << qint64(10) << qint64(0);
+    QTest::newRow("plus sign") << "+3" << qint64(10) << qint64(0);
+    QTest::newRow("not a number") << "3a" << qint64(10) << qint64(0);
+    QTest::newRow("empty") << "" << qint64(10) << qint64(0);
+    QTest::newRow("beyond 32 bits") << "4611686014132420609" << qint64(4611686014132420609)
+                                    << qint64(4611686014132420609);
+    QTest::newRow("beyond 64 bits") << "99999999999999999999" << std::numeric_limits<qint64>::max()
+                                    << qint64(0);
+}
+
+void TestPrintJob::goToSheetBounds()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, count);
+    QFETCH(qint64, sheet);
+    CDlgGoToSheet dialog(count, 1);
+    dialog.setText(text);
+    QCOMPARE(dialog.sheet(), sheet);
+    QCOMPARE(dialog.okEnabled(), sheet > 0);
 }
 
 QTEST_MAIN(TestPrintJob)

@@ -12,4 +12,6 @@ apt-get install -y -qq --no-install-recommends \
     xvfb xauth poppler-utils \
     cups cups-client cups-filters libcups2-dev \
     clang libclang-rt-14-dev \
+    python3-markdown librsvg2-bin \
+    dpkg-dev file desktop-file-utils appstream shared-mime-info man-db \
     ca-certificates
