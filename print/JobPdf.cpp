@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFileDevice>
+#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -159,6 +160,29 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         const QString file = out.fileName();
         showMessage(tr("Could not write the file %1.").arg(file) + QLatin1Char(' ') + writer.errorString(),
                     MsgButtons::Ok, MsgIcon::Exclamation);
+        return JobPdfResult::Failed;
+    }
+    return JobPdfResult::Written;
+}
+
+JobPdfResult SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
+                        QWidget* owner, bool showProgress, const SheetProgress& progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showMessage(tr("Could not create the file %1.").arg(path), MsgButtons::Ok, MsgIcon::Exclamation);
+        return JobPdfResult::Failed;
+    }
+    const JobPdfResult result = WriteJobPdf(job, file, range, fallbackDpi, owner, showProgress, progress);
+    if (result != JobPdfResult::Written) {
+        file.cancelWriting();
+        return result;
+    }
+    // QSaveFile::commit() can report success when the last flush fails.
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
+        showMessage(tr("Could not write the file %1.").arg(path) + QLatin1Char(' ') + file.errorString(),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        file.cancelWriting();
         return JobPdfResult::Failed;
     }
     return JobPdfResult::Written;

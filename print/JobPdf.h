@@ -22,3 +22,9 @@ enum class JobPdfResult
 // out is written from its current position and not closed.
 JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi, QWidget* owner,
                          bool showProgress, const SheetProgress& progress = SheetProgress());
+
+// WriteJobPdf into the file at path, which appears only when complete: a
+// cancelled or failed job leaves whatever was there before. Reports failures
+// to create or write the file itself.
+JobPdfResult SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
+                        QWidget* owner, bool showProgress, const SheetProgress& progress = SheetProgress());

@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QWidget>
 
@@ -269,30 +268,14 @@ QSizeF paperPoints(const CCadenzoDoc& doc)
     return QSizeF(doc.GetPageWidth() / twipsPerPoint, doc.GetPageHeight() / twipsPerPoint);
 }
 
-// Print to file from the print dialog: the job's PDF itself, the file
-// appearing only when complete.
-PrintOutcome WriteToFile(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
-                         QWidget* owner, bool showProgress, const SheetProgress& progress)
+PrintOutcome outcomeOf(JobPdfResult result)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showMessage(QCoreApplication::translate("CPrintJob", "Could not create the file %1.").arg(path),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-        return PrintOutcome::CouldNotStart;
-    }
-    switch (WriteJobPdf(job, file, range, fallbackDpi, owner, showProgress, progress)) {
+    switch (result) {
     case JobPdfResult::Written:
         break;
     case JobPdfResult::Cancelled:
         return PrintOutcome::Cancelled;
     case JobPdfResult::Failed:
-        return PrintOutcome::CouldNotStart;
-    }
-    // QSaveFile::commit() can report success when the last flush fails.
-    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
-        showMessage(QCoreApplication::translate("CPrintJob", "Could not write the file %1.").arg(path) +
-                        QLatin1Char(' ') + file.errorString(),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
         return PrintOutcome::CouldNotStart;
     }
     return PrintOutcome::Printed;
@@ -309,8 +292,10 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
     }
     // A background the PDF cannot carry as it is gets rendered for the printer.
     const int fallbackDpi = std::clamp(printer.resolution(), 72, kMaxPrintDpi);
+    // Print to file from the print dialog: the job's PDF itself.
     if (!printer.outputFileName().isEmpty())
-        return WriteToFile(job, printer.outputFileName(), range, fallbackDpi, owner, showProgress, progress);
+        return outcomeOf(
+            SaveJobPdf(job, printer.outputFileName(), range, fallbackDpi, owner, showProgress, progress));
 
     // The spool copy goes once CUPS has it, or when anything goes wrong.
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/tallimark-print-XXXXXX.pdf"));
@@ -318,14 +303,9 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
         ReportCouldNotStart(pdf.errorString());
         return PrintOutcome::CouldNotStart;
     }
-    switch (WriteJobPdf(job, pdf, range, fallbackDpi, owner, showProgress, progress)) {
-    case JobPdfResult::Written:
-        break;
-    case JobPdfResult::Cancelled:
-        return PrintOutcome::Cancelled;
-    case JobPdfResult::Failed:
-        return PrintOutcome::CouldNotStart;
-    }
+    if (const JobPdfResult written = WriteJobPdf(job, pdf, range, fallbackDpi, owner, showProgress, progress);
+        written != JobPdfResult::Written)
+        return outcomeOf(written);
     if (!pdf.flush()) {
         ReportCouldNotStart(pdf.errorString());
         return PrintOutcome::CouldNotStart;
