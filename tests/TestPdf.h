@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace testpdf {
@@ -39,6 +40,22 @@ inline QByteArray makePdf(const QVector<QSizeF>& pagesPoints, QColor band = QCol
         painter.fillRect(QRectF(0, 0, size.width(), size.height() / 2), band);
         painter.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter, QString::number(i + 1));
     }
+    painter.end();
+    return bytes;
+}
+
+// One page of the given size in points, drawn by paint at 72 dots per inch.
+inline QByteArray paintedPdf(QSizeF size, const std::function<void(QPainter&)>& paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(72);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setPageSize(QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    QPainter painter(&writer);
+    paint(painter);
     painter.end();
     return bytes;
 }

@@ -22,25 +22,10 @@ using pdftext::run;
 
 namespace {
 
-QByteArray paintedPdf(QSizeF size, const std::function<void(QPainter&)>& paint)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(72);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setPageSize(QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch));
-    QPainter painter(&writer);
-    paint(painter);
-    painter.end();
-    return bytes;
-}
-
 // Lines and text in an embedded font, no image.
 QByteArray vectorPdf()
 {
-    return paintedPdf(testpdf::letter(), [](QPainter& painter) {
+    return testpdf::paintedPdf(testpdf::letter(), [](QPainter& painter) {
         painter.setPen(QPen(Qt::darkBlue, 12));
         painter.drawLine(40, 40, 560, 40);
         painter.drawLine(40, 40, 40, 700);
@@ -60,8 +45,8 @@ QByteArray photoPdf()
         for (int x = 0; x < photo.width(); ++x)
             photo.setPixel(x, y, qRgb(x * 255 / 320, y * 255 / 240, (x * y) % 256));
     }
-    return paintedPdf(testpdf::a4(),
-                      [&](QPainter& painter) { painter.drawImage(QRectF(50, 50, 480, 360), photo); });
+    return testpdf::paintedPdf(
+        testpdf::a4(), [&](QPainter& painter) { painter.drawImage(QRectF(50, 50, 480, 360), photo); });
 }
 
 // Colour blocks placed so that any wrong turn, flip or crop shows.

@@ -128,6 +128,17 @@ QByteArray pageThatCannotBeCopied(int operators)
                      stream({}, paths), stream("/Filter /FlateDecode", QByteArray(64, 'x'))});
 }
 
+// An export of the template at tmt to out, which is removed first.
+PrintRunOptions exportRun(const QString& tmt, const QString& out)
+{
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = out;
+    QFile::remove(out);
+    return options;
+}
+
 // A template with a head and bytes embedded as its background, saved as path.
 bool saveTemplate(const QString& path, const QByteArray& pdfBytes, std::int32_t pageNumber = 1)
 {
@@ -222,11 +233,7 @@ void TestHostilePdf::unreadableBackgrounds()
     QCOMPARE(BackgroundProblem(doc),
              QStringLiteral("The PDF background of unreadable.tmt could not be read: %1.").arg(reason));
 
-    PrintRunOptions options;
-    options.mode = PrintRunOptions::ExportPdf;
-    options.templatePath = tmt;
-    options.outputPath = dir_.filePath(QStringLiteral("unreadable.pdf"));
-    QFile::remove(options.outputPath);
+    PrintRunOptions options = exportRun(tmt, dir_.filePath(QStringLiteral("unreadable.pdf")));
     RecordingSink sink;
     SinkGuard guard(&sink);
     QCOMPARE(RunPrint(options, printers), 1);
@@ -302,27 +309,17 @@ void TestHostilePdf::hostileContentIsBounded()
 void TestHostilePdf::printRunsStopAtTheTimeLimit()
 {
     const QString tmt = dir_.filePath(QStringLiteral("slow.tmt"));
-    const NoPrinterSystem noPrinters;
-    PrinterSelection copyPrinters(noPrinters);
-    PrintRunOptions copy;
-    copy.mode = PrintRunOptions::ExportPdf;
-    copy.templatePath = tmt;
-    copy.outputPath = dir_.filePath(QStringLiteral("copied.pdf"));
+    const NoPrinterSystem system;
+    PrinterSelection printers(system);
     QVERIFY(saveTemplate(tmt, millionPaths()));
     QElapsedTimer copying;
     copying.start();
-    QCOMPARE(RunPrint(copy, copyPrinters), 0);
+    QCOMPARE(RunPrint(exportRun(tmt, dir_.filePath(QStringLiteral("copied.pdf"))), printers), 0);
     QVERIFY2(copying.elapsed() < kReturnWithinMs, qPrintable(QString::number(copying.elapsed())));
 
     QVERIFY(saveTemplate(tmt, pageThatCannotBeCopied(1000000)));
-    const NoPrinterSystem system;
-    PrinterSelection printers(system);
-    PrintRunOptions options;
-    options.mode = PrintRunOptions::ExportPdf;
-    options.templatePath = tmt;
-    options.outputPath = dir_.filePath(QStringLiteral("slow.pdf"));
+    PrintRunOptions options = exportRun(tmt, dir_.filePath(QStringLiteral("slow.pdf")));
     options.lastSheet = 1;
-    QFile::remove(options.outputPath);
 
     const QString question = QStringLiteral("The PDF background took longer than 1 seconds to prepare and is "
                                             "left out. Print the sheets without it?");
@@ -365,10 +362,7 @@ void TestHostilePdf::uncopiedPageIsRendered()
     const std::shared_ptr<void> restore(nullptr, [](void*) { renderTimeLimits().print = kTestLimit; });
     const NoPrinterSystem system;
     PrinterSelection printers(system);
-    PrintRunOptions options;
-    options.mode = PrintRunOptions::ExportPdf;
-    options.templatePath = tmt;
-    options.outputPath = dir_.filePath(QStringLiteral("uncopied.pdf"));
+    PrintRunOptions options = exportRun(tmt, dir_.filePath(QStringLiteral("uncopied.pdf")));
     options.lastSheet = 1;
     RecordingSink sink;
     SinkGuard guard(&sink);

@@ -62,25 +62,10 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int copies, int skip, int total)
     return doc;
 }
 
-QByteArray letterPage(const std::function<void(QPainter&)>& draw)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(72);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter(&writer);
-    draw(painter);
-    painter.end();
-    return bytes;
-}
-
 // A form of text and rules only.
 QByteArray formBackground()
 {
-    return letterPage([](QPainter& painter) {
+    return testpdf::paintedPdf(testpdf::letter(), [](QPainter& painter) {
         painter.setFont(QFont(QStringLiteral("Liberation Sans"), 9));
         for (int i = 0; i < 40; ++i)
             painter.drawText(QPointF(40, 200 + i * 12), QStringLiteral("Form line %1 ..........").arg(i));
@@ -91,7 +76,7 @@ QByteArray formBackground()
 // One photo-like picture, which Qt's PDF writer stores as JPEG.
 QByteArray photoBackground()
 {
-    return letterPage([](QPainter& painter) {
+    return testpdf::paintedPdf(testpdf::letter(), [](QPainter& painter) {
         QImage photo(640, 480, QImage::Format_RGB32);
         for (int y = 0; y < photo.height(); ++y)
             for (int x = 0; x < photo.width(); ++x)
