@@ -116,6 +116,9 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     auto* statusBar = new QStatusBar(this);
     status_ = new QLabel(statusBar);
     statusBar->addWidget(status_, 1);
+    // The job's length beside the sheets shown, for jumping about long jobs.
+    total_ = new QLabel(sheetCount() == 1 ? tr("1 sheet") : tr("%1 sheets").arg(sheetCount()), statusBar);
+    statusBar->addPermanentWidget(total_);
     statusBar->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -229,8 +232,13 @@ QString CPreviewWindow::statusText() const
         return QString();
     const qint64 last = std::min(current_ + pages_ - 1, sheetCount());
     if (last > current_)
-        return tr("Sheets %1-%2 of %3").arg(current_).arg(last).arg(sheetCount());
-    return tr("Sheet %1 of %2").arg(current_).arg(sheetCount());
+        return tr("Pages %1-%2").arg(current_).arg(last);
+    return tr("Page %1").arg(current_);
+}
+
+QString CPreviewWindow::totalText() const
+{
+    return total_->text();
 }
 
 double CPreviewWindow::scale() const

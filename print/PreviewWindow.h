@@ -38,8 +38,10 @@ public:
     qint64 sheetCount() const { return job_.sheetCount(); }
     // Shows sheet (clamped to the job) as the first of the shown sheets.
     void setCurrentSheet(qint64 sheet);
-    // "Sheet N of M", or "Sheets N-M of T" while two sheets are shown.
+    // "Page N", or "Pages N-M" while two sheets are shown; the job's sheet
+    // count stands beside it (totalText).
     QString statusText() const;
+    QString totalText() const;
     // 1 or 2 sheets side by side.
     int pagesShown() const { return pages_; }
     void setPagesShown(int pages);
@@ -102,6 +104,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     PreviewCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* total_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
     QPushButton* prevButton_ = nullptr;
