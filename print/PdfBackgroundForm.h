@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PdfJobWriter.h"
-#include "PdfObjectSink.h"
 
 #include <QSizeF>
 #include <QString>
@@ -20,6 +19,3 @@ struct PdfBlock;
 // in a few words for the user, and nothing has been written.
 PdfJobWriter::Id WriteBackgroundForm(PdfJobWriter& writer, const PdfBlock& bytes, int pageIndex,
                                      QSizeF paperPoints, QString* why = nullptr);
-// The same into any sink of shared objects.
-PdfObjectSink::Id WriteBackgroundForm(PdfObjectSink& sink, const PdfBlock& bytes, int pageIndex,
-                                      QSizeF paperPoints, QString* why = nullptr);

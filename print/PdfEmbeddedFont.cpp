@@ -296,7 +296,7 @@ QByteArray PdfEmbeddedFont::baseFont() const
     return tag + '+' + name;
 }
 
-QByteArray PdfEmbeddedFont::descriptor(PdfObjectSink::Id fontFile) const
+QByteArray PdfEmbeddedFont::descriptor(PdfJobWriter::Id fontFile) const
 {
     using pdfsyntax::number;
     // Metrics as Qt's PDF engine writes them: the face's own, per 1000 em.
@@ -371,31 +371,31 @@ QByteArray PdfEmbeddedFont::toUnicode() const
     return cmap;
 }
 
-PdfObjectSink::Id PdfEmbeddedFont::write(PdfObjectSink& sink) const
+PdfJobWriter::Id PdfEmbeddedFont::write(PdfJobWriter& writer) const
 {
-    const PdfObjectSink::Id type0 = sink.reserve();
-    const PdfObjectSink::Id cidFont = sink.reserve();
-    const PdfObjectSink::Id fontDescriptor = sink.reserve();
-    const PdfObjectSink::Id file = sink.reserve();
-    const PdfObjectSink::Id unicode = sink.reserve();
-    const auto ref = [](PdfObjectSink::Id id) { return QByteArray::number(id) + " 0 R"; };
+    const PdfJobWriter::Id type0 = writer.reserve();
+    const PdfJobWriter::Id cidFont = writer.reserve();
+    const PdfJobWriter::Id fontDescriptor = writer.reserve();
+    const PdfJobWriter::Id file = writer.reserve();
+    const PdfJobWriter::Id unicode = writer.reserve();
+    const auto ref = PdfJobWriter::ref;
     const QByteArray name = baseFont();
 
-    sink.writeObject(type0, "<</Type/Font/Subtype/Type0/BaseFont/" + name +
-                                "/Encoding/Identity-H/DescendantFonts[" + ref(cidFont) + "]/ToUnicode " +
-                                ref(unicode) + ">>");
+    writer.writeObject(type0, "<</Type/Font/Subtype/Type0/BaseFont/" + name +
+                                  "/Encoding/Identity-H/DescendantFonts[" + ref(cidFont) + "]/ToUnicode " +
+                                  ref(unicode) + ">>");
     QByteArray cid = "<</Type/Font/Subtype/" + QByteArray(cff_ ? "CIDFontType0" : "CIDFontType2") +
                      "/BaseFont/" + name +
                      "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor " +
                      ref(fontDescriptor) + "/W" + widths();
     if (!cff_)
         cid += "/CIDToGIDMap/Identity";
-    sink.writeObject(cidFont, cid + ">>");
-    sink.writeObject(fontDescriptor, descriptor(file));
+    writer.writeObject(cidFont, cid + ">>");
+    writer.writeObject(fontDescriptor, descriptor(file));
     const QByteArray fileEntries =
         cff_ ? QByteArray("/Subtype/OpenType/Filter/FlateDecode")
              : "/Length1 " + QByteArray::number(fontFile_.size()) + "/Filter/FlateDecode";
-    sink.writeStream(file, fileEntries, deflated(fontFile_));
-    sink.writeStream(unicode, "/Filter/FlateDecode", deflated(toUnicode()));
+    writer.writeStream(file, fileEntries, deflated(fontFile_));
+    writer.writeStream(unicode, "/Filter/FlateDecode", deflated(toUnicode()));
     return type0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfObjectSink.h"
+#include "PdfJobWriter.h"
 
 #include <QByteArray>
 #include <QRawFont>
@@ -51,13 +51,13 @@ public:
 
     // Writes the font, its descendant, descriptor, file and ToUnicode map;
     // returns the Type0 font's object.
-    PdfObjectSink::Id write(PdfObjectSink& sink) const;
+    PdfJobWriter::Id write(PdfJobWriter& writer) const;
 
 private:
     QByteArray table(const char* tag) const;
     QByteArray sfnt() const;
     QByteArray postScriptName() const;
-    QByteArray descriptor(PdfObjectSink::Id fontFile) const;
+    QByteArray descriptor(PdfJobWriter::Id fontFile) const;
     QByteArray widths() const;
     QByteArray toUnicode() const;
 

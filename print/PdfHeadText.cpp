@@ -1,7 +1,7 @@
 #include "PdfHeadText.h"
 
 #include "PdfEmbeddedFont.h"
-#include "PdfJobWriterSink.h"
+#include "PdfJobWriter.h"
 #include "PdfSyntax.h"
 
 #include "model/CadenzoDoc.h"
@@ -377,16 +377,10 @@ PdfHeadText::~PdfHeadText() = default;
 
 QByteArray PdfHeadText::writeFonts(PdfJobWriter& writer)
 {
-    PdfJobWriterSink sink(writer);
-    return writeFonts(sink);
-}
-
-QByteArray PdfHeadText::writeFonts(PdfObjectSink& sink)
-{
     QByteArray entries;
     for (std::size_t i = 0; i < fonts_.size(); ++i)
-        entries += "/F" + QByteArray::number(qulonglong(i)) + ' ' +
-                   QByteArray::number(fonts_[i]->write(sink)) + " 0 R";
+        entries +=
+            "/F" + QByteArray::number(qulonglong(i)) + ' ' + PdfJobWriter::ref(fonts_[i]->write(writer));
     return entries;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfObjectSink.h"
+#include "PdfJobWriter.h"
 
 #include <QByteArray>
 
@@ -11,7 +11,6 @@
 class CCadenzoDoc;
 class HEADING;
 class PdfEmbeddedFont;
-class PdfJobWriter;
 
 // The heads of one print job as PDF text: each font embedded once, subset
 // to the characters the heads can show, drawn where the shared head painter
@@ -30,7 +29,6 @@ public:
     // Writes the fonts (before writer.beginPages()). Returns the entries of
     // the /Font resource dictionary ("/F0 7 0 R/F1 9 0 R"); empty without heads.
     QByteArray writeFonts(PdfJobWriter& writer);
-    QByteArray writeFonts(PdfObjectSink& sink);
     // Appends the operators that draw every head with the numbers of
     // numberIndex, later heads over earlier ones, in the page's default user
     // space (points, origin at the paper's bottom-left corner). Expects the

@@ -7,7 +7,6 @@
 #include "model/HeadPainter.h"
 #include "print/PdfEmbeddedFont.h"
 #include "print/PdfHeadText.h"
-#include "print/PdfJobWriterSink.h"
 #include "print/PdfSyntax.h"
 
 #include <QFile>
@@ -381,8 +380,7 @@ void TestPdfHeadText::cffFaceIsEmbedded()
     QFile out(path);
     QVERIFY(out.open(QIODevice::WriteOnly));
     PdfJobWriter writer(out);
-    PdfJobWriterSink sink(writer);
-    const QByteArray fonts = "/F0 " + PdfJobWriter::ref(font.write(sink));
+    const QByteArray fonts = "/F0 " + PdfJobWriter::ref(font.write(writer));
     writer.beginPages(1, QSizeF(612, 792), "<</Font<<" + fonts + ">>>>");
     writer.addPage(content);
     QVERIFY(writer.finish(QStringLiteral("CFF")));
