@@ -21,13 +21,6 @@ qint16 s16(const QByteArray& t, int at)
     return qint16(u16(t, at));
 }
 
-// A stream compressed for /FlateDecode: qCompress's zlib data without its
-// 4-byte length prefix.
-QByteArray deflated(const QByteArray& data)
-{
-    return qCompress(data, 9).mid(4);
-}
-
 // Tables that a PDF reader needs to draw a TrueType or CFF-flavoured face,
 // in the sorted order a table directory lists them in. Layout tables are
 // left out: the text arrives as glyph ids.
@@ -395,7 +388,7 @@ PdfJobWriter::Id PdfEmbeddedFont::write(PdfJobWriter& writer) const
     const QByteArray fileEntries =
         cff_ ? QByteArray("/Subtype/OpenType/Filter/FlateDecode")
              : "/Length1 " + QByteArray::number(fontFile_.size()) + "/Filter/FlateDecode";
-    writer.writeStream(file, fileEntries, deflated(fontFile_));
-    writer.writeStream(unicode, "/Filter/FlateDecode", deflated(toUnicode()));
+    writer.writeStream(file, fileEntries, pdfsyntax::flateEncoded(fontFile_, 9));
+    writer.writeStream(unicode, "/Filter/FlateDecode", pdfsyntax::flateEncoded(toUnicode(), 9));
     return type0;
 }

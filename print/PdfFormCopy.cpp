@@ -1,14 +1,13 @@
 #include "PdfFormCopy.h"
 
 #include "PdfObjectGraph.h"
+#include "PdfSyntax.h"
 
 #include "model/PdfLibrary.h"
 
 #include <QCoreApplication>
 
 #include <qpdf/Buffer.hh>
-#include <qpdf/Pl_Buffer.hh>
-#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -171,15 +170,6 @@ private:
     const size_t limit_;
 };
 
-QByteArray deflated(const QByteArray& data)
-{
-    Pl_Buffer buffer("deflated");
-    Pl_Flate flate("deflate", &buffer, Pl_Flate::a_deflate);
-    flate.write(reinterpret_cast<const unsigned char*>(data.constData()), size_t(data.size()));
-    flate.finish();
-    return bytesOf(buffer.getBufferSharedPointer());
-}
-
 // The form's data: the page's one content stream as stored, filters and
 // all; several streams decoded, joined and compressed again, since tokens
 // may run on from one into the next.
@@ -227,7 +217,7 @@ void copyContent(QPDFObjectHandle page, CopiedPdfObject& form, PdfObjectGraph& g
             fail(QT_TRANSLATE_NOOP("PdfFormCopy", "the page's content is damaged"));
     }
     form.text += "/Filter/FlateDecode";
-    form.data = deflated(joined);
+    form.data = pdfsyntax::flateEncoded(joined);
 }
 
 void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<CopiedPdfObject>& objects)

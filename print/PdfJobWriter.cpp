@@ -1,5 +1,7 @@
 #include "PdfJobWriter.h"
 
+#include "PdfSyntax.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QIODevice>
@@ -8,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -22,18 +23,6 @@ constexpr qsizetype kFlushBytes = 1 << 20;
 // Cross-reference stream rows: type, 5-byte offset or object stream number,
 // 2-byte generation or index.
 constexpr int kRowBytes = 8;
-
-QByteArray deflated(const QByteArray& data)
-{
-    uLongf size = compressBound(uLong(data.size()));
-    QByteArray out(qsizetype(size), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size,
-                  reinterpret_cast<const Bytef*>(data.constData()), uLong(data.size()),
-                  Z_DEFAULT_COMPRESSION) != Z_OK)
-        return QByteArray();
-    out.resize(qsizetype(size));
-    return out;
-}
 
 QByteArray utf16Text(const QString& text)
 {
@@ -231,20 +220,7 @@ QByteArray PdfJobWriter::ref(Id id)
 
 QByteArray PdfJobWriter::number(double value)
 {
-    if (!std::isfinite(value))
-        return "0";
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    QByteArray out(text);
-    if (out.contains('.')) {
-        while (out.endsWith('0'))
-            out.chop(1);
-        if (out.endsWith('.'))
-            out.chop(1);
-    }
-    if (out == "-0")
-        out = "0";
-    return out;
+    return std::isfinite(value) ? pdfsyntax::number(value) : QByteArray("0");
 }
 
 void PdfJobWriter::beginPages(std::uint64_t pageCount, QSizeF mediaBox, const QByteArray& resources)
@@ -372,7 +348,7 @@ void PdfJobWriter::Private::finishChunk()
     pageDicts += nodeDict(parentOf(0, chunk), kids, pages, base + 2 * K == rootId);
 
     const QByteArray body = objectIndex + '\n' + pageDicts;
-    const QByteArray packed = deflated(body);
+    const QByteArray packed = pdfsyntax::flateEncoded(body);
     const Id streamId = base + 2 * K + 1;
     const std::uint64_t streamOffset = position;
     const QByteArray entries = "/Type/ObjStm/N " + QByteArray::number(pages + 1) + "/First " +

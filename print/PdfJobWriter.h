@@ -45,8 +45,8 @@ public:
 
     // "12 0 R"
     static QByteArray ref(Id id);
-    // A real number as PDF writes it: at most 4 decimals, no exponent, no
-    // trailing zeros ("12.5", "-0.25", "3").
+    // A real number as PDF writes it (pdfsyntax::number), and "0" for one
+    // that is not finite.
     static QByteArray number(double value);
 
     // --- Pages ---

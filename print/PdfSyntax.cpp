@@ -1,5 +1,7 @@
 #include "PdfSyntax.h"
 
+#include <zlib.h>
+
 #include <cmath>
 
 namespace pdfsyntax {
@@ -77,6 +79,17 @@ void appendGlyphId(QByteArray& out, std::uint16_t gid)
 {
     char bytes[4];
     out.append(bytes, escapeGlyphId(gid, bytes));
+}
+
+QByteArray flateEncoded(const QByteArray& data, int level)
+{
+    uLongf size = compressBound(uLong(data.size()));
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size,
+                  reinterpret_cast<const Bytef*>(data.constData()), uLong(data.size()), level) != Z_OK)
+        return QByteArray();
+    out.resize(qsizetype(size));
+    return out;
 }
 
 } // namespace pdfsyntax

@@ -18,4 +18,8 @@ QByteArray number(double value);
 int escapeGlyphId(std::uint16_t gid, char out[4]);
 void appendGlyphId(QByteArray& out, std::uint16_t gid);
 
+// data compressed for a /FlateDecode stream at zlib's level (-1: its
+// default); empty when zlib fails.
+QByteArray flateEncoded(const QByteArray& data, int level = -1);
+
 } // namespace pdfsyntax
