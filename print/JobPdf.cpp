@@ -7,6 +7,7 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/Units.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>
@@ -78,6 +79,12 @@ PdfJobWriter::Id writeRenderedBackground(PdfJobWriter& writer, const QImage& ima
 
 } // namespace
 
+QSizeF JobPaperPoints(const CCadenzoDoc& doc)
+{
+    constexpr double twipsPerPoint = units::kTwipsPerPoint;
+    return QSizeF(doc.GetPageWidth() / twipsPerPoint, doc.GetPageHeight() / twipsPerPoint);
+}
+
 JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi, QWidget* owner,
                          bool showProgress, const SheetProgress& progress)
 {
@@ -90,7 +97,7 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         showMessage(tr("The template's paper has no size."), MsgButtons::Ok, MsgIcon::Exclamation);
         return JobPdfResult::Failed;
     }
-    const QSizeF paper(doc.GetPageWidth() / 20.0, doc.GetPageHeight() / 20.0);
+    const QSizeF paper = JobPaperPoints(doc);
 
     PdfJobWriter writer(out);
     QByteArray resources;

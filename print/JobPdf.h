@@ -2,6 +2,9 @@
 
 #include "PrintJob.h"
 
+#include <QSizeF>
+
+class CCadenzoDoc;
 class QFileDevice;
 class QWidget;
 
@@ -11,6 +14,9 @@ enum class JobPdfResult
     Cancelled, // by the user; nothing is to be kept
     Failed,    // reported already
 };
+
+// The template's paper as laid out, in points: the job's page size.
+QSizeF JobPaperPoints(const CCadenzoDoc& doc);
 
 // Writes sheets range of job to out as a vector PDF on the template's own
 // paper, one page per sheet, heads measured from the paper's corner: the

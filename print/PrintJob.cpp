@@ -261,13 +261,6 @@ void ReportCouldNotStart(const QString& reason)
 
 namespace {
 
-// The job's paper as laid out, in points.
-QSizeF paperPoints(const CCadenzoDoc& doc)
-{
-    constexpr double twipsPerPoint = units::kTwipsPerPoint;
-    return QSizeF(doc.GetPageWidth() / twipsPerPoint, doc.GetPageHeight() / twipsPerPoint);
-}
-
 PrintOutcome outcomeOf(JobPdfResult result)
 {
     switch (result) {
@@ -312,7 +305,7 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
     }
     const CCadenzoDoc& doc = job.document();
     QString reason;
-    if (SubmitPdfToCups(pdf.fileName(), CupsSettingsFor(printer, paperPoints(doc), doc.GetTitle()),
+    if (SubmitPdfToCups(pdf.fileName(), CupsSettingsFor(printer, JobPaperPoints(doc), doc.GetTitle()),
                         &reason) == 0) {
         ReportCouldNotStart(reason);
         return PrintOutcome::CouldNotStart;
