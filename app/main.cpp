@@ -1,6 +1,7 @@
 #include "app/CadenzoApp.h"
 #include "app/CommandLine.h"
 #include "app/MessageBoxSink.h"
+#include "app/ShellRegistration.h"
 #include "model/PdfLibrary.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tallimark"));
     QApplication::setApplicationVersion(ProgramVersion());
     // Wayland's app id and the desktop's match with the installed entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tallimark.Tallimark"));
+    QGuiApplication::setDesktopFileName(QLatin1String(shell::kAppId));
 
     const CommandLineInfo commandLine = ParseCommandLine(QApplication::arguments().mid(1));
     const QString programName = QFileInfo(QApplication::applicationFilePath()).fileName();
