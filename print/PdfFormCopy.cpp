@@ -1,6 +1,7 @@
 #include "PdfFormCopy.h"
 
 #include "PdfObjectGraph.h"
+#include "PdfPrintedAnnotations.h"
 #include "PdfSyntax.h"
 
 #include "model/PdfLibrary.h"
@@ -256,7 +257,9 @@ void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<Co
     PdfObjectGraph graph(qpdf, objects);
     requireReadablePage(page.getObjectHandle(), graph);
     const Box box = visibleBox(page);
-    const std::array<double, 6> matrix = formMatrix(box, rotation(page), paper);
+    const int degrees = rotation(page);
+    AddPrintedAnnotations(qpdf, page, degrees, graph);
+    const std::array<double, 6> matrix = formMatrix(box, degrees, paper);
     const double bbox[4] = {box.x0, box.y0, box.x1, box.y1};
 
     CopiedPdfObject form;

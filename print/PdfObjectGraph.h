@@ -1,7 +1,7 @@
 #pragma once
 
-// Copies objects out of a file read by qpdf, for the form copy only: the one
-// place besides it that sees qpdf's types.
+// Copies objects out of a file read by qpdf, for the form copy only: with
+// PdfPrintedAnnotations, the one place besides it that sees qpdf's types.
 #include "PdfFormCopy.h"
 
 #include <qpdf/QPDFObjGen.hh>

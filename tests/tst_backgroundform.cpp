@@ -129,6 +129,50 @@ QByteArray rawStream(const QString& path, const QString& object)
                {QStringLiteral("--show-object=") + object, QStringLiteral("--raw-stream-data"), path});
 }
 
+// A form with a field that prints, one that shows on screen only (if
+// withScreenOnly) and a printable file attachment marker; with the fields'
+// appearances made by qpdf unless needsAppearances.
+QByteArray formPdf(const QString& dir, bool withScreenOnly, bool needsAppearances = false)
+{
+    const auto field = [](const QByteArray& name, const QByteArray& value, int y, int flags) {
+        return "<< /Type /Annot /Subtype /Widget /FT /Tx /T (" + name + ") /V (" + value +
+               ") /DA (/Helv 24 Tf 1 0 0 rg) /Rect [50 " + num(y) + " 350 " + num(y + 60) + "] /F " +
+               num(flags) + " >>";
+    };
+    const QByteArray unfilled = assemble(
+        {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [5 0 R 6 0 R] /NeedAppearances true "
+         "/DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv 7 0 R >> >> >> >>",
+         "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R /Annots [5 0 R 8 0 R" +
+             QByteArray(withScreenOnly ? " 6 0 R" : "") + "] >>",
+         stream({}, "0 0 1 RG 4 w 50 600 300 60 re S 50 500 300 60 re S"),
+         field("name", "Jane Printed", 600, 4), field("note", "Screen Only", 500, 0),
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
+         "<< /Type /Annot /Subtype /FileAttachment /Rect [400 600 420 640] /F 4 /FS << /F (a.txt) >> "
+         "/AP << /N 9 0 R >> >>",
+         stream("/Type /XObject /Subtype /Form /BBox [0 0 10 20]", "0.8 0.2 0.2 rg 0 0 10 20 re f")});
+    if (needsAppearances)
+        return unfilled;
+    const QString in = dir + QStringLiteral("/unfilled.pdf");
+    const QString out = dir + QStringLiteral("/filled.pdf");
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(unfilled) != unfilled.size())
+        return QByteArray();
+    file.close();
+    run(QStringLiteral("qpdf"), {QStringLiteral("--generate-appearances"), in, out});
+    QFile filled(out);
+    return filled.open(QIODevice::ReadOnly) ? filled.readAll() : QByteArray();
+}
+
+// Page 1 as pdftoppm renders it, annotations and all.
+QImage popplerPicture(const QString& path)
+{
+    const QString prefix = path + QStringLiteral("-picture");
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"),
+                                     QStringLiteral("-singlefile"), QStringLiteral("-png"), path, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
 // The names pdffonts lists, sorted: "[none]" for a font without one.
 QStringList fontNames(const QString& path)
 {
@@ -198,6 +242,7 @@ private slots:
     void looksLikeTheRenderedPage_data();
     void looksLikeTheRenderedPage();
     void photoKeepsItsJpegBytes();
+    void printedAnnotationsGoOnTheSheet();
     void hostileFiles_data();
     void hostileFiles();
 
@@ -307,6 +352,26 @@ void TestBackgroundForm::photoKeepsItsJpegBytes()
     QCOMPARE(bytes, rawStream(sourcePath, before[0].value(10)));
 }
 
+// The filled-in field and the marker are drawn, as a viewer prints them;
+// the field that does not print is left off.
+void TestBackgroundForm::printedAnnotationsGoOnTheSheet()
+{
+    const QByteArray source = formPdf(dir_.path(), true);
+    QVERIFY(!source.isEmpty());
+    QString why;
+    const QString path = save(QStringLiteral("form-copy.pdf"), jobPdf(source, 0, testpdf::letter(), &why));
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    QVERIFY(qpdfChecks(path));
+    const QList<pdftext::Page> pages = pdftext::read(path);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[1].texts(), (QStringList{QStringLiteral("Jane"), QStringLiteral("Printed")}));
+    // Pixel for pixel what Poppler draws of the form without that field.
+    const QImage printed =
+        popplerPicture(save(QStringLiteral("form-printed.pdf"), formPdf(dir_.path(), false)));
+    QVERIFY(!printed.isNull());
+    QCOMPARE(popplerPicture(path), printed);
+}
+
 void TestBackgroundForm::hostileFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -401,6 +466,8 @@ void TestBackgroundForm::hostileFiles_data()
     QTest::newRow("/Length missing") << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R",
                                                {"<< >>\nstream\n" + content + "\nendstream"})
                                      << 0 << QString();
+    QTest::newRow("form fields to be drawn anew")
+        << formPdf(dir_.path(), true, true) << 0 << "its form fields are to be drawn anew";
     QTest::newRow("undecodable content")
         << twoStreams("not flate at all") << 0 << "the page's content is damaged";
     QTest::newRow("content bomb") << twoStreams(zerosDeflated(qint64(1) << 27)) << 0
