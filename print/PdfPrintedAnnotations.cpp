@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <qpdf/Buffer.hh>
 #include <qpdf/Constants.h>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -28,18 +29,31 @@ void AddPrintedAnnotations(QPDF& file, QPDFPageObjectHelper& page, int rotate, P
     QPDFAcroFormDocumentHelper form(file);
     QPDFObjectHandle resources;
     int nextName = 1;
+    bool generated = false;
     std::string drawing;
     for (QPDFAnnotationObjectHelper& annotation : page.getAnnotations()) {
         const int flags = annotation.getFlags();
         if ((flags & kRequired) != kRequired || (flags & kForbidden) != 0)
             continue;
         const bool widget = annotation.getSubtype() == "/Widget";
-        if (widget && form.getNeedAppearances())
+        if (widget && form.getNeedAppearances()) {
+            form.generateAppearancesIfNeeded(); // for every field; then no longer needed
+            generated = true;
+        }
+        // The renderer draws a field without an appearance of its own in a
+        // look of its own making.
+        if (widget && !annotation.getAppearanceDictionary().isDictionary())
             throw PdfCopyError{
-                QCoreApplication::translate("PdfFormCopy", "its form fields are to be drawn anew")};
+                QCoreApplication::translate("PdfFormCopy", "a form field has no appearance of its own")};
         QPDFObjectHandle appearance = annotation.getAppearanceStream("/N");
         if (!appearance.isStream())
             continue;
+        if (widget && generated) {
+            // qpdf writes a field's value into its appearance as the stream
+            // is read through its filters; the copy reads stored bytes.
+            std::shared_ptr<Buffer> data = appearance.getStreamData(qpdf_dl_generalized);
+            appearance.replaceStreamData(data, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+        }
         if (widget) {
             // A field's appearance may take its fonts from the form's
             // default resources.

@@ -11,7 +11,8 @@ class PdfObjectGraph;
 // with a normal appearance stream. The drawing follows the page's own
 // content, each appearance a form XObject placed on the annotation's
 // rectangle as for a page turned by rotate degrees. Annotations that do not
-// print stay off, as they do on paper from any viewer. Throws PdfCopyError
-// when a form field that prints is to be drawn anew by the viewer
-// (/NeedAppearances): its look on screen is the renderer's own.
+// print stay off, as they do on paper from any viewer. Fields a viewer is
+// asked to draw anew (/NeedAppearances) are given their appearances by qpdf
+// first. Throws PdfCopyError for a field that prints without an appearance
+// of its own, which the renderer draws in a look of its own making.
 void AddPrintedAnnotations(QPDF& file, QPDFPageObjectHelper& page, int rotate, PdfObjectGraph& graph);
