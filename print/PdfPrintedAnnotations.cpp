@@ -10,6 +10,8 @@
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFAnnotationObjectHelper.hh>
 
+#include <set>
+
 namespace {
 
 constexpr int kRequired = an_print;
@@ -28,6 +30,7 @@ void AddPrintedAnnotations(QPDF& file, QPDFPageObjectHelper& page, int rotate, P
 
     QPDFAcroFormDocumentHelper form(file);
     QPDFObjectHandle resources;
+    std::set<std::string> names;
     int nextName = 1;
     bool generated = false;
     std::string drawing;
@@ -76,13 +79,15 @@ void AddPrintedAnnotations(QPDF& file, QPDFPageObjectHelper& page, int rotate, P
                 page.getObjectHandle().replaceKey("/Resources", resources);
             }
             resources.mergeResources(QPDFObjectHandle::parse("<< /XObject << >> >>"));
+            names = resources.getResourceNames(); // read once, kept up to date here
         }
-        const std::string name = resources.getUniqueResourceName("/Fxo", nextName);
+        const std::string name = resources.getUniqueResourceName("/Fxo", nextName, &names);
         const std::string placed =
             annotation.getPageContentForAppearance(name, rotate, kRequired, kForbidden);
         if (placed.empty())
             continue;
         resources.getKey("/XObject").replaceKey(name, appearance);
+        names.insert(name);
         drawing += placed;
     }
     if (drawing.empty())

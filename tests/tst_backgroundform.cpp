@@ -434,55 +434,33 @@ void TestBackgroundForm::hostileFiles_data()
     // What qpdf reads otherwise than the renderer: never copied.
     const QString unreadable = QStringLiteral("part of the page cannot be read");
     const QString badLength = QStringLiteral("a stream's length is damaged");
-    const QByteArray content = "0 0 1 rg 0 0 300 300 re f";
-    const auto lengthOf = [&](const QByteArray& length, const QByteArray& data) {
-        return "<< /Length " + length + " >>\nstream\n" + data + "\nendstream";
+    const auto with = [&](const QByteArray& entries, const QByteArray& content, const QByteArray& more = {}) {
+        return pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R " + entries,
+                      more.isEmpty() ? QList<QByteArray>{content} : QList<QByteArray>{content, more});
     };
+    const auto length = [](const QByteArray& value, const QByteArray& data) {
+        return "<< /Length " + value + " >>\nstream\n" + data + "\nendstream";
+    };
+    const QByteArray fill = stream({}, "0 0 1 rg 0 0 300 300 re f");
     const QByteArray huge = "99999999999999999999";
-    QTest::newRow("page dictionary with a 20-digit integer")
-        << pageOf({}, "/MediaBox [0 0 612 792] /StructParents " + huge + " /Contents 4 0 R",
-                  {stream({}, content)})
-        << 0 << unreadable;
-    QTest::newRow("page tree node with a 20-digit integer")
-        << pageOf("/MediaBox [0 0 612 792] /Resources << >> /StructParents " + huge, "/Contents 4 0 R",
-                  {stream({}, content)})
-        << 0 << "!";
-    QTest::newRow("graphics state with a 20-digit integer")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R /Resources << /ExtGState << /G 5 0 R >> >>",
-                  {stream({}, "/G gs " + content), "<< /Type /ExtGState /ca 0.4 /Key " + huge + " >>"})
-        << 0 << unreadable;
-    QTest::newRow("negative /Length")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R", {lengthOf("-5", content)}) << 0 << badLength;
-    QTest::newRow("negative /Length of its own")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R", {lengthOf("5 0 R", content), "-3"}) << 0
-        << badLength;
-    QTest::newRow("/Length is the stream itself")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R", {lengthOf("4 0 R", content)}) << 0 << "!";
-    QTest::newRow("/Length through a stream back to itself")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R",
-                  {lengthOf("5 0 R", content), lengthOf("4 0 R", "0")})
-        << 0 << "!";
-    QTest::newRow("image with a negative /Length")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R /Resources << /XObject << /I 5 0 R >> >>",
-                  {stream({}, "300 0 0 300 0 0 cm /I Do"),
-                   "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray "
-                   "/BitsPerComponent 8 /Length -1 >>\nstream\n\x80\nendstream"})
-        << 0 << badLength;
+    QTest::newRow("page with a 20-digit integer") << with("/StructParents " + huge, fill) << 0 << unreadable;
     QTest::newRow("font with a 20-digit integer")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R /Resources << /Font << /F 5 0 R >> >>",
-                  {stream({}, "BT /F 40 Tf 100 100 Td (Ledger) Tj ET"),
-                   "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /FirstChar " + huge + " >>"})
+        << with("/Resources << /Font << /F 5 0 R >> >>", stream({}, "BT /F 40 Tf 9 9 Td (Ledger) Tj ET"),
+                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /FirstChar " + huge + " >>")
         << 0 << unreadable;
-    // Lengths both read alike.
-    QTest::newRow("/Length too short")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R", {lengthOf("10", content)}) << 0 << QString();
-    QTest::newRow("/Length missing") << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R",
-                                               {"<< >>\nstream\n" + content + "\nendstream"})
-                                     << 0 << QString();
+    QTest::newRow("negative /Length") << with({}, length("-5", "0 0 9 9 re f")) << 0 << badLength;
+    QTest::newRow("/Length is the stream") << with({}, length("4 0 R", "0 0 9 9 re f")) << 0 << "!";
+    QTest::newRow("/Length through a stream back")
+        << with({}, length("5 0 R", "0 0 9 9 re f"), length("4 0 R", "0")) << 0 << "!";
+    QTest::newRow("image with a negative /Length")
+        << with("/Resources << /XObject << /I 5 0 R >> >>", stream({}, "300 0 0 300 0 0 cm /I Do"),
+                "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray "
+                "/BitsPerComponent 8 /Length -1 >>\nstream\n\x80\nendstream")
+        << 0 << badLength;
+    QTest::newRow("no /Length, read alike")
+        << with({}, "<< >>\nstream\n0 0 9 9 re f\nendstream") << 0 << QString();
     QTest::newRow("printed field without appearance")
-        << pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R /Annots [5 0 R]",
-                  {stream({}, content),
-                   "<< /Type /Annot /Subtype /Widget /FT /Tx /V (Jane) /Rect [0 0 99 50] /F 4 >>"})
+        << with("/Annots [5 0 R]", fill, "<< /Type /Annot /Subtype /Widget /FT /Tx /Rect [0 0 99 50] /F 4 >>")
         << 0 << "a form field has no appearance of its own";
     QTest::newRow("undecodable content")
         << twoStreams("not flate at all") << 0 << "the page's content is damaged";
