@@ -105,6 +105,11 @@ public:
     // selected heads moved or the display units changed.
     void OnHeadSelectionChanged();
     void OnHeadPositionsChanged();
+    // Puts the value the template uses back into every numeric field whose
+    // text was rejected, and into the one being typed in: runs before a
+    // command reads the template (save, print, preview, export), so that
+    // the panel never shows a number other than the one used.
+    void SettlePanelFields();
 
     // True while the frame writes into the panel (and until construction
     // ends): the panel's change handlers must ignore what they hear then.
@@ -166,7 +171,14 @@ private:
     void connectBoxes();
     // MainFramePanelSync.cpp
     void writeHeadPositions();
-    void setNumberText(QLineEdit* field, std::int32_t value);
+    // Writes the value in use into one numeric field (1012 to 1019, 1027)
+    // and clears its rejection mark; the field's handler ignores the write.
+    void showValueInUse(int id);
+    // The text a numeric field shows for the value in use; empty for a head
+    // field while nothing is selected or the selected heads differ.
+    QString fieldText(int id) const;
+    // The numeric field a widget belongs to (a field or a box's edit part), or 0.
+    int numericFieldOf(const QWidget* widget) const;
     // MainFramePanelEdit.cpp: what the panel's controls do to the template.
     void connectPanel();
     void OnNumberingField(int id);
@@ -186,6 +198,8 @@ private:
     void OnDelete();
     void OnFont();
     void OnPanelFocusChanged(QWidget* old, QWidget* now);
+    // The template field behind a numbering field (1012 to 1016), else null.
+    std::int32_t* numberingValue(int id) const;
     // Deselects every head (repainting their frames away); clearPanelList
     // also deselects the head list and clears the head fields.
     void clearViewSelection(bool clearPanelList);
