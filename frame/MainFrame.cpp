@@ -328,6 +328,7 @@ void CMainFrame::SetCloseGuard(std::function<bool()> canClose)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    SettlePanelFields();
     if (closeGuard_ && !closeGuard_())
         event->ignore();
     else
@@ -351,5 +352,6 @@ void CMainFrame::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     activateWindow();
+    SettlePanelFields();
     emit filesDropped(paths);
 }

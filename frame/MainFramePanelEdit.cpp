@@ -104,9 +104,11 @@ void CMainFrame::connectPanel()
         QLineEdit* field = id == CLeftDialogBar::kRotation ? panel_->rotationEdit() : panel_->edit(id);
         connect(field, &QLineEdit::returnPressed, this, [this, id] { showValueInUse(id); });
     }
-    // Connected before anyone else's handler, so that these commands find
-    // the panel showing what they use.
-    for (int command : {kSave, kSaveAs, kPrint, kPrintDirect, kPrintPreview, kExportPdf})
+    // Connected before anyone else's handler, so that these commands (and
+    // the save prompts of the ones that replace the template) find the panel
+    // showing what they use.
+    for (int command :
+         {kNew, kOpen, kSave, kSaveAs, kImportPdf, kPrint, kPrintDirect, kPrintPreview, kExportPdf})
         connect(action(command), &QAction::triggered, this, &CMainFrame::SettlePanelFields);
 
     QComboBox* preface = panel_->combo(CLeftDialogBar::kPreface);
