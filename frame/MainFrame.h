@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -147,6 +148,8 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -168,6 +171,13 @@ private:
     void OnShowHeaderCaptions();
     void OnCopy();
     void OnNextPane();
+    // Follows the focus: what the panel does on leaving a field, and where
+    // the focus was last inside the window.
+    void OnFocusChanged(QWidget* old, QWidget* now);
+    // Puts the focus back where it was when the window lost it: disabling the
+    // window (while a print or preview prepares its background) takes it
+    // away, and activation would then hand it to the first box of the toolbar.
+    void restoreFocus();
     void connectBoxes();
     // MainFramePanelSync.cpp
     void writeHeadPositions();
@@ -221,6 +231,7 @@ private:
     std::function<bool()> closeGuard_;
     FontChooser fontChooser_;
     QMetaObject::Connection focusWatch_;
+    QPointer<QWidget> lastFocus_;
 
     bool fillingPanel_ = true;
     bool fontEnabled_ = false;

@@ -136,7 +136,7 @@ void CMainFrame::connectPanel()
     connect(panel_->button(CLeftDialogBar::kFont), &QAbstractButton::clicked, this, &CMainFrame::OnFont);
 
     // Disconnected in the destructor: the focus moves while the window goes.
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnPanelFocusChanged);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnFocusChanged);
 }
 
 void CMainFrame::SetFontChooser(FontChooser chooser)
