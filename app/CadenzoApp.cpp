@@ -101,12 +101,11 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
         break;
     }
 
-    printers_->selectDefaultPrinter();
-
     if (commandLine.isPrintRun()) {
         exitCode_ = RunPrint(commandLine.printRunOptions(), *printers_);
         return false;
     }
+    printers_->selectDefaultPrinter();
 
     // Every interactive start makes sure the desktop opens templates with
     // this program; the files are written only when they are missing or name

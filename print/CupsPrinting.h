@@ -41,3 +41,10 @@ QString CupsMediaName(QSizeF paperPoints);
 // the paper's corner whatever the printer's unprintable margins. Returns the
 // CUPS job id, or 0 with *error (may be null) set to CUPS's reason.
 int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QString* error = nullptr);
+
+// Why the queue printer names cannot take a job, as "Printer NAME: reason";
+// CUPS is asked for the reason when none is given.
+QString CupsQueueProblem(const QString& printer, QString reason = QString());
+
+// Whether the queue is paused: it takes jobs and keeps them until resumed.
+bool CupsQueuePaused(const QString& printer);

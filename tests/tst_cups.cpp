@@ -180,6 +180,7 @@ private slots:
     void submitFails();
     void printTo_data();
     void printTo();
+    void printOnTemplatePrinter_data();
     void printOnTemplatePrinter();
     void unknownPrinterFails();
     void printCommandWithoutDialog();
@@ -187,8 +188,29 @@ private slots:
     void printToFile();
 
 private:
+    QProcessEnvironment userEnvironment(const QString& userDefault) const;
+
     QTemporaryDir dir_;
 };
+
+// The environment of a run of the program by a user whose lpoptions name
+// userDefault (none when empty), without a destination from the environment.
+QProcessEnvironment TestCups::userEnvironment(const QString& userDefault) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"PRINTER", "LPDEST", "CUPS_SERVER"})
+        environment.remove(QLatin1String(name));
+    const QString home = dir_.filePath(QStringLiteral("home"));
+    QDir(home).mkpath(QStringLiteral(".cups"));
+    QFile options(home + QStringLiteral("/.cups/lpoptions"));
+    if (userDefault.isEmpty()) {
+        options.remove();
+    } else if (options.open(QIODevice::WriteOnly)) {
+        options.write("Default " + userDefault.toUtf8() + '\n');
+    }
+    environment.insert(QStringLiteral("HOME"), home);
+    return environment;
+}
 
 void TestCups::initTestCase()
 {
@@ -380,10 +402,22 @@ void TestCups::printTo()
     QVERIFY(pdftext::imageObjects(printed).isEmpty());
 }
 
+void TestCups::printOnTemplatePrinter_data()
+{
+    QTest::addColumn<QString>("printerVariable"); // CUPS' PRINTER for the run, or empty
+    QTest::addColumn<QString>("userDefault");     // the Default of the user's lpoptions, or empty
+
+    QTest::newRow("PRINTER names another queue") << kPlain << QString();
+    QTest::newRow("no default destination") << QString() << QString();
+    QTest::newRow("PRINTER and lpoptions name the same queue") << kPlain << kPlain;
+}
+
 void TestCups::printOnTemplatePrinter()
 {
     // "/p" prints on the current printer: the template's own when it exists,
-    // not the system's default (set for the run through CUPS' PRINTER).
+    // not the system's default, nor for want of one.
+    QFETCH(QString, printerVariable);
+    QFETCH(QString, userDefault);
     CCadenzoDoc doc(nullptr);
     doc.totalPages = 3;
     doc.printerName = "tallimark-margins";
@@ -391,9 +425,10 @@ void TestCups::printOnTemplatePrinter()
     const QString tmt = dir_.filePath(QStringLiteral("p.tmt"));
     QVERIFY(doc.OnSaveDocument(tmt));
     const int before = lastJobId();
+    QProcessEnvironment environment = userEnvironment(userDefault);
+    if (!printerVariable.isEmpty())
+        environment.insert(QStringLiteral("PRINTER"), printerVariable);
     QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PRINTER"), kPlain);
     run.setProcessEnvironment(environment);
     run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/p"), tmt});
     QVERIFY(run.waitForFinished(120000));
