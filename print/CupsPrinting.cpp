@@ -125,6 +125,7 @@ CupsJobSettings CupsSettingsFor(const QPrinter& printer, QSizeF paperPoints, con
     settings.title = title;
     settings.paperPoints = paperPoints;
     settings.copies = std::max(1, printer.copyCount());
+    settings.collate = printer.collateCopies();
 
     const QPrinterInfo info(printer);
     if (info.supportedDuplexModes().size() > 1) {
@@ -197,8 +198,12 @@ int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QStrin
     // the heads would move away from the corner.
     options.add("print-scaling", "none");
     options.add("fit-to-page", "false");
-    if (settings.copies > 1)
+    if (settings.copies > 1) {
         options.add("copies", QByteArray::number(settings.copies));
+        options.add("multiple-document-handling", settings.collate ? "separate-documents-collated-copies"
+                                                                   : "separate-documents-uncollated-copies");
+        options.add("Collate", settings.collate ? "True" : "False");
+    }
     switch (settings.sides) {
     case CupsJobSettings::Sides::Default:
         break;

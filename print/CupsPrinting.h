@@ -12,6 +12,7 @@ struct CupsJobSettings
     QString title;      // the job's title: the template's name
     QSizeF paperPoints; // the job's paper as laid out: wider than tall for landscape
     int copies = 1;
+    bool collate = false; // copies come out as whole sets, 1,2,3,1,2,3
     enum class Sides
     {
         Default,

@@ -186,6 +186,8 @@ private slots:
     void printCommandWithoutDialog();
     void cancelledJobSubmitsNothing();
     void printToFile();
+    void collatedCopies_data();
+    void collatedCopies();
 
 private:
     QProcessEnvironment userEnvironment(const QString& userDefault) const;
@@ -534,6 +536,41 @@ void TestCups::printToFile()
     QCOMPARE(lastJobId(), before);
     QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("to-file*")}, QDir::Files),
              QStringList{QStringLiteral("to-file.pdf")});
+}
+
+void TestCups::collatedCopies_data()
+{
+    QTest::addColumn<bool>("collate");
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("collated") << true << strings({"00001", "00002", "00003", "00001", "00002", "00003"});
+    QTest::newRow("uncollated") << false << strings({"00001", "00001", "00002", "00002", "00003", "00003"});
+}
+
+void TestCups::collatedCopies()
+{
+    // The print dialog's Copies and Collate, as the queue prints them.
+    QFETCH(bool, collate);
+    QFETCH(QStringList, words);
+    CCadenzoDoc doc(nullptr);
+    doc.totalPages = 3;
+    addHead(doc, 1440, -1440);
+    doc.SetTitle(QStringLiteral("collate %1").arg(QLatin1String(QTest::currentDataTag())));
+    CPrintJob job(doc);
+    QPrinter printer;
+    printer.setPrinterName(kPlain);
+    printer.setCopyCount(2);
+    printer.setCollateCopies(collate);
+    const int before = lastJobId();
+    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, nullptr, false), PrintOutcome::Printed);
+    const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(kPlain, jobs[0], printed));
+    QStringList texts;
+    for (const pdftext::Page& page : pdftext::read(printed))
+        texts << page.texts().join(QLatin1Char(' '));
+    QCOMPARE(texts, words);
 }
 
 QTEST_MAIN(TestCups)
