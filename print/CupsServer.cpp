@@ -4,10 +4,8 @@
 
 #include <cups/cups.h>
 
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -40,11 +38,9 @@ ServerAnswer askServer()
     const Clock::time_point deadline = Clock::now() + std::chrono::seconds(kAnswerSeconds);
     http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                 kAnswerSeconds * 1000, nullptr);
-    if (!http) {
-        const int error = errno;
+    if (!http)
         return {false, tr("The print server %1 cannot be reached (%2).")
-                           .arg(serverName(), QString::fromLocal8Bit(std::strerror(error)))};
-    }
+                           .arg(serverName(), QString::fromUtf8(cupsLastErrorString()))};
     Clock::time_point wait = deadline;
     httpSetTimeout(http, 0.5, waitUntilDeadline, &wait);
     // Any answer will do, "no default printer" included.
