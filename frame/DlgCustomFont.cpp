@@ -81,12 +81,15 @@ struct FontStyle
 };
 
 // The styles of an installed family; a family that is not installed here
-// still offers the four usual ones.
+// still offers the four usual ones. An oblique style is slanted as an
+// italic one is (the font record knows only "italic").
 QList<FontStyle> stylesOf(const QString& family)
 {
     QList<FontStyle> result;
-    for (const QString& style : QFontDatabase::styles(family))
-        result.append({style, QFontDatabase::weight(family, style), QFontDatabase::italic(family, style)});
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const bool slanted = QFontDatabase::font(family, style, 12).style() != QFont::StyleNormal;
+        result.append({style, QFontDatabase::weight(family, style), slanted});
+    }
     if (result.isEmpty()) {
         result = {{QStringLiteral("Regular"), 400, false},
                   {QStringLiteral("Italic"), 400, true},

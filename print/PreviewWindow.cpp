@@ -112,6 +112,7 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     scroll_->setWidgetResizable(false);
     scroll_->setAlignment(Qt::AlignCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->viewport()->installEventFilter(this);
 
     auto* statusBar = new QStatusBar(this);
     status_ = new QLabel(statusBar);
@@ -216,14 +217,31 @@ void CPreviewWindow::GoToSheet()
 
 void CPreviewWindow::ZoomIn()
 {
-    zoom_ = std::min<int>(zoom_ + 1, ZoomDouble);
+    const int step = zoomStep();
+    if (step + 1 < int(zoomSteps().size()))
+        zoom_ = zoomSteps()[std::size_t(step + 1)];
     updateControls();
 }
 
 void CPreviewWindow::ZoomOut()
 {
-    zoom_ = std::max<int>(zoom_ - 1, ZoomFit);
+    const int step = zoomStep();
+    if (step > 0)
+        zoom_ = zoomSteps()[std::size_t(step - 1)];
     updateControls();
+}
+
+std::array<int, 3> CPreviewWindow::zoomSteps() const
+{
+    std::array<int, 3> steps{ZoomFit, ZoomActual, ZoomDouble};
+    std::stable_sort(steps.begin(), steps.end(), [this](int a, int b) { return scaleAt(a) < scaleAt(b); });
+    return steps;
+}
+
+int CPreviewWindow::zoomStep() const
+{
+    const std::array<int, 3> steps = zoomSteps();
+    return int(std::find(steps.begin(), steps.end(), zoom_) - steps.begin());
 }
 
 QString CPreviewWindow::statusText() const
@@ -241,17 +259,17 @@ QString CPreviewWindow::totalText() const
     return total_->text();
 }
 
-double CPreviewWindow::scale() const
+double CPreviewWindow::scaleAt(int zoom) const
 {
     const QSize paper = geometry_.paperPixels;
-    if (zoom_ == ZoomFit) {
+    if (zoom == ZoomFit) {
         const QSize view = scroll_->viewport()->size();
         const double w = (view.width() - (pages_ + 1) * kGap) / double(pages_ * paper.width());
         const double h = (view.height() - 2 * kGap) / double(paper.height());
         return std::max(0.01, std::min(w, h));
     }
     const double actual = double(screenDpi_) / geometry_.resolutionX;
-    return zoom_ == ZoomActual ? actual : 2 * actual;
+    return zoom == ZoomActual ? actual : 2 * actual;
 }
 
 void CPreviewWindow::layoutCanvas()
@@ -274,8 +292,9 @@ void CPreviewWindow::updateControls()
     prevButton_->setEnabled(current_ > 1);
     nextButton_->setEnabled(current_ + pages_ - 1 < count);
     pagesButton_->setText(pages_ == 1 ? tr("&Two Page") : tr("&One Page"));
-    zoomInButton_->setEnabled(zoom_ < ZoomDouble);
-    zoomOutButton_->setEnabled(zoom_ > ZoomFit);
+    const int step = zoomStep();
+    zoomInButton_->setEnabled(step + 1 < int(zoomSteps().size()));
+    zoomOutButton_->setEnabled(step > 0);
     printButton_->setEnabled(count > 0);
     goToButton_->setEnabled(count > 1);
     status_->setText(statusText());
@@ -306,6 +325,15 @@ void CPreviewWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     layoutCanvas();
+}
+
+bool CPreviewWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The whole-sheet step follows the window's size, and with it the order
+    // of the zoom steps.
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize)
+        updateControls();
+    return QDialog::eventFilter(watched, event);
 }
 
 void CPreviewWindow::done(int result)

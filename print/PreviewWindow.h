@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -46,6 +48,8 @@ public:
     int pagesShown() const { return pages_; }
     void setPagesShown(int pages);
     int zoom() const { return zoom_; }
+    // Device-independent pixels per printer pixel at the current zoom.
+    double scale() const { return scaleAt(zoom_); }
 
     const CPrintJob& job() const { return job_; }
     // The user cancelled the background's preparation: the preview is not
@@ -83,14 +87,19 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
 private:
     friend class PreviewCanvas;
     void updateControls();
     void layoutCanvas();
-    // Device-independent pixels per printer pixel at the current zoom.
-    double scale() const;
+    double scaleAt(int zoom) const;
+    // The zoom steps from the smallest picture to the largest: shown whole,
+    // a small sheet is larger than its real size.
+    std::array<int, 3> zoomSteps() const;
+    // The position of the current zoom among zoomSteps().
+    int zoomStep() const;
 
     CPrintJob job_;
     SheetGeometry geometry_;

@@ -4,6 +4,7 @@
 #include "app/AboutDlg.h"
 #include "app/CadenzoApp.h"
 #include "app/DataFolder.h"
+#include "app/MessageBoxSink.h"
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
 #include "app/UserGuide.h"
@@ -17,9 +18,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <deque>
@@ -127,6 +132,8 @@ private slots:
     void dataFolderFailure();
     void preferencesAtExit();
     void aboutBox();
+    void messageInFrontOfPendingProgress_data();
+    void messageInFrontOfPendingProgress();
     void registration();
     void registrationExecQuoting_data();
     void registrationExecQuoting();
@@ -579,6 +586,51 @@ void TestApp::aboutBox()
     const QString page = QFileInfo(guidePath).dir().filePath(QStringLiteral("getting-help.html"));
     writeBytes(page, "<html></html>\n");
     QCOMPARE(guide::UserGuideUrl(guidePath, QStringLiteral("getting-help")), QUrl::fromLocalFile(page));
+}
+
+void TestApp::messageInFrontOfPendingProgress_data()
+{
+    QTest::addColumn<bool>("dialogOpen");
+    QTest::newRow("over the main window") << false;
+    QTest::newRow("over the open dialog") << true;
+}
+
+void TestApp::messageInFrontOfPendingProgress()
+{
+    QFETCH(bool, dialogOpen);
+    QMainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QDialog dialog(&window);
+    if (dialogOpen) {
+        dialog.setModal(true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    }
+    QWidget* front = dialogOpen ? static_cast<QWidget*>(&dialog) : &window;
+    // An export that fails at once: its progress window is not up yet, but
+    // its timer runs out while the user reads the message.
+    QProgressDialog progress(front);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(50);
+    progress.setValue(0);
+    QWidget* owner = nullptr;
+    bool progressShown = true;
+    QTimer::singleShot(400, this, [&] {
+        progressShown = progress.isVisible();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                owner = box->parentWidget();
+                box->done(QMessageBox::Ok);
+            }
+        }
+    });
+    MessageBoxSink boxes;
+    QCOMPARE(
+        boxes.show(QStringLiteral("Could not create the file x.pdf."), MsgButtons::Ok, MsgIcon::Exclamation),
+        MsgAnswer::Ok);
+    QVERIFY(!progressShown);
+    QCOMPARE(owner, front);
 }
 
 void TestApp::registration()

@@ -155,6 +155,10 @@ void TestFontDialog::startingValues_data()
     QTest::newRow("mixed both") << false << false << ""
                                 << ""
                                 << "" << QColor(Qt::black);
+    // A family whose slanted styles are "Oblique": a bold head is not one.
+    QTest::newRow("oblique family") << true << true << "DejaVu Sans"
+                                    << "Bold"
+                                    << "21" << QColor(0, 0, 255);
 }
 
 void TestFontDialog::startingValues()
@@ -165,8 +169,9 @@ void TestFontDialog::startingValues()
     QFETCH(QString, style);
     QFETCH(QString, size);
     QFETCH(QColor, color);
+    const QByteArray face = family.isEmpty() ? QByteArray("Liberation Serif") : family.toLatin1();
     for (int i : {0, 1}) {
-        setFaceName(head(i).font, "Liberation Serif");
+        setFaceName(head(i).font, face.constData());
         head(i).color = makeRgb(0, 0, 255);
     }
     if (!sameFont)

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,8 @@ private slots:
     void barsToggle();
     void headerCaptionsToggle();
     void nextPaneMovesFocus();
+    void focusBackAfterDisabledWindow_data();
+    void focusBackAfterDisabledWindow();
 
     void fillNumberingSettings();
     void fillingSuppressesNotifications();
@@ -497,6 +500,34 @@ void TestMainFrame::nextPaneMovesFocus()
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit(1015)));
     act(32802)->trigger();
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(frame->view()));
+}
+
+void TestMainFrame::focusBackAfterDisabledWindow_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::newRow("editor") << 0;
+    QTest::newRow("X field") << int(CLeftDialogBar::kXPos);
+    QTest::newRow("head list") << int(CLeftDialogBar::kHeadList);
+}
+
+void TestMainFrame::focusBackAfterDisabledWindow()
+{
+    QFETCH(int, id);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    QWidget* target = id ? control(id) : static_cast<QWidget*>(frame->view());
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    // Print Preview of a template with a PDF background: the window is
+    // disabled while the background renders, then the preview opens.
+    frame->setEnabled(false);
+    frame->setEnabled(true);
+    QDialog preview(frame.get());
+    QTimer::singleShot(100, &preview, &QDialog::accept);
+    preview.exec();
+    frame->activateWindow(); // as the window manager does when the preview closes
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), target);
 }
 
 void TestMainFrame::fillNumberingSettings()

@@ -151,6 +151,8 @@ private slots:
     void previewOfHugeJobOpensAtOnce_data();
     void previewOfHugeJobOpensAtOnce();
     void previewPaging();
+    void previewZoomSteps_data();
+    void previewZoomSteps();
     void previewStatusAndKeys_data();
     void previewStatusAndKeys();
     void goToSheetBounds_data();
@@ -406,6 +408,37 @@ void TestPrintJob::previewOfHugeJobOpensAtOnce()
     QVERIFY(!preview.nextButton()->isEnabled());
     QVERIFY(preview.prevButton()->isEnabled());
     QVERIFY(!shot.isNull());
+}
+
+void TestPrintJob::previewZoomSteps_data()
+{
+    QTest::addColumn<QSize>("inches");
+    QTest::newRow("letter") << QSize(8, 11);
+    // Shown whole, a small sheet is larger than its real size.
+    QTest::newRow("ticket") << QSize(2, 1);
+}
+
+void TestPrintJob::previewZoomSteps()
+{
+    QFETCH(QSize, inches);
+    auto doc = makeDoc(1, 0, 3);
+    CPreviewWindow preview(*doc, SheetGeometry::fullPage(inches * 300, 300, 300));
+    preview.setPagesShown(1);
+    preview.resize(1000, 800);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QCOMPARE(preview.zoom(), int(CPreviewWindow::ZoomFit));
+    // Zoom In always enlarges and Zoom Out always shrinks, through every step.
+    while (preview.zoomInButton()->isEnabled()) {
+        const double before = preview.scale();
+        preview.zoomInButton()->click();
+        QVERIFY2(preview.scale() > before, qPrintable(QString::number(preview.zoom())));
+    }
+    while (preview.zoomOutButton()->isEnabled()) {
+        const double before = preview.scale();
+        preview.zoomOutButton()->click();
+        QVERIFY2(preview.scale() < before, qPrintable(QString::number(preview.zoom())));
+    }
 }
 
 void TestPrintJob::previewPaging()
