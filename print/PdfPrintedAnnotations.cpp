@@ -4,11 +4,11 @@
 
 #include <QCoreApplication>
 
-#include <qpdf/Buffer.hh>
 #include <qpdf/Constants.h>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFAnnotationObjectHelper.hh>
+#include <qpdf/QPDFFormFieldObjectHelper.hh>
 
 #include <set>
 
@@ -16,6 +16,21 @@ namespace {
 
 constexpr int kRequired = an_print;
 constexpr int kForbidden = an_invisible | an_hidden;
+
+// Whether the renderer, asked to draw a field anew (/NeedAppearances), puts
+// anything on the page: every field but a text or choice field that is
+// empty and has no border or background.
+bool drawnByTheViewer(QPDFAcroFormDocumentHelper& form, QPDFAnnotationObjectHelper& annotation)
+{
+    QPDFFormFieldObjectHelper field = form.getFieldForAnnotation(annotation);
+    const std::string type = field.getFieldType();
+    if (type != "/Tx" && type != "/Ch")
+        return true;
+    if (!field.getValueAsString().empty())
+        return true;
+    QPDFObjectHandle look = annotation.getObjectHandle().getKey("/MK");
+    return look.isDictionary() && (look.hasKey("/BG") || look.hasKey("/BC"));
+}
 
 } // namespace
 
@@ -32,31 +47,24 @@ void AddPrintedAnnotations(QPDF& file, QPDFPageObjectHelper& page, int rotate, P
     QPDFObjectHandle resources;
     std::set<std::string> names;
     int nextName = 1;
-    bool generated = false;
     std::string drawing;
     for (QPDFAnnotationObjectHelper& annotation : page.getAnnotations()) {
         const int flags = annotation.getFlags();
         if ((flags & kRequired) != kRequired || (flags & kForbidden) != 0)
             continue;
         const bool widget = annotation.getSubtype() == "/Widget";
-        if (widget && form.getNeedAppearances()) {
-            form.generateAppearancesIfNeeded(); // for every field; then no longer needed
-            generated = true;
-        }
-        // The renderer draws a field without an appearance of its own in a
+        // A field the viewer is asked to draw anew (/NeedAppearances), or
+        // one without an appearance of its own, the renderer draws in a
         // look of its own making.
-        if (widget && !annotation.getAppearanceDictionary().isDictionary())
-            throw PdfCopyError{
-                QCoreApplication::translate("PdfFormCopy", "a form field has no appearance of its own")};
+        if (widget && (form.getNeedAppearances() || !annotation.getAppearanceDictionary().isDictionary())) {
+            if (drawnByTheViewer(form, annotation))
+                throw PdfCopyError{
+                    QCoreApplication::translate("PdfFormCopy", "its form fields are drawn by the viewer")};
+            continue;
+        }
         QPDFObjectHandle appearance = annotation.getAppearanceStream("/N");
         if (!appearance.isStream())
             continue;
-        if (widget && generated) {
-            // qpdf writes a field's value into its appearance as the stream
-            // is read through its filters; the copy reads stored bytes.
-            std::shared_ptr<Buffer> data = appearance.getStreamData(qpdf_dl_generalized);
-            appearance.replaceStreamData(data, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
-        }
         if (widget) {
             // A field's appearance may take its fonts from the form's
             // default resources.

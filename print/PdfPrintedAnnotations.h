@@ -11,8 +11,9 @@ class PdfObjectGraph;
 // with a normal appearance stream. The drawing follows the page's own
 // content, each appearance a form XObject placed on the annotation's
 // rectangle as for a page turned by rotate degrees. Annotations that do not
-// print stay off, as they do on paper from any viewer. Fields a viewer is
-// asked to draw anew (/NeedAppearances) are given their appearances by qpdf
-// first. Throws PdfCopyError for a field that prints without an appearance
-// of its own, which the renderer draws in a look of its own making.
+// print stay off, as they do on paper from any viewer. A form field the
+// viewer is asked to draw anew (/NeedAppearances), or one without an
+// appearance of its own, the renderer draws in a look of its own making:
+// such a field is left off when it shows nothing, and otherwise makes this
+// throw PdfCopyError.
 void AddPrintedAnnotations(QPDF& file, QPDFPageObjectHelper& page, int rotate, PdfObjectGraph& graph);
