@@ -38,6 +38,19 @@ public:
     ~SinkGuard() { setMessageSink(nullptr); }
 };
 
+// An --export-pdf run of the template tmt into pdf, without printers; its
+// exit status.
+int exportRun(const QString& tmt, const QString& pdf)
+{
+    NoPrinterSystem system;
+    PrinterSelection printers(system);
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = pdf;
+    return RunPrint(options, printers);
+}
+
 // Heads print bare numbers ("00001"), so that each is one word.
 void addHead(CCadenzoDoc& doc, int x, int y, int seed)
 {
@@ -351,17 +364,12 @@ void TestPdfExport::hugeHeadFontsPrint()
     const QString tmt = dir_.filePath(QStringLiteral("huge.tmt"));
     QVERIFY(doc->OnSaveDocument(tmt));
 
-    NoPrinterSystem system;
-    PrinterSelection printers(system);
-    PrintRunOptions options;
-    options.mode = PrintRunOptions::ExportPdf;
-    options.templatePath = tmt;
-    options.outputPath = dir_.filePath(QStringLiteral("huge.pdf"));
+    const QString pdf = dir_.filePath(QStringLiteral("huge.pdf"));
     RecordingSink sink;
     SinkGuard guard(&sink);
-    QCOMPARE(RunPrint(options, printers), 0);
+    QCOMPARE(exportRun(tmt, pdf), 0);
     QCOMPARE(sink.texts, messages);
-    const QList<pdftext::Word> words = pdftext::read(options.outputPath).value(0).words;
+    const QList<pdftext::Word> words = pdftext::read(pdf).value(0).words;
     QCOMPARE(words.size(), 2);
     QCOMPARE(words[1].text, QStringLiteral("1"));
     // The word's box is the face's ascent and descent, its top two inches down.
