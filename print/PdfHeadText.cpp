@@ -262,7 +262,7 @@ struct Run
 struct HeadLayout
 {
     ScaledFont font;
-    std::vector<HeadFace> faces; // the first is the head's own face
+    std::vector<HeadFace> faces; // in the order the text first draws from them
     std::vector<Run> prefix;
     std::vector<Run> suffix;
     int numberFace[kNumberCharCount] = {};
