@@ -335,31 +335,31 @@ void TestPdfExport::commandLineRuns()
 
 void TestPdfExport::hugeHeadFontsPrint_data()
 {
-    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("lfHeight");
     QTest::addColumn<int>("printedPoints");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("1638, the dialog's largest") << 1638 << 1638 << QStringList();
-    QTest::newRow("3277") << 3277 << 3277 << QStringList();
-    QTest::newRow("5000") << 5000 << 5000 << QStringList();
+    QTest::newRow("1638 points, the dialog's largest") << -1638 << 1638 << QStringList();
+    QTest::newRow("3277 points") << -3277 << 3277 << QStringList();
+    QTest::newRow("5000 points") << -5000 << 5000 << QStringList();
     const QString tooLarge = QStringLiteral(
         "These heads have a font larger than 5000 points and are printed at 5000 points: Head 2.");
-    QTest::newRow("5001") << 5001 << 5000 << QStringList{tooLarge};
-    QTest::newRow("2^31 - 1") << 2147483647 << 5000 << QStringList{tooLarge};
-    QTest::newRow("-2^31") << -2147483647 - 1 << 5000 << QStringList{tooLarge};
+    QTest::newRow("5001 points") << -5001 << 5000 << QStringList{tooLarge};
+    QTest::newRow("2^31 - 1 points") << -2147483647 << 5000 << QStringList{tooLarge};
+    QTest::newRow("2^31 points") << -2147483647 - 1 << 5000 << QStringList{tooLarge};
 }
 
 void TestPdfExport::hugeHeadFontsPrint()
 {
     // Only a damaged or made-up file holds such a height: the head prints at
     // most 5000 points tall, and the run says so.
-    QFETCH(int, points);
+    QFETCH(int, lfHeight);
     QFETCH(int, printedPoints);
     QFETCH(QStringList, messages);
     auto doc = makeDoc(1, 0, 1);
     doc->paperWidth = doc->paperHeight = 1440 * 200;
     addHead(*doc, 1440, -1440 * 2, 0);
     setFaceName(doc->heads[1]->font, "Liberation Sans");
-    doc->heads[1]->font.lfHeight = -points;
+    doc->heads[1]->font.lfHeight = lfHeight;
     doc->heads[1]->zeroPad = 0;
     const QString tmt = dir_.filePath(QStringLiteral("huge.tmt"));
     QVERIFY(doc->OnSaveDocument(tmt));
