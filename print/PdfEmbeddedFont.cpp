@@ -45,12 +45,19 @@ hb_blob_t* referenceTable(hb_face_t*, hb_tag_t tag, void* rawFont)
 
 } // namespace
 
+void PdfEmbeddedFont::ShaperDeleter::operator()(hb_font_t* font) const
+{
+    hb_font_destroy(font);
+}
+
 PdfEmbeddedFont::PdfEmbeddedFont(const QRawFont& raw) : raw_(raw)
 {
     const int unitsPerEm = qMax(16, int(raw.unitsPerEm()));
     raw_.setPixelSize(unitsPerEm);
     cff_ = !table("CFF ").isEmpty();
 }
+
+PdfEmbeddedFont::~PdfEmbeddedFont() = default;
 
 QByteArray PdfEmbeddedFont::faceKey(const QRawFont& raw)
 {
@@ -77,19 +84,23 @@ std::vector<PdfEmbeddedFont::Shaped> PdfEmbeddedFont::shape(const QString& text)
         return plain;
 
     const int unitsPerEm = raw_.pixelSize();
-    using Face = std::unique_ptr<hb_face_t, decltype(&hb_face_destroy)>;
-    using Font = std::unique_ptr<hb_font_t, decltype(&hb_font_destroy)>;
+    // One shaper for the face, which keeps the tables it has read: a head
+    // in several faces shapes many short runs.
+    if (!shaper_) {
+        using Face = std::unique_ptr<hb_face_t, decltype(&hb_face_destroy)>;
+        const Face face(hb_face_create_for_tables(referenceTable, const_cast<QRawFont*>(&raw_), nullptr),
+                        &hb_face_destroy);
+        shaper_.reset(hb_font_create(face.get()));
+        hb_font_set_scale(shaper_.get(), unitsPerEm, unitsPerEm);
+    }
+    hb_font_t* const font = shaper_.get();
     using Buffer = std::unique_ptr<hb_buffer_t, decltype(&hb_buffer_destroy)>;
-    const Face face(hb_face_create_for_tables(referenceTable, const_cast<QRawFont*>(&raw_), nullptr),
-                    &hb_face_destroy);
-    const Font font(hb_font_create(face.get()), &hb_font_destroy);
-    hb_font_set_scale(font.get(), unitsPerEm, unitsPerEm);
     const Buffer buffer(hb_buffer_create(), &hb_buffer_destroy);
     hb_buffer_add_utf16(buffer.get(), reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()), 0,
                         int(text.size()));
     hb_buffer_guess_segment_properties(buffer.get());
     const hb_feature_t noKerning{HB_TAG('k', 'e', 'r', 'n'), 0, 0, ~0u};
-    hb_shape(font.get(), buffer.get(), &noKerning, 1);
+    hb_shape(font, buffer.get(), &noKerning, 1);
 
     unsigned count = 0;
     const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer.get(), &count);

@@ -8,7 +8,10 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
+
+struct hb_font_t;
 
 // One face embedded in a PDF as a composite font (Type0, Identity-H): only
 // the glyphs added, with their glyph ids kept so that a text string is the
@@ -19,6 +22,9 @@ class PdfEmbeddedFont
 public:
     // raw: the face as Qt draws it, at any pixel size.
     explicit PdfEmbeddedFont(const QRawFont& raw);
+    ~PdfEmbeddedFont();
+    PdfEmbeddedFont(const PdfEmbeddedFont&) = delete;
+    PdfEmbeddedFont& operator=(const PdfEmbeddedFont&) = delete;
 
     // Something that tells faces apart: family, style and the face's header.
     static QByteArray faceKey(const QRawFont& raw);
@@ -61,7 +67,13 @@ private:
     QByteArray widths() const;
     QByteArray toUnicode() const;
 
+    struct ShaperDeleter
+    {
+        void operator()(hb_font_t* font) const;
+    };
+
     QRawFont raw_; // at one em per pixel: its metrics are in font units
+    mutable std::unique_ptr<hb_font_t, ShaperDeleter> shaper_;
     bool cff_ = false;
     std::map<std::uint16_t, QString> glyphs_;
     QByteArray fontFile_;

@@ -10,6 +10,7 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
@@ -214,18 +215,24 @@ QString suffixText(const HEADING& head)
 }
 
 // The face Qt draws each character of text from in font: the font's own
-// face where it has the character, else the one Qt falls back to. Invalid
-// where Qt draws nothing.
-std::vector<QRawFont> facesOf(const QFont& font, const QString& text)
+// face where it has the character, else the one Qt falls back to; invalid
+// where Qt draws nothing. Qt picks faces character by character, so each
+// character is looked up once, in the order the text first shows it.
+QHash<QChar, QRawFont> facesOf(const QFont& font, const QString& text)
 {
-    QTextLayout layout(text, font);
+    QString distinct;
+    for (const QChar c : text) {
+        if (!distinct.contains(c))
+            distinct += c;
+    }
+    QTextLayout layout(distinct, font);
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    std::vector<QRawFont> faces;
-    for (int i = 0; i < text.size(); ++i) {
+    QHash<QChar, QRawFont> faces;
+    for (int i = 0; i < distinct.size(); ++i) {
         const QList<QGlyphRun> runs = layout.glyphRuns(i, 1);
-        faces.push_back(runs.isEmpty() ? QRawFont() : runs[0].rawFont());
+        faces.insert(distinct[i], runs.isEmpty() ? QRawFont() : runs[0].rawFont());
     }
     return faces;
 }
@@ -255,7 +262,7 @@ struct Run
 struct HeadLayout
 {
     ScaledFont font;
-    std::vector<HeadFace> faces; // the first is the head's own face
+    std::vector<HeadFace> faces; // in the order the text first draws from them
     std::vector<Run> prefix;
     std::vector<Run> suffix;
     int numberFace[kNumberCharCount] = {};
@@ -288,28 +295,34 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
         const QString prefix = prefixText(head);
         const QString suffix = suffixText(head);
         const QString numberChars = QString::fromLatin1(kNumberChars);
-        const std::vector<QRawFont> drawn = facesOf(l.font.font, prefix + numberChars + suffix);
+        const QHash<QChar, QRawFont> drawn = facesOf(l.font.font, prefix + numberChars + suffix);
         // Characters Qt draws from no face are left to the head's own; -1
         // when there is none.
-        const auto faceAt = [&](int at) {
-            const QRawFont& raw = drawn[std::size_t(at)].isValid() ? drawn[std::size_t(at)] : own;
-            if (!raw.isValid())
-                return -1;
-            const int slot = slotOf(raw);
-            for (std::size_t k = 0; k < l.faces.size(); ++k) {
-                if (l.faces[k].slot == slot)
-                    return int(k);
+        QHash<QChar, int> faceOfChar;
+        const auto faceAt = [&](QChar c) {
+            if (const auto known = faceOfChar.constFind(c); known != faceOfChar.cend())
+                return *known;
+            const QRawFont drawnFrom = drawn.value(c);
+            const QRawFont& raw = drawnFrom.isValid() ? drawnFrom : own;
+            int face = -1;
+            if (raw.isValid()) {
+                const int slot = slotOf(raw);
+                const auto it = std::find_if(l.faces.begin(), l.faces.end(),
+                                             [slot](const HeadFace& f) { return f.slot == slot; });
+                face = int(it - l.faces.begin());
+                if (it == l.faces.end())
+                    l.faces.push_back(HeadFace{slot, raw});
             }
-            l.faces.push_back(HeadFace{slot, raw});
-            return int(l.faces.size() - 1);
+            faceOfChar.insert(c, face);
+            return face;
         };
         // Preface and suffix as Qt shapes them, face by face; a number's
         // characters form no ligatures, each is its own glyph.
-        const auto runsOf = [&](const QString& text, int from, std::vector<Run>& runs) {
+        const auto runsOf = [&](const QString& text, std::vector<Run>& runs) {
             for (int at = 0; at < text.size();) {
-                const int face = faceAt(from + at);
+                const int face = faceAt(text[at]);
                 int end = at + 1;
-                while (end < text.size() && faceAt(from + end) == face)
+                while (end < text.size() && faceAt(text[end]) == face)
                     ++end;
                 if (face >= 0) {
                     PdfEmbeddedFont& font = *faceSlots[std::size_t(l.faces[std::size_t(face)].slot)].font;
@@ -321,9 +334,9 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
                 at = end;
             }
         };
-        runsOf(prefix, 0, l.prefix);
+        runsOf(prefix, l.prefix);
         for (int k = 0; k < kNumberCharCount; ++k) {
-            l.numberFace[k] = faceAt(int(prefix.size()) + k);
+            l.numberFace[k] = faceAt(numberChars[k]);
             if (l.numberFace[k] >= 0) {
                 PdfEmbeddedFont& font =
                     *faceSlots[std::size_t(l.faces[std::size_t(l.numberFace[k])].slot)].font;
@@ -331,7 +344,7 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
                 font.addGlyph(font.glyphFor(c), QString(c));
             }
         }
-        runsOf(suffix, int(prefix.size() + numberChars.size()), l.suffix);
+        runsOf(suffix, l.suffix);
         layouts.push_back(std::move(l));
     }
     for (FaceSlot& s : faceSlots) {

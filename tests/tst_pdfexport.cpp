@@ -38,6 +38,19 @@ public:
     ~SinkGuard() { setMessageSink(nullptr); }
 };
 
+// An --export-pdf run of the template tmt into pdf, without printers; its
+// exit status.
+int exportRun(const QString& tmt, const QString& pdf)
+{
+    NoPrinterSystem system;
+    PrinterSelection printers(system);
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = pdf;
+    return RunPrint(options, printers);
+}
+
 // Heads print bare numbers ("00001"), so that each is one word.
 void addHead(CCadenzoDoc& doc, int x, int y, int seed)
 {
@@ -322,46 +335,41 @@ void TestPdfExport::commandLineRuns()
 
 void TestPdfExport::hugeHeadFontsPrint_data()
 {
-    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("lfHeight");
     QTest::addColumn<int>("printedPoints");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("1638, the dialog's largest") << 1638 << 1638 << QStringList();
-    QTest::newRow("3277") << 3277 << 3277 << QStringList();
-    QTest::newRow("5000") << 5000 << 5000 << QStringList();
+    QTest::newRow("1638 points, the dialog's largest") << -1638 << 1638 << QStringList();
+    QTest::newRow("3277 points") << -3277 << 3277 << QStringList();
+    QTest::newRow("5000 points") << -5000 << 5000 << QStringList();
     const QString tooLarge = QStringLiteral(
         "These heads have a font larger than 5000 points and are printed at 5000 points: Head 2.");
-    QTest::newRow("5001") << 5001 << 5000 << QStringList{tooLarge};
-    QTest::newRow("2^31 - 1") << 2147483647 << 5000 << QStringList{tooLarge};
-    QTest::newRow("-2^31") << -2147483647 - 1 << 5000 << QStringList{tooLarge};
+    QTest::newRow("5001 points") << -5001 << 5000 << QStringList{tooLarge};
+    QTest::newRow("2^31 - 1 points") << -2147483647 << 5000 << QStringList{tooLarge};
+    QTest::newRow("2^31 points") << -2147483647 - 1 << 5000 << QStringList{tooLarge};
 }
 
 void TestPdfExport::hugeHeadFontsPrint()
 {
     // Only a damaged or made-up file holds such a height: the head prints at
     // most 5000 points tall, and the run says so.
-    QFETCH(int, points);
+    QFETCH(int, lfHeight);
     QFETCH(int, printedPoints);
     QFETCH(QStringList, messages);
     auto doc = makeDoc(1, 0, 1);
     doc->paperWidth = doc->paperHeight = 1440 * 200;
     addHead(*doc, 1440, -1440 * 2, 0);
     setFaceName(doc->heads[1]->font, "Liberation Sans");
-    doc->heads[1]->font.lfHeight = -points;
+    doc->heads[1]->font.lfHeight = lfHeight;
     doc->heads[1]->zeroPad = 0;
     const QString tmt = dir_.filePath(QStringLiteral("huge.tmt"));
     QVERIFY(doc->OnSaveDocument(tmt));
 
-    NoPrinterSystem system;
-    PrinterSelection printers(system);
-    PrintRunOptions options;
-    options.mode = PrintRunOptions::ExportPdf;
-    options.templatePath = tmt;
-    options.outputPath = dir_.filePath(QStringLiteral("huge.pdf"));
+    const QString pdf = dir_.filePath(QStringLiteral("huge.pdf"));
     RecordingSink sink;
     SinkGuard guard(&sink);
-    QCOMPARE(RunPrint(options, printers), 0);
+    QCOMPARE(exportRun(tmt, pdf), 0);
     QCOMPARE(sink.texts, messages);
-    const QList<pdftext::Word> words = pdftext::read(options.outputPath).value(0).words;
+    const QList<pdftext::Word> words = pdftext::read(pdf).value(0).words;
     QCOMPARE(words.size(), 2);
     QCOMPARE(words[1].text, QStringLiteral("1"));
     // The word's box is the face's ascent and descent, its top two inches down.
