@@ -4,6 +4,7 @@
 // print. Skips when the queues are missing, unless TALLIMARK_REQUIRE_CUPS=1
 // asks for them.
 #include "PdfText.h"
+#include "RecordingSink.h"
 #include "TestPdf.h"
 #include "TestStrings.h"
 
@@ -25,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -84,9 +86,13 @@ private:
     int port_ = 0;
 };
 
+const QString kNo4x6 = QStringLiteral("tallimark-no-4x6");
+
 QString outputOf(const QString& queue)
 {
-    return kOutputFolder + (queue == kPlain ? QStringLiteral("/pdf.out") : QStringLiteral("/margins.out"));
+    return kOutputFolder + (queue == kPlain   ? QStringLiteral("/pdf.out")
+                            : queue == kNo4x6 ? QStringLiteral("/no-4x6.out")
+                                              : QStringLiteral("/margins.out"));
 }
 
 bool queueExists(const QString& name)
@@ -235,6 +241,10 @@ private slots:
     void cancelledJobSubmitsNothing();
     void printToFile();
     void collatedCopies_data();
+    void paperTheQueueLacks_data();
+    void paperTheQueueLacks();
+    void otherPaperCanBeRefused();
+    void chosenPaper();
     void collatedCopies();
 
 private:
@@ -733,6 +743,109 @@ void TestCups::collatedCopies()
     for (const pdftext::Page& page : pdftext::read(printed))
         texts << page.texts().join(QLatin1Char(' '));
     QCOMPARE(texts, words);
+}
+
+void TestCups::paperTheQueueLacks_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QSizeF>("sheet"); // points
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("queue with 4 x 6 in") << kPlain << QSizeF(288, 432) << QString();
+    QTest::newRow("queue without 4 x 6 in")
+        << kNo4x6 << QSizeF(612, 792)
+        << QStringLiteral(
+               "The printer tallimark-no-4x6 has no 4 \u00d7 6 in paper and takes no custom size; "
+               "printing on Letter (8.5 \u00d7 11 in), the numbers placed from its top-left corner.");
+}
+
+void TestCups::paperTheQueueLacks()
+{
+    // A 4 x 6 in template: on the queue's own paper, heads from its corner,
+    // where the queue has no 4 x 6 in, rather than centred on it.
+    QFETCH(QString, queue);
+    QFETCH(QSizeF, sheet);
+    QFETCH(QString, warning);
+    CCadenzoDoc doc(nullptr);
+    doc.paperSize = 0;
+    doc.paperWidth = 4 * 1440;
+    doc.paperHeight = 6 * 1440;
+    doc.totalPages = 2;
+    addHead(doc, 1440, -1440);
+    const QString tmt = dir_.filePath(QStringLiteral("4x6.tmt"));
+    QVERIFY(doc.OnSaveDocument(tmt));
+    const int before = lastJobId();
+    QProcess run;
+    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, queue});
+    QVERIFY(run.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
+    QVERIFY2(run.exitCode() == 0, qPrintable(errors));
+    QVERIFY2(warning.isEmpty() ? !errors.contains(QStringLiteral("has no")) : errors.contains(warning),
+             qPrintable(errors));
+    const QList<int> jobs = jobsSince(queue, before, QStringLiteral("4x6.tmt"));
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(queue, jobs[0], printed));
+    const QList<pdftext::Page> pages = pdftext::read(printed);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY2(qAbs(pages[1].size.width() - sheet.width()) < 1 &&
+                 qAbs(pages[1].size.height() - sheet.height()) < 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(pages[1].size.width()).arg(pages[1].size.height())));
+    QCOMPARE(pages[1].texts(), QStringList{QStringLiteral("00002")});
+    QVERIFY2(nearCorner(pages[1].words[0].box, 1), qPrintable(describe(pages[1].words[0].box)));
+}
+
+void TestCups::otherPaperCanBeRefused()
+{
+    // In the window the user chooses: Cancel prints nothing.
+    CCadenzoDoc doc(nullptr);
+    doc.paperSize = 0;
+    doc.paperWidth = 4 * 1440;
+    doc.paperHeight = 6 * 1440;
+    addHead(doc, 1440, -1440);
+    CPrintJob job(doc);
+    QPrinter printer;
+    printer.setPrinterName(kNo4x6);
+    RecordingSink sink;
+    setMessageSink(&sink);
+    const int before = lastJobId();
+    const PrintOutcome outcome = PrintSheets(job, printer, SheetRange{1, 2}, nullptr, true);
+    setMessageSink(nullptr);
+    QCOMPARE(outcome, PrintOutcome::Cancelled);
+    QCOMPARE(lastJobId(), before);
+    QCOMPARE(sink.texts,
+             QStringList{QStringLiteral("The printer tallimark-no-4x6 has no 4 \u00d7 6 in paper and "
+                                        "takes no custom size. Print on Letter (8.5 \u00d7 11 in), the "
+                                        "numbers placed from its top-left corner?")});
+}
+
+void TestCups::chosenPaper()
+{
+    // A5 chosen for a Letter template: the sheets on A5, heads from its
+    // corner, the background over the whole of it.
+    CCadenzoDoc doc(nullptr);
+    doc.totalPages = 2;
+    addHead(doc, 1440, -1440);
+    doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
+    doc.SetTitle(QStringLiteral("chosen paper"));
+    CPrintJob job(doc);
+    const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Point);
+    job.setPaperPoints(a5);
+    QPrinter printer;
+    printer.setPrinterName(kPlain);
+    const int before = lastJobId();
+    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 2}, nullptr, false), PrintOutcome::Printed);
+    const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(kPlain, jobs[0], printed));
+    const QList<pdftext::Page> pages = pdftext::read(printed);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(qAbs(pages[1].size.width() - a5.width()) < 1 && qAbs(pages[1].size.height() - a5.height()) < 1);
+    const auto head = std::find_if(pages[1].words.begin(), pages[1].words.end(),
+                                   [](const pdftext::Word& w) { return w.text == QLatin1String("00002"); });
+    QVERIFY(head != pages[1].words.end());
+    QVERIFY2(nearCorner(head->box, 1), qPrintable(describe(head->box)));
 }
 
 QTEST_MAIN(TestCups)
