@@ -21,6 +21,8 @@
 #include "print/QtPrinterSystem.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,11 +33,13 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <cups/cups.h>
 
@@ -244,7 +248,7 @@ private slots:
     void paperTheQueueLacks_data();
     void paperTheQueueLacks();
     void otherPaperCanBeRefused();
-    void chosenPaper();
+    void dialogPaper();
     void collatedCopies();
 
 private:
@@ -819,28 +823,48 @@ void TestCups::otherPaperCanBeRefused()
                                         "numbers placed from its top-left corner?")});
 }
 
-void TestCups::chosenPaper()
+void TestCups::dialogPaper()
 {
-    // A5 chosen for a Letter template: the sheets on A5, heads from its
-    // corner, the background over the whole of it.
-    CCadenzoDoc doc(nullptr);
+    // A5 chosen in the print dialog for a Letter template: the sheets on A5,
+    // heads from its corner.
+    QtPrinterSystem system;
+    PrinterSelection printers(system);
+    printers.SelectPrinterByName(kPlain);
+    CCadenzoDoc doc(&printers);
+    doc.OnNewDocument();
     doc.totalPages = 2;
+    doc.DeleteAllHeads();
     addHead(doc, 1440, -1440);
     doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
-    doc.SetTitle(QStringLiteral("chosen paper"));
-    CPrintJob job(doc);
-    const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Point);
-    job.setPaperPoints(a5);
-    QPrinter printer;
-    printer.setPrinterName(kPlain);
+    doc.SetTitle(QStringLiteral("dialog paper"));
+    QWidget window;
+    PrintCommands commands(&window, doc, printers, nullptr);
+    // The dialog's Properties, its paper A5, then OK in both.
+    QTimer::singleShot(300, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QPushButton* properties =
+            dialog ? dialog->findChild<QPushButton*>(QStringLiteral("properties")) : nullptr;
+        QVERIFY(properties);
+        QTimer::singleShot(300, [dialog] {
+            QWidget* sheet = QApplication::activeModalWidget();
+            QComboBox* paper =
+                sheet ? sheet->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")) : nullptr;
+            QVERIFY(paper);
+            paper->setCurrentIndex(paper->findText(QStringLiteral("A5"), Qt::MatchStartsWith));
+            QMetaObject::invokeMethod(sheet, "accept");
+            QTimer::singleShot(300, [dialog] { QMetaObject::invokeMethod(dialog, "accept"); });
+        });
+        properties->click();
+    });
     const int before = lastJobId();
-    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 2}, nullptr, false), PrintOutcome::Printed);
+    commands.Print(true);
     const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
     QCOMPARE(jobs.size(), 1);
     const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
     QVERIFY(waitForJob(kPlain, jobs[0], printed));
     const QList<pdftext::Page> pages = pdftext::read(printed);
     QCOMPARE(pages.size(), 2);
+    const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Point);
     QVERIFY(qAbs(pages[1].size.width() - a5.width()) < 1 && qAbs(pages[1].size.height() - a5.height()) < 1);
     const auto head = std::find_if(pages[1].words.begin(), pages[1].words.end(),
                                    [](const pdftext::Word& w) { return w.text == QLatin1String("00002"); });
