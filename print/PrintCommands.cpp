@@ -1,6 +1,5 @@
 #include "PrintCommands.h"
 
-#include "CupsServer.h"
 #include "PdfExport.h"
 #include "PreviewWindow.h"
 #include "PrintJob.h"
@@ -82,13 +81,13 @@ void PrintCommands::Print(bool withDialog)
     }
     // Neither the print dialog nor the printer waits longer than the check
     // for a print server that does not answer.
-    cups::ServerAnswer server;
+    QString problem;
     {
         WaitCursor wait;
-        server = cups::CheckServer();
+        problem = printers_.system().unreachableReason(true);
     }
-    if (!server.answers) {
-        ReportCouldNotStart(server.problem);
+    if (!problem.isEmpty()) {
+        ReportCouldNotStart(problem);
         return;
     }
     QPrinter printer(QPrinter::PrinterResolution);
