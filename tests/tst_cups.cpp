@@ -253,9 +253,24 @@ private slots:
 
 private:
     QProcessEnvironment userEnvironment(const QString& userDefault) const;
+    int printTo(CCadenzoDoc& doc, const QString& name, const QString& queue, QString* errors);
 
     QTemporaryDir dir_;
 };
+
+// Saves doc as name and prints it with "/pt" on queue; the run's exit status
+// (-1 when it did not end) and its standard error.
+int TestCups::printTo(CCadenzoDoc& doc, const QString& name, const QString& queue, QString* errors)
+{
+    const QString tmt = dir_.filePath(name);
+    if (!doc.OnSaveDocument(tmt))
+        return -1;
+    QProcess run;
+    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, queue});
+    const bool ended = run.waitForFinished(60000);
+    *errors = QString::fromLocal8Bit(run.readAllStandardError());
+    return ended ? run.exitCode() : -1;
+}
 
 // The environment of a run of the program by a user whose lpoptions name
 // userDefault (none when empty), without a destination from the environment.
@@ -593,21 +608,17 @@ void TestCups::pausedPrinterIsNamed()
     QVERIFY(queueExists(kPaused));
     CCadenzoDoc doc(nullptr);
     addHead(doc, 1440, -1440);
-    const QString tmt = dir_.filePath(QStringLiteral("paused.tmt"));
-    QVERIFY(doc.OnSaveDocument(tmt));
     const int before = lastJobId();
-    QProcess run;
-    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, kPaused});
-    QVERIFY(run.waitForFinished(60000));
-    const QByteArray errors = run.readAllStandardError();
-    QVERIFY2(run.exitCode() == 0, errors.constData());
+    QString errors;
+    QVERIFY2(printTo(doc, QStringLiteral("paused.tmt"), kPaused, &errors) == 0, qPrintable(errors));
     const QList<int> jobs = jobsSince(kPaused, before, QStringLiteral("paused.tmt"));
     for (int job : jobs)
         cupsCancelJob2(CUPS_HTTP_DEFAULT, kPaused.toUtf8().constData(), job, 1);
     QCOMPARE(jobs.size(), 1);
-    QVERIFY2(errors.contains("The printer tallimark-paused is paused; the job waits there until the printer "
-                             "is resumed."),
-             errors.constData());
+    QVERIFY2(
+        errors.contains(QStringLiteral(
+            "The printer tallimark-paused is paused; the job waits there until the printer is resumed.")),
+        qPrintable(errors));
 }
 
 void TestCups::windowDoesNotWaitForServer()
@@ -776,14 +787,9 @@ void TestCups::paperTheQueueLacks()
     doc.paperHeight = 6 * 1440;
     doc.totalPages = 2;
     addHead(doc, 1440, -1440);
-    const QString tmt = dir_.filePath(QStringLiteral("4x6.tmt"));
-    QVERIFY(doc.OnSaveDocument(tmt));
     const int before = lastJobId();
-    QProcess run;
-    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, queue});
-    QVERIFY(run.waitForFinished(60000));
-    const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
-    QVERIFY2(run.exitCode() == 0, qPrintable(errors));
+    QString errors;
+    QVERIFY2(printTo(doc, QStringLiteral("4x6.tmt"), queue, &errors) == 0, qPrintable(errors));
     QVERIFY2(warning.isEmpty() ? !errors.contains(QStringLiteral("has no")) : errors.contains(warning),
              qPrintable(errors));
     const QList<int> jobs = jobsSince(queue, before, QStringLiteral("4x6.tmt"));
