@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -35,6 +36,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -244,12 +246,10 @@ private slots:
     void printCommandWithoutDialog();
     void cancelledJobSubmitsNothing();
     void printToFile();
-    void collatedCopies_data();
     void paperTheQueueLacks_data();
     void paperTheQueueLacks();
     void otherPaperCanBeRefused();
     void dialogPaper();
-    void collatedCopies();
 
 private:
     QProcessEnvironment userEnvironment(const QString& userDefault) const;
@@ -725,41 +725,6 @@ void TestCups::printToFile()
              QStringList{QStringLiteral("to-file.pdf")});
 }
 
-void TestCups::collatedCopies_data()
-{
-    QTest::addColumn<bool>("collate");
-    QTest::addColumn<QStringList>("words");
-
-    QTest::newRow("collated") << true << strings({"00001", "00002", "00003", "00001", "00002", "00003"});
-    QTest::newRow("uncollated") << false << strings({"00001", "00001", "00002", "00002", "00003", "00003"});
-}
-
-void TestCups::collatedCopies()
-{
-    // The print dialog's Copies and Collate, as the queue prints them.
-    QFETCH(bool, collate);
-    QFETCH(QStringList, words);
-    CCadenzoDoc doc(nullptr);
-    doc.totalPages = 3;
-    addHead(doc, 1440, -1440);
-    doc.SetTitle(QStringLiteral("collate %1").arg(QLatin1String(QTest::currentDataTag())));
-    CPrintJob job(doc);
-    QPrinter printer;
-    printer.setPrinterName(kPlain);
-    printer.setCopyCount(2);
-    printer.setCollateCopies(collate);
-    const int before = lastJobId();
-    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, nullptr, false), PrintOutcome::Printed);
-    const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
-    QCOMPARE(jobs.size(), 1);
-    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
-    QVERIFY(waitForJob(kPlain, jobs[0], printed));
-    QStringList texts;
-    for (const pdftext::Page& page : pdftext::read(printed))
-        texts << page.texts().join(QLatin1Char(' '));
-    QCOMPARE(texts, words);
-}
-
 void TestCups::paperTheQueueLacks_data()
 {
     QTest::addColumn<QString>("queue");
@@ -831,8 +796,8 @@ void TestCups::otherPaperCanBeRefused()
 
 void TestCups::dialogPaper()
 {
-    // A5 chosen in the print dialog for a Letter template: the sheets on A5,
-    // heads from its corner.
+    // A5, Copies 2 and Collate chosen in the print dialog for a Letter
+    // template: the sheets on A5, heads from its corner, in whole sets.
     QtPrinterSystem system;
     PrinterSelection printers(system);
     printers.SelectPrinterByName(kPlain);
@@ -845,12 +810,16 @@ void TestCups::dialogPaper()
     doc.SetTitle(QStringLiteral("dialog paper"));
     QWidget window;
     PrintCommands commands(&window, doc, printers, nullptr);
-    // The dialog's Properties, its paper A5, then OK in both.
+    // Copies and Collate, then Properties, its paper A5, and OK in both.
     QTimer::singleShot(300, [] {
         QWidget* dialog = QApplication::activeModalWidget();
-        QPushButton* properties =
-            dialog ? dialog->findChild<QPushButton*>(QStringLiteral("properties")) : nullptr;
-        QVERIFY(properties);
+        QVERIFY(dialog);
+        QPushButton* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"));
+        QSpinBox* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+        QCheckBox* collate = dialog->findChild<QCheckBox*>(QStringLiteral("collate"));
+        QVERIFY(properties && copies && collate);
+        copies->setValue(2);
+        collate->setChecked(true);
         QTimer::singleShot(300, [dialog] {
             QWidget* sheet = QApplication::activeModalWidget();
             QComboBox* paper =
@@ -869,7 +838,10 @@ void TestCups::dialogPaper()
     const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
     QVERIFY(waitForJob(kPlain, jobs[0], printed));
     const QList<pdftext::Page> pages = pdftext::read(printed);
-    QCOMPARE(pages.size(), 2);
+    QStringList order;
+    for (const pdftext::Page& page : pages)
+        order << page.texts().filter(QStringLiteral("0000")).join(QLatin1Char(' '));
+    QCOMPARE(order, strings({"00001", "00002", "00001", "00002"}));
     const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Point);
     QVERIFY(qAbs(pages[1].size.width() - a5.width()) < 1 && qAbs(pages[1].size.height() - a5.height()) < 1);
     const auto head = std::find_if(pages[1].words.begin(), pages[1].words.end(),
