@@ -2,6 +2,7 @@
 
 #include "PaperList.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -44,6 +45,15 @@ public:
     // answered): every call then answers "none", which says nothing about
     // whether a printer exists.
     virtual bool reachable() const { return true; }
+    // Why the printers cannot be asked, for the user; empty when they can.
+    // askAgain asks the print server afresh (bounded) rather than take its
+    // last answer.
+    virtual QString unreachableReason(bool /*askAgain*/) const { return QString(); }
+    // Why no printer of that name can be opened, for the user.
+    virtual QString printerProblem(const QString& name) const
+    {
+        return QCoreApplication::translate("PrinterSystem", "Printer %1: no such printer.").arg(name);
+    }
     // Empty when there is no default printer.
     virtual QString defaultPrinterName() const = 0;
     // False when no printer of that name can be opened.

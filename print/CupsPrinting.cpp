@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 
 #include <cups/cups.h>
 
@@ -250,4 +251,54 @@ bool CupsQueuePaused(const QString& printer)
     const Dest dest = namedDest(printer);
     const char* state = dest ? cupsGetOption("printer-state", dest->num_options, dest->options) : nullptr;
     return state && std::atoi(state) == IPP_PSTATE_STOPPED;
+}
+
+namespace {
+
+// A PWG media name as the user reads it: the size its name ends with,
+// after the paper's own name where it has one.
+QString paperNameOf(const QString& media)
+{
+    static const QRegularExpression size(QStringLiteral(R"re(_([\d.]+)x([\d.]+)(in|mm)$)re"));
+    const QRegularExpressionMatch m = size.match(media);
+    if (!m.hasMatch())
+        return media;
+    const QString dimensions =
+        QStringLiteral("%1 \u00d7 %2 %3").arg(m.captured(1), m.captured(2), m.captured(3));
+    const pwg_media_t* known = pwgMediaForPWG(media.toLatin1().constData());
+    const QString ppd = known && known->ppd ? QString::fromLatin1(known->ppd) : QString();
+    static const QRegularExpression word(QStringLiteral("[A-Za-wyz]"));
+    return ppd.contains(word) ? QStringLiteral("%1 (%2)").arg(ppd, dimensions) : dimensions;
+}
+
+struct DestInfoDeleter
+{
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+
+} // namespace
+
+CupsPaperCheck CheckCupsPaper(const QString& printer, QSizeF paperPoints)
+{
+    CupsPaperCheck check;
+    const QString media = CupsMediaName(paperPoints);
+    check.jobPaper = paperNameOf(media);
+    const Dest dest = namedDest(printer);
+    if (!dest)
+        return check;
+    const std::unique_ptr<cups_dinfo_t, DestInfoDeleter> info(
+        cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+    if (!info)
+        return check;
+    cups_size_t size{};
+    if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest.get(), info.get(), media.toLatin1().constData(),
+                               CUPS_MEDIA_FLAGS_DEFAULT, &size) ||
+        !cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size))
+        return check;
+    check.fits = false;
+    // The default's borderless variant is the same paper.
+    check.queuePaper = paperNameOf(QString::fromLatin1(size.media).remove(QStringLiteral("_borderless")));
+    const QSizeF upright(size.width * 72.0 / 2540.0, size.length * 72.0 / 2540.0);
+    check.queuePaperPoints = paperPoints.width() > paperPoints.height() ? upright.transposed() : upright;
+    return check;
 }

@@ -49,3 +49,16 @@ QString CupsQueueProblem(const QString& printer, QString reason = QString());
 
 // Whether the queue is paused: it takes jobs and keeps them until resumed.
 bool CupsQueuePaused(const QString& printer);
+
+// What a queue offers for a job's paper.
+struct CupsPaperCheck
+{
+    bool fits = true;        // the queue has the paper, or takes custom sizes
+    QString jobPaper;        // the job's paper by name, "4 × 6 in", "Letter (8.5 × 11 in)"
+    QString queuePaper;      // the queue's default paper, named so
+    QSizeF queuePaperPoints; // that paper, turned as the job's paper is laid out
+};
+
+// Whether the queue printer names has the paper paperPoints (as laid out)
+// large; a queue that cannot be asked is taken to have it.
+CupsPaperCheck CheckCupsPaper(const QString& printer, QSizeF paperPoints);

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace cups {
@@ -20,12 +21,19 @@ QString tr(const char* text)
     return QCoreApplication::translate("CupsServer", text);
 }
 
-// The server as the user knows it: a socket path, or host and port.
-QString serverName()
+// What a check found, kept free of Qt: the checking thread may outlive the
+// application.
+struct Finding
 {
-    const QString host = QString::fromUtf8(cupsServer());
-    return host.startsWith(QLatin1Char('/')) ? host : QStringLiteral("%1:%2").arg(host).arg(ippPort());
-}
+    enum Kind
+    {
+        Answers,
+        Unreachable,
+        Silent
+    } kind = Unreachable;
+    std::string server; // a socket path, or host and port
+    std::string reason; // CUPS's, when unreachable
+};
 
 // Keeps waiting for the server's answer until the deadline passes.
 int waitUntilDeadline(http_t*, void* deadline)
@@ -33,29 +41,47 @@ int waitUntilDeadline(http_t*, void* deadline)
     return Clock::now() < *static_cast<const Clock::time_point*>(deadline) ? 1 : 0;
 }
 
-ServerAnswer askServer()
+Finding askServer()
 {
+    Finding finding;
+    const std::string host = cupsServer();
+    finding.server = host.empty() || host[0] == '/' ? host : host + ':' + std::to_string(ippPort());
     const Clock::time_point deadline = Clock::now() + std::chrono::seconds(kAnswerSeconds);
-    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+    http_t* http = httpConnect2(host.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                 kAnswerSeconds * 1000, nullptr);
-    if (!http)
-        return {false, tr("The print server %1 cannot be reached (%2).")
-                           .arg(serverName(), QString::fromUtf8(cupsLastErrorString()))};
+    if (!http) {
+        finding.reason = cupsLastErrorString();
+        return finding;
+    }
     Clock::time_point wait = deadline;
     httpSetTimeout(http, 0.5, waitUntilDeadline, &wait);
     // Any answer will do, "no default printer" included.
     ipp_t* response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
-    const QString reason = QString::fromUtf8(cupsLastErrorString());
+    finding.reason = cupsLastErrorString();
     httpClose(http);
     if (response) {
         ippDelete(response);
-        return {true, QString()};
+        finding.kind = Finding::Answers;
+    } else if (Clock::now() >= deadline) {
+        finding.kind = Finding::Silent;
     }
-    if (Clock::now() >= deadline)
-        return {false, tr("The print server %1 did not answer within %2 seconds.")
-                           .arg(serverName())
-                           .arg(kAnswerSeconds)};
-    return {false, tr("The print server %1 cannot be reached (%2).").arg(serverName(), reason)};
+    return finding;
+}
+
+ServerAnswer answerOf(const Finding& finding)
+{
+    const QString server = QString::fromStdString(finding.server);
+    switch (finding.kind) {
+    case Finding::Answers:
+        return {true, QString()};
+    case Finding::Silent:
+        return {false,
+                tr("The print server %1 did not answer within %2 seconds.").arg(server).arg(kAnswerSeconds)};
+    case Finding::Unreachable:
+        break;
+    }
+    return {false, tr("The print server %1 cannot be reached (%2).")
+                       .arg(server, QString::fromStdString(finding.reason))};
 }
 
 // One check at a time; its thread keeps the state alive should the program
@@ -66,7 +92,7 @@ struct CheckState
     std::condition_variable done;
     bool running = false;
     bool checked = false;
-    ServerAnswer answer;
+    Finding finding;
 };
 
 const std::shared_ptr<CheckState>& state()
@@ -82,9 +108,9 @@ void startLocked(const std::shared_ptr<CheckState>& s)
         return;
     s->running = true;
     std::thread([s] {
-        const ServerAnswer answer = askServer();
+        const Finding finding = askServer();
         const std::lock_guard<std::mutex> lock(s->mutex);
-        s->answer = answer;
+        s->finding = finding;
         s->checked = true;
         s->running = false;
         s->done.notify_all();
@@ -94,7 +120,7 @@ void startLocked(const std::shared_ptr<CheckState>& s)
 ServerAnswer waitLocked(const std::shared_ptr<CheckState>& s, std::unique_lock<std::mutex>& lock)
 {
     s->done.wait(lock, [&s] { return !s->running; });
-    return s->answer;
+    return answerOf(s->finding);
 }
 
 } // namespace

@@ -98,7 +98,12 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         showMessage(tr("The template's paper has no size."), MsgButtons::Ok, MsgIcon::Exclamation);
         return JobPdfResult::Failed;
     }
-    const QSizeF paper = JobPaperPoints(doc);
+    const QSizeF paper = job.paperPoints();
+    // On another paper than the template's the heads keep their distance
+    // from the top-left corner.
+    const double raise = paper.height() - JobPaperPoints(doc).height();
+    const QByteArray moveHeads =
+        raise == 0 ? QByteArray() : "1 0 0 1 0 " + PdfJobWriter::number(raise) + " cm\n";
 
     PdfJobWriter writer(out);
     QByteArray resources;
@@ -156,7 +161,11 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         content.clear();
         if (const std::optional<std::int32_t> index = job.mapping().numberIndex(sheet)) {
             content += paintBackground;
+            if (!moveHeads.isEmpty())
+                content += "q " + moveHeads;
             heads.appendHeads(content, *index);
+            if (!moveHeads.isEmpty())
+                content += "Q\n";
         }
         writer.addPage(content);
         if ((progress && !progress(sheet - range.first + 1, range.count())) || !writer.ok()) {

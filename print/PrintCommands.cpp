@@ -1,6 +1,5 @@
 #include "PrintCommands.h"
 
-#include "CupsServer.h"
 #include "PdfExport.h"
 #include "PreviewWindow.h"
 #include "PrintJob.h"
@@ -82,13 +81,13 @@ void PrintCommands::Print(bool withDialog)
     }
     // Neither the print dialog nor the printer waits longer than the check
     // for a print server that does not answer.
-    cups::ServerAnswer server;
+    QString problem;
     {
         WaitCursor wait;
-        server = cups::CheckServer();
+        problem = printers_.system().unreachableReason(true);
     }
-    if (!server.answers) {
-        ReportCouldNotStart(server.problem);
+    if (!problem.isEmpty()) {
+        ReportCouldNotStart(problem);
         return;
     }
     QPrinter printer(QPrinter::PrinterResolution);
@@ -100,6 +99,7 @@ void PrintCommands::Print(bool withDialog)
         // The dialog's page numbers are ints; longer jobs print whole or
         // by --sheets from the command line.
         const int last = int(std::min<qint64>(job.sheetCount(), std::numeric_limits<int>::max()));
+        const QPageLayout offered = printer.pageLayout();
         QPrintDialog dialog(&printer, window_);
         dialog.setMinMax(1, last);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -107,6 +107,12 @@ void PrintCommands::Print(bool withDialog)
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
         if (dialog.exec() != QDialog::Accepted)
             return;
+        // A paper chosen in the dialog is the job's; the one it offered, the
+        // template's own.
+        const QPageLayout chosen = printer.pageLayout();
+        if (!chosen.pageSize().isEquivalentTo(offered.pageSize()) ||
+            chosen.orientation() != offered.orientation())
+            job.setPaperPoints(chosen.fullRect(QPageLayout::Point).size());
         if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
             range = SheetRange{printer.fromPage(), std::max(printer.fromPage(), printer.toPage())};
         SetPrintResolution(printer);

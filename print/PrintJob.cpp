@@ -93,6 +93,11 @@ CPrintJob::CPrintJob(const CCadenzoDoc& doc) : doc_(doc), mapping_(SheetMapping:
 
 CPrintJob::~CPrintJob() = default;
 
+QSizeF CPrintJob::paperPoints() const
+{
+    return paper_ ? *paper_ : JobPaperPoints(doc_);
+}
+
 pdf::RenderStatus CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress)
 {
     background_.release();
@@ -244,6 +249,24 @@ void ReportBackgroundLeftOut()
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
+bool ConfirmOtherPaper(const QString& printer, const QString& jobPaper, const QString& printerPaper,
+                       bool attended)
+{
+    if (!attended) {
+        showMessage(QCoreApplication::translate(
+                        "CPrintJob", "The printer %1 has no %2 paper and takes no custom size; "
+                                     "printing on %3, the numbers placed from its top-left corner.")
+                        .arg(printer, jobPaper, printerPaper),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return true;
+    }
+    return showMessage(QCoreApplication::translate(
+                           "CPrintJob", "The printer %1 has no %2 paper and takes no custom size. "
+                                        "Print on %3, the numbers placed from its top-left corner?")
+                           .arg(printer, jobPaper, printerPaper),
+                       MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgAnswer::Ok;
+}
+
 void ReportNoSheets()
 {
     showMessage(QCoreApplication::translate(
@@ -290,6 +313,14 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
         return outcomeOf(
             SaveJobPdf(job, printer.outputFileName(), range, fallbackDpi, owner, showProgress, progress));
 
+    // A queue without the paper would centre the sheets on another one: lay
+    // them out on that one instead, from its corner, when the user agrees.
+    if (const CupsPaperCheck paper = CheckCupsPaper(printer.printerName(), job.paperPoints()); !paper.fits) {
+        if (!ConfirmOtherPaper(printer.printerName(), paper.jobPaper, paper.queuePaper, showProgress))
+            return PrintOutcome::Cancelled;
+        job.setPaperPoints(paper.queuePaperPoints);
+    }
+
     // The spool copy goes once CUPS has it, or when anything goes wrong.
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/tallimark-print-XXXXXX.pdf"));
     if (!pdf.open()) {
@@ -304,7 +335,7 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
         return PrintOutcome::CouldNotStart;
     }
     const CCadenzoDoc& doc = job.document();
-    const CupsJobSettings settings = CupsSettingsFor(printer, JobPaperPoints(doc), doc.GetTitle());
+    const CupsJobSettings settings = CupsSettingsFor(printer, job.paperPoints(), doc.GetTitle());
     QString reason;
     if (SubmitPdfToCups(pdf.fileName(), settings, &reason) == 0) {
         ReportCouldNotStart(CupsQueueProblem(settings.printer, reason));

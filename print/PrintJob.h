@@ -7,6 +7,8 @@
 
 #include <QSize>
 
+#include <optional>
+
 #include <functional>
 
 class CCadenzoDoc;
@@ -62,6 +64,13 @@ public:
 
     const PrintBackground& background() const { return background_; }
 
+    // The paper the sheets are laid out on, in points as laid out (wider than
+    // tall for landscape): the template's own unless another is chosen for
+    // the job, on which the background covers the paper and the heads keep
+    // their distance from its top-left corner.
+    QSizeF paperPoints() const;
+    void setPaperPoints(QSizeF paper) { paper_ = paper; }
+
     // Draws sheet (1-based) on painter, whose device coordinates are those of
     // geometry: the background over the whole physical sheet, then the heads
     // with the sheet's numbers, placed from the paper's corner. A skip sheet
@@ -73,6 +82,7 @@ private:
     const CCadenzoDoc& doc_;
     SheetMapping mapping_;
     PrintBackground background_;
+    std::optional<QSizeF> paper_;
 };
 
 // Points a QPrinter at the application's printer: name, paper, orientation
@@ -112,6 +122,11 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
 bool ConfirmPrintWithoutBackground(bool attended);
 // Tells the user that the background ran out of time and is left out.
 void ReportBackgroundLeftOut();
+// Tells the user that the printer lacks the job's paper and, attended, asks
+// whether to print on the printer's own paper instead; an unattended run
+// says so and prints.
+bool ConfirmOtherPaper(const QString& printer, const QString& jobPaper, const QString& printerPaper,
+                       bool attended);
 // Tells the user that a job has no sheets to print.
 void ReportNoSheets();
 // Tells the user that the printer would not take the job, and why when the

@@ -1,7 +1,5 @@
 #include "PrintRun.h"
 
-#include "CupsPrinting.h"
-#include "CupsServer.h"
 #include "PdfExport.h"
 #include "PrintJob.h"
 #include "model/PrinterSelection.h"
@@ -31,8 +29,8 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     // An export needs no printer and never waits for the print server.
     const bool printing = options.mode != PrintRunOptions::ExportPdf;
     if (printing) {
-        if (const cups::ServerAnswer server = cups::CheckServer(); !server.answers) {
-            ReportCouldNotStart(server.problem);
+        if (const QString problem = printers.system().unreachableReason(true); !problem.isEmpty()) {
+            ReportCouldNotStart(problem);
             return 1;
         }
         // The application's printer, as a start-up without a command would have it.
@@ -77,7 +75,7 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     if (!printerName.isEmpty()) {
         printers.SelectPrinterByName(printerName);
         if (!printers.names() || printers.names()->device != printerName) {
-            ReportCouldNotStart(CupsQueueProblem(printerName));
+            ReportCouldNotStart(printers.system().printerProblem(printerName));
             return 1;
         }
         // The printer with the template's own paper and orientation.

@@ -1,5 +1,6 @@
 #include "QtPrinterSystem.h"
 
+#include "CupsPrinting.h"
 #include "CupsServer.h"
 #include "QtPaperSizes.h"
 
@@ -45,6 +46,16 @@ bool QtPrinterSystem::reachable() const
     if (!waitForServer_ && cups::ServerCheckRunning())
         return false;
     return cups::LastServerAnswer().answers;
+}
+
+QString QtPrinterSystem::unreachableReason(bool askAgain) const
+{
+    return (askAgain ? cups::CheckServer() : cups::LastServerAnswer()).problem;
+}
+
+QString QtPrinterSystem::printerProblem(const QString& name) const
+{
+    return CupsQueueProblem(name);
 }
 
 QString QtPrinterSystem::defaultPrinterName() const

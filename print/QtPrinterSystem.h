@@ -17,6 +17,8 @@ public:
     void setWaitForServer(bool wait) { waitForServer_ = wait; }
 
     bool reachable() const override;
+    QString unreachableReason(bool askAgain) const override;
+    QString printerProblem(const QString& name) const override;
     QString defaultPrinterName() const override;
     // description may be null when only the printer's existence matters.
     bool openPrinter(const QString& name, PrinterDescription* description) const override;

@@ -4,6 +4,7 @@
 // print. Skips when the queues are missing, unless TALLIMARK_REQUIRE_CUPS=1
 // asks for them.
 #include "PdfText.h"
+#include "RecordingSink.h"
 #include "TestPdf.h"
 #include "TestStrings.h"
 
@@ -20,20 +21,27 @@
 #include "print/QtPrinterSystem.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <cups/cups.h>
 
@@ -84,9 +92,13 @@ private:
     int port_ = 0;
 };
 
+const QString kNo4x6 = QStringLiteral("tallimark-no-4x6");
+
 QString outputOf(const QString& queue)
 {
-    return kOutputFolder + (queue == kPlain ? QStringLiteral("/pdf.out") : QStringLiteral("/margins.out"));
+    return kOutputFolder + (queue == kPlain   ? QStringLiteral("/pdf.out")
+                            : queue == kNo4x6 ? QStringLiteral("/no-4x6.out")
+                                              : QStringLiteral("/margins.out"));
 }
 
 bool queueExists(const QString& name)
@@ -234,14 +246,31 @@ private slots:
     void printCommandWithoutDialog();
     void cancelledJobSubmitsNothing();
     void printToFile();
-    void collatedCopies_data();
-    void collatedCopies();
+    void paperTheQueueLacks_data();
+    void paperTheQueueLacks();
+    void otherPaperCanBeRefused();
+    void dialogPaper();
 
 private:
     QProcessEnvironment userEnvironment(const QString& userDefault) const;
+    int printTo(CCadenzoDoc& doc, const QString& name, const QString& queue, QString* errors);
 
     QTemporaryDir dir_;
 };
+
+// Saves doc as name and prints it with "/pt" on queue; the run's exit status
+// (-1 when it did not end) and its standard error.
+int TestCups::printTo(CCadenzoDoc& doc, const QString& name, const QString& queue, QString* errors)
+{
+    const QString tmt = dir_.filePath(name);
+    if (!doc.OnSaveDocument(tmt))
+        return -1;
+    QProcess run;
+    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, queue});
+    const bool ended = run.waitForFinished(60000);
+    *errors = QString::fromLocal8Bit(run.readAllStandardError());
+    return ended ? run.exitCode() : -1;
+}
 
 // The environment of a run of the program by a user whose lpoptions name
 // userDefault (none when empty), without a destination from the environment.
@@ -579,21 +608,17 @@ void TestCups::pausedPrinterIsNamed()
     QVERIFY(queueExists(kPaused));
     CCadenzoDoc doc(nullptr);
     addHead(doc, 1440, -1440);
-    const QString tmt = dir_.filePath(QStringLiteral("paused.tmt"));
-    QVERIFY(doc.OnSaveDocument(tmt));
     const int before = lastJobId();
-    QProcess run;
-    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, kPaused});
-    QVERIFY(run.waitForFinished(60000));
-    const QByteArray errors = run.readAllStandardError();
-    QVERIFY2(run.exitCode() == 0, errors.constData());
+    QString errors;
+    QVERIFY2(printTo(doc, QStringLiteral("paused.tmt"), kPaused, &errors) == 0, qPrintable(errors));
     const QList<int> jobs = jobsSince(kPaused, before, QStringLiteral("paused.tmt"));
     for (int job : jobs)
         cupsCancelJob2(CUPS_HTTP_DEFAULT, kPaused.toUtf8().constData(), job, 1);
     QCOMPARE(jobs.size(), 1);
-    QVERIFY2(errors.contains("The printer tallimark-paused is paused; the job waits there until the printer "
-                             "is resumed."),
-             errors.constData());
+    QVERIFY2(
+        errors.contains(QStringLiteral(
+            "The printer tallimark-paused is paused; the job waits there until the printer is resumed.")),
+        qPrintable(errors));
 }
 
 void TestCups::windowDoesNotWaitForServer()
@@ -700,39 +725,129 @@ void TestCups::printToFile()
              QStringList{QStringLiteral("to-file.pdf")});
 }
 
-void TestCups::collatedCopies_data()
+void TestCups::paperTheQueueLacks_data()
 {
-    QTest::addColumn<bool>("collate");
-    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QSizeF>("sheet"); // points
+    QTest::addColumn<QString>("warning");
 
-    QTest::newRow("collated") << true << strings({"00001", "00002", "00003", "00001", "00002", "00003"});
-    QTest::newRow("uncollated") << false << strings({"00001", "00001", "00002", "00002", "00003", "00003"});
+    QTest::newRow("queue with 4 x 6 in") << kPlain << QSizeF(288, 432) << QString();
+    QTest::newRow("queue without 4 x 6 in")
+        << kNo4x6 << QSizeF(612, 792)
+        << QStringLiteral(
+               "The printer tallimark-no-4x6 has no 4 \u00d7 6 in paper and takes no custom size; "
+               "printing on Letter (8.5 \u00d7 11 in), the numbers placed from its top-left corner.");
 }
 
-void TestCups::collatedCopies()
+void TestCups::paperTheQueueLacks()
 {
-    // The print dialog's Copies and Collate, as the queue prints them.
-    QFETCH(bool, collate);
-    QFETCH(QStringList, words);
+    // A 4 x 6 in template: on the queue's own paper, heads from its corner,
+    // where the queue has no 4 x 6 in, rather than centred on it.
+    QFETCH(QString, queue);
+    QFETCH(QSizeF, sheet);
+    QFETCH(QString, warning);
     CCadenzoDoc doc(nullptr);
-    doc.totalPages = 3;
+    doc.paperSize = 0;
+    doc.paperWidth = 4 * 1440;
+    doc.paperHeight = 6 * 1440;
+    doc.totalPages = 2;
     addHead(doc, 1440, -1440);
-    doc.SetTitle(QStringLiteral("collate %1").arg(QLatin1String(QTest::currentDataTag())));
+    const int before = lastJobId();
+    QString errors;
+    QVERIFY2(printTo(doc, QStringLiteral("4x6.tmt"), queue, &errors) == 0, qPrintable(errors));
+    QVERIFY2(warning.isEmpty() ? !errors.contains(QStringLiteral("has no")) : errors.contains(warning),
+             qPrintable(errors));
+    const QList<int> jobs = jobsSince(queue, before, QStringLiteral("4x6.tmt"));
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(queue, jobs[0], printed));
+    const QList<pdftext::Page> pages = pdftext::read(printed);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY2(qAbs(pages[1].size.width() - sheet.width()) < 1 &&
+                 qAbs(pages[1].size.height() - sheet.height()) < 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(pages[1].size.width()).arg(pages[1].size.height())));
+    QCOMPARE(pages[1].texts(), QStringList{QStringLiteral("00002")});
+    QVERIFY2(nearCorner(pages[1].words[0].box, 1), qPrintable(describe(pages[1].words[0].box)));
+}
+
+void TestCups::otherPaperCanBeRefused()
+{
+    // In the window the user chooses: Cancel prints nothing.
+    CCadenzoDoc doc(nullptr);
+    doc.paperSize = 0;
+    doc.paperWidth = 4 * 1440;
+    doc.paperHeight = 6 * 1440;
+    addHead(doc, 1440, -1440);
     CPrintJob job(doc);
     QPrinter printer;
-    printer.setPrinterName(kPlain);
-    printer.setCopyCount(2);
-    printer.setCollateCopies(collate);
+    printer.setPrinterName(kNo4x6);
+    RecordingSink sink;
+    setMessageSink(&sink);
     const int before = lastJobId();
-    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, nullptr, false), PrintOutcome::Printed);
+    const PrintOutcome outcome = PrintSheets(job, printer, SheetRange{1, 2}, nullptr, true);
+    setMessageSink(nullptr);
+    QCOMPARE(outcome, PrintOutcome::Cancelled);
+    QCOMPARE(lastJobId(), before);
+    QCOMPARE(sink.texts,
+             QStringList{QStringLiteral("The printer tallimark-no-4x6 has no 4 \u00d7 6 in paper and "
+                                        "takes no custom size. Print on Letter (8.5 \u00d7 11 in), the "
+                                        "numbers placed from its top-left corner?")});
+}
+
+void TestCups::dialogPaper()
+{
+    // A5, Copies 2 and Collate chosen in the print dialog for a Letter
+    // template: the sheets on A5, heads from its corner, in whole sets.
+    QtPrinterSystem system;
+    PrinterSelection printers(system);
+    printers.SelectPrinterByName(kPlain);
+    CCadenzoDoc doc(&printers);
+    doc.OnNewDocument();
+    doc.totalPages = 2;
+    doc.DeleteAllHeads();
+    addHead(doc, 1440, -1440);
+    doc.AttachPdf(testpdf::blockFrom(testpdf::makePdf({testpdf::letter()})));
+    doc.SetTitle(QStringLiteral("dialog paper"));
+    QWidget window;
+    PrintCommands commands(&window, doc, printers, nullptr);
+    // Copies and Collate, then Properties, its paper A5, and OK in both.
+    QTimer::singleShot(300, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QPushButton* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"));
+        QSpinBox* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+        QCheckBox* collate = dialog->findChild<QCheckBox*>(QStringLiteral("collate"));
+        QVERIFY(properties && copies && collate);
+        copies->setValue(2);
+        collate->setChecked(true);
+        QTimer::singleShot(300, [dialog] {
+            QWidget* sheet = QApplication::activeModalWidget();
+            QComboBox* paper =
+                sheet ? sheet->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")) : nullptr;
+            QVERIFY(paper);
+            paper->setCurrentIndex(paper->findText(QStringLiteral("A5"), Qt::MatchStartsWith));
+            QMetaObject::invokeMethod(sheet, "accept");
+            QTimer::singleShot(300, [dialog] { QMetaObject::invokeMethod(dialog, "accept"); });
+        });
+        properties->click();
+    });
+    const int before = lastJobId();
+    commands.Print(true);
     const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
     QCOMPARE(jobs.size(), 1);
     const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
     QVERIFY(waitForJob(kPlain, jobs[0], printed));
-    QStringList texts;
-    for (const pdftext::Page& page : pdftext::read(printed))
-        texts << page.texts().join(QLatin1Char(' '));
-    QCOMPARE(texts, words);
+    const QList<pdftext::Page> pages = pdftext::read(printed);
+    QStringList order;
+    for (const pdftext::Page& page : pages)
+        order << page.texts().filter(QStringLiteral("0000")).join(QLatin1Char(' '));
+    QCOMPARE(order, strings({"00001", "00002", "00001", "00002"}));
+    const QSizeF a5 = QPageSize(QPageSize::A5).size(QPageSize::Point);
+    QVERIFY(qAbs(pages[1].size.width() - a5.width()) < 1 && qAbs(pages[1].size.height() - a5.height()) < 1);
+    const auto head = std::find_if(pages[1].words.begin(), pages[1].words.end(),
+                                   [](const pdftext::Word& w) { return w.text == QLatin1String("00002"); });
+    QVERIFY(head != pages[1].words.end());
+    QVERIFY2(nearCorner(head->box, 1), qPrintable(describe(head->box)));
 }
 
 QTEST_MAIN(TestCups)

@@ -324,12 +324,14 @@ void TestPdfExport::commandLineRuns()
         options.mode = PrintRunOptions::PrintDefault;
         sink.texts.clear();
         QCOMPARE(RunPrint(options, printers), 1);
-        QCOMPARE(sink.texts, QStringList{QStringLiteral("Could not start print job.")});
+        QCOMPARE(sink.texts,
+                 QStringList{QStringLiteral("Could not start print job.\nThere is no default printer.")});
         options.mode = PrintRunOptions::PrintTo;
         options.printerName = QStringLiteral("no-such-printer");
         sink.texts.clear();
         QCOMPARE(RunPrint(options, printers), 1);
-        QCOMPARE(sink.texts, QStringList{QStringLiteral("Could not start print job.")});
+        QCOMPARE(sink.texts, QStringList{QStringLiteral(
+                                 "Could not start print job.\nPrinter no-such-printer: no such printer.")});
     }
 }
 
