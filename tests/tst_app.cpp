@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -563,6 +564,10 @@ void TestApp::aboutBox()
     QCOMPARE(web->text(), QStringLiteral("Tallimark User Guide"));
     QVERIFY(mail->font().underline() && web->font().underline());
     QCOMPARE(mail->palette().color(QPalette::WindowText), QColor(Qt::white));
+    // The program is distributed under the GPL, version 3 or later, as Poppler requires.
+    auto* licence = dialog.findChild<QLabel*>(QStringLiteral("licenceText"));
+    QVERIFY(licence && licence->text().contains(QLatin1String("GNU General Public License, version 3 or")));
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("aboutQtButton")));
 
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
