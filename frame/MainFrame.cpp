@@ -195,8 +195,10 @@ void CMainFrame::connectBoxes()
     connect(unitsBox_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         if (unitsBox_->view()->isVisible() || index < 0)
             return;
-        if (const auto units = displayUnitsFromId(unitsBox_->itemData(index).toInt()))
+        if (const auto units = displayUnitsFromId(unitsBox_->itemData(index).toInt())) {
             prefs_->units = *units;
+            emit preferencesChanged();
+        }
         // Posted, as the view's notices are.
         QMetaObject::invokeMethod(this, &CMainFrame::OnHeadPositionsChanged, Qt::QueuedConnection);
     });
@@ -215,6 +217,7 @@ void CMainFrame::OnSettings()
     prefs_->toggle(Preferences::kShowPanel);
     panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
     UpdateCommandStates();
+    emit preferencesChanged();
 }
 
 void CMainFrame::OnShowFieldHelp()
@@ -222,12 +225,14 @@ void CMainFrame::OnShowFieldHelp()
     prefs_->toggle(Preferences::kShowFieldHelp);
     panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
     UpdateCommandStates();
+    emit preferencesChanged();
 }
 
 void CMainFrame::OnShowHeaderCaptions()
 {
     view_->ToggleHeaderCaptions();
     UpdateCommandStates();
+    emit preferencesChanged();
 }
 
 // Copy takes heads from the editor or the head list only; in any other

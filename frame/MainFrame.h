@@ -147,6 +147,8 @@ public:
 
 signals:
     void recentFileChosen(int index);
+    // The View preference word or the display units changed.
+    void preferencesChanged();
     void filesDropped(const QStringList& paths);
 
 protected:
