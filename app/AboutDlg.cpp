@@ -7,6 +7,7 @@
 #include "model/StringTable.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -61,8 +62,8 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& guidePath)
     ui_->programName->setFont(titleFont_);
 
     // White text straight on the picture; the OK button keeps its colours.
-    for (QLabel* label :
-         {ui_->programName, ui_->versionText, ui_->companyName, ui_->mailLink, ui_->webLink}) {
+    for (QLabel* label : {ui_->programName, ui_->versionText, ui_->companyName, ui_->licenceText,
+                          ui_->mailLink, ui_->webLink}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(palette);
@@ -72,6 +73,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& guidePath)
     ui_->mailLink->installEventFilter(this);
     ui_->webLink->installEventFilter(this);
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->aboutQtButton, &QPushButton::clicked, this, [this] { QMessageBox::aboutQt(this); });
 }
 
 CAboutDlg::~CAboutDlg() = default;

@@ -188,6 +188,11 @@ void CCadenzoApp::WatchPrintServer()
 
 void CCadenzoApp::ExitInstance()
 {
+    StoreSettings();
+}
+
+void CCadenzoApp::StoreSettings()
+{
     const std::unique_ptr<QSettings> settings = OpenSettings();
     prefs::StorePreferences(*settings, preferences_);
     StoreRecentFileList(*settings);
@@ -215,6 +220,10 @@ void CCadenzoApp::connectCommands()
     pdfPageChooser_ = std::make_unique<DialogPdfPageChooser>(frame, &preferences_.units);
     doc_->SetPdfPageChooser(pdfPageChooser_.get());
     frame->ConnectPrintCommands(new PrintCommands(frame, *doc_, *printers_, &preferences_));
+    // The preview is modal: once its command returns, the pages it showed
+    // last are known.
+    on(CMainFrame::kPrintPreview, [this] { StoreSettings(); });
+    connect(frame, &CMainFrame::preferencesChanged, this, &CCadenzoApp::StoreSettings);
 }
 
 bool CCadenzoApp::Unregister()

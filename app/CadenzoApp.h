@@ -38,6 +38,10 @@ public:
     bool InitInstance(const CommandLineInfo& commandLine);
     // Writes the preferences and the recent-file list back.
     void ExitInstance();
+    // Writes the preferences and the recent-file list into the settings
+    // store; runs whenever one of them changes, so that a run that is killed
+    // keeps them, and at exit.
+    void StoreSettings();
     int exitCode() const { return exitCode_; }
 
     CCadenzoDoc* document() const { return doc_.get(); }

@@ -194,15 +194,19 @@ void CCadenzoApp::AddToRecentFileList(const QString& path)
     recentFiles_.prepend(fullPath);
     while (recentFiles_.size() > kRecentFileCount)
         recentFiles_.removeLast();
-    if (frame_)
+    if (frame_) {
         frame_->SetRecentFiles(recentFiles_);
+        StoreSettings();
+    }
 }
 
 void CCadenzoApp::RemoveFromRecentFileList(const QString& path)
 {
     recentFiles_.removeAll(path);
-    if (frame_)
+    if (frame_) {
         frame_->SetRecentFiles(recentFiles_);
+        StoreSettings();
+    }
 }
 
 void CCadenzoApp::LoadRecentFileList(QSettings& settings)

@@ -21,21 +21,26 @@ QString dataFolder(const QString& dataHome)
                               : dataHome;
 }
 
-bool writeFile(const QString& path, const QString& text)
+bool writeFile(const QString& path, const QByteArray& data)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (data.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(text.toUtf8());
+    file.write(data);
     return file.commit();
+}
+
+bool hasData(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == data;
 }
 
 bool hasText(const QString& path, const QString& text)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.readAll() == text.toUtf8();
+    return hasData(path, text.toUtf8());
 }
 
 bool removeFile(const QString& path)
@@ -64,6 +69,36 @@ void refreshCaches(const QString& data)
 {
     runTool(QStringLiteral("update-desktop-database"), data + QLatin1String("/applications"));
     runTool(QStringLiteral("update-mime-database"), data + QLatin1String("/mime"));
+}
+
+// Removes folder and its parents below data while they are empty.
+void removeEmptyFolders(const QString& data, QString folder)
+{
+    while (folder.size() > data.size() && folder.startsWith(data) && QDir(folder).isEmpty()) {
+        if (!QDir().rmdir(folder))
+            return;
+        folder = QFileInfo(folder).path();
+    }
+}
+
+// After unregistering: the desktop's caches are refreshed while other entries
+// or MIME packages are left; without them, the caches the tools made go too,
+// as do the folders left empty, so that nothing of the registration stays.
+void refreshOrDropCaches(const QString& data, const RegistrationFiles& files)
+{
+    QDir applications(data + QLatin1String("/applications"));
+    if (applications.exists() && applications.entryList({QStringLiteral("*.desktop")}, QDir::Files).isEmpty())
+        QFile::remove(applications.filePath(QStringLiteral("mimeinfo.cache")));
+    else
+        runTool(QStringLiteral("update-desktop-database"), applications.path());
+    // The MIME database is made from its packages alone.
+    const QString mime = data + QLatin1String("/mime");
+    if (QDir(mime + QLatin1String("/packages")).isEmpty())
+        QDir(mime).removeRecursively();
+    else
+        runTool(QStringLiteral("update-mime-database"), mime);
+    for (const QString& path : QStringList{files.desktopEntry, files.mimePackage, files.icon})
+        removeEmptyFolders(data, QFileInfo(path).path());
 }
 
 // Inside double quotes the desktop entry rules escape ", `, $ and \ with a
@@ -148,8 +183,18 @@ bool SystemEntriesCover(const QString& program, const QStringList& dataFolders)
 RegistrationFiles registrationFiles(const QString& dataHome)
 {
     const QString data = dataFolder(dataHome);
-    return {data + QLatin1String("/applications/tallimark.desktop"),
-            data + QLatin1String("/mime/packages/tallimark.xml")};
+    const QString id = QLatin1String(kAppId);
+    return {data + QLatin1String("/applications/") + id + QLatin1String(".desktop"),
+            data + QLatin1String("/mime/packages/") + id + QLatin1String(".xml"),
+            data + QLatin1String("/icons/hicolor/scalable/apps/") + id + QLatin1String(".svg"),
+            {data + QLatin1String("/applications/tallimark.desktop"),
+             data + QLatin1String("/mime/packages/tallimark.xml")}};
+}
+
+QByteArray iconData()
+{
+    QFile file(QString::fromLatin1(kIconResource));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString execLine(const QString& program)
@@ -157,18 +202,23 @@ QString execLine(const QString& program)
     return quoteArgument(program) + QLatin1String(" %f");
 }
 
+// The installed entry's values with this executable in Exec: the user's entry
+// hides the system's of the same name, so both must read alike.
 QString desktopEntryText(const QString& program)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Tallimark\n"
                           "GenericName=Numbered Page Printing\n"
-                          "Comment=Print sequentially numbered forms and tickets\n"
+                          "Comment=Print sequentially numbered forms, tickets and multi-part sets\n"
+                          "Icon=%3\n"
                           "Exec=%1\n"
                           "Terminal=false\n"
                           "MimeType=%2;\n"
-                          "Categories=Office;\n")
-        .arg(execLine(program), QLatin1String(kMimeType));
+                          "Categories=Office;Publishing;\n"
+                          "Keywords=numbering;numbered;tickets;forms;invoices;print;\n"
+                          "StartupWMClass=tallimark\n")
+        .arg(execLine(program), QLatin1String(kMimeType), QLatin1String(kAppId));
 }
 
 QString mimePackageText()
@@ -187,16 +237,22 @@ bool IsRegistered(const QString& program, const QString& dataHome)
 {
     const RegistrationFiles files = registrationFiles(dataHome);
     return hasText(files.desktopEntry, desktopEntryText(program)) &&
-           hasText(files.mimePackage, mimePackageText());
+           hasText(files.mimePackage, mimePackageText()) && hasData(files.icon, iconData()) &&
+           std::none_of(files.legacy.cbegin(), files.legacy.cend(),
+                        [](const QString& path) { return QFileInfo::exists(path); });
 }
 
 bool RegisterFileType(const QString& program, const QString& dataHome)
 {
     const RegistrationFiles files = registrationFiles(dataHome);
-    const bool desktopWritten = writeFile(files.desktopEntry, desktopEntryText(program));
-    const bool mimeWritten = writeFile(files.mimePackage, mimePackageText());
+    bool legacyRemoved = true;
+    for (const QString& path : files.legacy)
+        legacyRemoved = removeFile(path) && legacyRemoved;
+    const bool desktopWritten = writeFile(files.desktopEntry, desktopEntryText(program).toUtf8());
+    const bool mimeWritten = writeFile(files.mimePackage, mimePackageText().toUtf8());
+    const bool iconWritten = writeFile(files.icon, iconData());
     refreshCaches(dataFolder(dataHome));
-    return desktopWritten && mimeWritten;
+    return desktopWritten && mimeWritten && iconWritten && legacyRemoved;
 }
 
 bool EnsureFileTypeRegistered(const QString& program, const QString& dataHome)
@@ -207,10 +263,11 @@ bool EnsureFileTypeRegistered(const QString& program, const QString& dataHome)
 bool UnregisterFileType(const QString& dataHome)
 {
     const RegistrationFiles files = registrationFiles(dataHome);
-    const bool desktopRemoved = removeFile(files.desktopEntry);
-    const bool mimeRemoved = removeFile(files.mimePackage);
-    refreshCaches(dataFolder(dataHome));
-    return desktopRemoved && mimeRemoved;
+    bool removed = true;
+    for (const QString& path : QStringList{files.desktopEntry, files.mimePackage, files.icon} + files.legacy)
+        removed = removeFile(path) && removed;
+    refreshOrDropCaches(dataFolder(dataHome), files);
+    return removed;
 }
 
 } // namespace shell

@@ -11,11 +11,20 @@ constexpr const char* kMimeType = "application/x-tallimark-template";
 // The application id: the name of the desktop entry, the MIME package, the
 // icon and the metainfo that an installation puts into the system's folders.
 constexpr const char* kAppId = "org.tallimark.Tallimark";
+// The application icon the program carries, the installed one's source.
+constexpr const char* kIconResource = ":/icons/org.tallimark.Tallimark.svg";
 
+// What registering writes into the user's data folder, named with the
+// application id as an installation names its files: the desktop shows one
+// entry for both, the user's hiding the system's.
 struct RegistrationFiles
 {
-    QString desktopEntry; // <data>/applications/tallimark.desktop
-    QString mimePackage;  // <data>/mime/packages/tallimark.xml
+    QString desktopEntry; // <data>/applications/<kAppId>.desktop
+    QString mimePackage;  // <data>/mime/packages/<kAppId>.xml
+    QString icon;         // <data>/icons/hicolor/scalable/apps/<kAppId>.svg
+    // What earlier versions wrote under the program's bare name; registering
+    // and unregistering remove them.
+    QStringList legacy;
 };
 
 // dataHome empty = the user's data folder (XDG_DATA_HOME, ~/.local/share).
@@ -23,10 +32,11 @@ RegistrationFiles registrationFiles(const QString& dataHome = QString());
 
 QString desktopEntryText(const QString& program);
 QString mimePackageText();
+QByteArray iconData();
 
-// True when both files exist and say what this program would write.
+// True when the files exist and say what this program would write.
 bool IsRegistered(const QString& program, const QString& dataHome = QString());
-// Writes both files and refreshes the desktop's caches when the tools are
+// Writes the files and refreshes the desktop's caches when the tools are
 // there. False when a file could not be written.
 bool RegisterFileType(const QString& program, const QString& dataHome = QString());
 // Registers only when an entry is missing or belongs to another executable:
@@ -40,7 +50,8 @@ QStringList systemDataFolders();
 // (by its path or through PATH) and mime/packages/<kAppId>.xml. A program run
 // from its build folder is covered by no installed entry.
 bool SystemEntriesCover(const QString& program, const QStringList& dataFolders = systemDataFolders());
-// Removes both files (absent files count as removed).
+// Removes every file registering wrote, the legacy ones included (absent
+// files count as removed).
 bool UnregisterFileType(const QString& dataHome = QString());
 
 // The Exec value: program quoted as the desktop entry rules demand, then %f.

@@ -2,6 +2,7 @@
 
 #include "EditCtrlZoom.h"
 #include "LeftDialogBar.h"
+#include "MenuKeys.h"
 #include "model/Preferences.h"
 #include "model/StringTable.h"
 #include "print/PrintCommands.h"
@@ -43,6 +44,8 @@ CMainFrame::CMainFrame(CCadenzoDoc* doc, Preferences* preferences) : doc_(doc), 
     createPanel();
     connectCommands();
     connectPanel();
+    addViewKeys();
+    new MenuKeys(this);
 
     panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
     panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
@@ -133,11 +136,13 @@ void CMainFrame::connectCommands()
     });
     connect(action(kZoomIn), &QAction::triggered, view_, &CCadenzoView::ZoomIn);
     connect(action(kZoomOut), &QAction::triggered, view_, &CCadenzoView::ZoomOut);
+    connect(action(kZoomActual), &QAction::triggered, view_, [this] { view_->SetZoomLevel(100, true); });
     connect(action(kShowCaptions), &QAction::triggered, this, &CMainFrame::OnShowHeaderCaptions);
 
     // Edit commands; their states follow the view's undo history, clipboard
     // and background, and the selection (FillHeadFields, ClearHeadFields).
     connect(action(kUndo), &QAction::triggered, view_, &CCadenzoView::OnEditUndo);
+    connect(action(kRedo), &QAction::triggered, view_, &CCadenzoView::OnEditRedo);
     connect(action(kCopy), &QAction::triggered, this, &CMainFrame::OnCopy);
     connect(action(kPaste), &QAction::triggered, view_, &CCadenzoView::OnEditPaste);
     connect(action(kSelectAll), &QAction::triggered, view_, &CCadenzoView::OnEditSelectAll);
@@ -190,8 +195,10 @@ void CMainFrame::connectBoxes()
     connect(unitsBox_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         if (unitsBox_->view()->isVisible() || index < 0)
             return;
-        if (const auto units = displayUnitsFromId(unitsBox_->itemData(index).toInt()))
+        if (const auto units = displayUnitsFromId(unitsBox_->itemData(index).toInt())) {
             prefs_->units = *units;
+            emit preferencesChanged();
+        }
         // Posted, as the view's notices are.
         QMetaObject::invokeMethod(this, &CMainFrame::OnHeadPositionsChanged, Qt::QueuedConnection);
     });
@@ -210,6 +217,7 @@ void CMainFrame::OnSettings()
     prefs_->toggle(Preferences::kShowPanel);
     panelDock_->setVisible(prefs_->isSet(Preferences::kShowPanel));
     UpdateCommandStates();
+    emit preferencesChanged();
 }
 
 void CMainFrame::OnShowFieldHelp()
@@ -217,12 +225,14 @@ void CMainFrame::OnShowFieldHelp()
     prefs_->toggle(Preferences::kShowFieldHelp);
     panel_->ShowFieldHelp(prefs_->isSet(Preferences::kShowFieldHelp));
     UpdateCommandStates();
+    emit preferencesChanged();
 }
 
 void CMainFrame::OnShowHeaderCaptions()
 {
     view_->ToggleHeaderCaptions();
     UpdateCommandStates();
+    emit preferencesChanged();
 }
 
 // Copy takes heads from the editor or the head list only; in any other
@@ -249,6 +259,19 @@ void CMainFrame::OnNextPane()
     } else {
         view_->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void CMainFrame::addViewKeys()
+{
+    // Delete removes the selected heads while the page has the focus; in a
+    // panel field it stays the field's own key. A disabled Delete (the master
+    // head selected) does nothing here either.
+    auto* deleteKey = new QAction(view_);
+    deleteKey->setObjectName(QStringLiteral("viewDelete"));
+    deleteKey->setShortcut(QKeySequence(Qt::Key_Delete));
+    deleteKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    view_->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, action(kDelete), &QAction::trigger);
 }
 
 void CMainFrame::OnFocusChanged(QWidget* old, QWidget* now)
@@ -295,6 +318,7 @@ void CMainFrame::UpdateCommandStates()
     // A disabled Delete runs neither from the menu nor from Ctrl+Del.
     action(kDelete)->setEnabled(deleteEnabled_);
     action(kUndo)->setEnabled(view_->CanUndo());
+    action(kRedo)->setEnabled(view_->CanRedo());
     action(kCopy)->setEnabled(view_->CanCopy());
     action(kPaste)->setEnabled(view_->CanPaste());
     action(kClearPdf)->setEnabled(view_->CanClearPdf());

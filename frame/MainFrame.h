@@ -45,6 +45,7 @@ public:
         kRecentFile1 = 57616,
         kExit = 57665,
         kUndo = 57643,
+        kRedo = 57644,
         kAdd = 32787,
         kCopy = 57634,
         kPaste = 57637,
@@ -59,6 +60,7 @@ public:
         kSetZoomLevel = 32793,
         kZoomIn = 32794,
         kZoomOut = 32795,
+        kZoomActual = 32821,
         kOnlineHelp = 57670,
         kAbout = 57664,
         kNextPane = 32801,
@@ -145,6 +147,8 @@ public:
 
 signals:
     void recentFileChosen(int index);
+    // The View preference word or the display units changed.
+    void preferencesChanged();
     void filesDropped(const QStringList& paths);
 
 protected:
@@ -171,6 +175,8 @@ private:
     void OnShowHeaderCaptions();
     void OnCopy();
     void OnNextPane();
+    // Keys that act only while the editor has the focus (Delete).
+    void addViewKeys();
     // Follows the focus: what the panel does on leaving a field, and where
     // the focus was last inside the window.
     void OnFocusChanged(QWidget* old, QWidget* now);

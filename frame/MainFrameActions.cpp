@@ -68,7 +68,7 @@ void CMainFrame::createActions()
     addCommand(kNew, QStringLiteral("&New...\tCtrl+N"), {keys(ctrl | Qt::Key_N)});
     addCommand(kOpen, QStringLiteral("&Open...\tCtrl+O"), {keys(ctrl | Qt::Key_O)});
     addCommand(kSave, QStringLiteral("&Save\tCtrl+S"), {keys(ctrl | Qt::Key_S)});
-    addCommand(kSaveAs, QStringLiteral("Save &As..."));
+    addCommand(kSaveAs, QStringLiteral("Save &As..."), {keys(ctrl | shift | Qt::Key_S)});
     addCommand(kImportPdf, QStringLiteral("&Import PDF..."));
     addCommand(kPrint, QStringLiteral("&Print...\tCtrl+P"), {keys(ctrl | Qt::Key_P)});
     addCommand(kPrintPreview, QStringLiteral("Print Pre&view"));
@@ -82,10 +82,12 @@ void CMainFrame::createActions()
             emit recentFileChosen(i);
         });
     }
-    addCommand(kExit, QStringLiteral("E&xit"));
+    addCommand(kExit, QStringLiteral("E&xit"), {keys(ctrl | Qt::Key_Q)});
 
     addCommand(kUndo, QStringLiteral("&Undo\tCtrl+Z"),
                {keys(alt | Qt::Key_Backspace), keys(ctrl | Qt::Key_Z)});
+    addCommand(kRedo, QStringLiteral("&Redo\tCtrl+Y"),
+               {keys(ctrl | Qt::Key_Y), keys(ctrl | shift | Qt::Key_Z)});
     addCommand(kAdd, QStringLiteral("&Add\tCtrl+D"), {keys(ctrl | Qt::Key_D)});
     addCommand(kCopy, QStringLiteral("&Copy\tCtrl+C"), {keys(ctrl | Qt::Key_C), keys(ctrl | Qt::Key_Insert)});
     addCommand(kPaste, QStringLiteral("&Paste\tCtrl+V"),
@@ -100,10 +102,16 @@ void CMainFrame::createActions()
     addCommand(kShowCaptions, QStringLiteral("Show &Header Captions"))->setCheckable(true);
     addCommand(kShowFieldHelp, QStringLiteral("Show &Field Help"))->setCheckable(true);
     addCommand(kSetZoomLevel, QStringLiteral("Set Zoom &Level\tCtrl+L"), {keys(ctrl | Qt::Key_L)});
-    addCommand(kZoomIn, QStringLiteral("Zoom &In\tCtrl+Num+"), {keys(ctrl | keypad | Qt::Key_Plus)});
-    addCommand(kZoomOut, QStringLiteral("Zoom &Out\tCtrl+Num- "), {keys(ctrl | keypad | Qt::Key_Minus)});
+    // Besides the keypad's keys, those of the main keyboard that other
+    // programs zoom with; "+" is Shift+= on most layouts, so Ctrl+= too.
+    addCommand(kZoomIn, QStringLiteral("Zoom &In\tCtrl+Num+"),
+               {keys(ctrl | keypad | Qt::Key_Plus), keys(ctrl | Qt::Key_Plus), keys(ctrl | Qt::Key_Equal)});
+    addCommand(kZoomOut, QStringLiteral("Zoom &Out\tCtrl+Num- "),
+               {keys(ctrl | keypad | Qt::Key_Minus), keys(ctrl | Qt::Key_Minus)});
+    // Accelerator-only: back to 100 %.
+    addCommand(kZoomActual, QString(), {keys(ctrl | Qt::Key_0), keys(ctrl | keypad | Qt::Key_0)});
 
-    addCommand(kOnlineHelp, QStringLiteral("&Online Help"));
+    addCommand(kOnlineHelp, QStringLiteral("&Online Help"), {keys(Qt::Key_F1)});
     addCommand(kAbout, QStringLiteral("&About Tallimark..."));
 
     // Accelerator-only commands: move the focus between the editor and the panel.
@@ -133,7 +141,7 @@ void CMainFrame::createMenus()
         {"&File",
          {kNew, kOpen, kSave, kSaveAs, 0, kImportPdf, 0, kPrint, kPrintPreview, kExportPdf, 0, kRecentFile1,
           kRecentFile1 + 1, kRecentFile1 + 2, kRecentFile1 + 3, 0, kExit}},
-        {"&Edit", {kUndo, 0, kAdd, kCopy, kPaste, kDelete, 0, kClearPdf, 0, kSelectAll}},
+        {"&Edit", {kUndo, kRedo, 0, kAdd, kCopy, kPaste, kDelete, 0, kClearPdf, 0, kSelectAll}},
         {"&View",
          {kToolbar, kStatusBar, kSettings, 0, kShowCaptions, kShowFieldHelp, 0, kSetZoomLevel, kZoomIn,
           kZoomOut}},

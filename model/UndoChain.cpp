@@ -60,11 +60,19 @@ bool UndoChain::Undo(CCadenzoDoc& doc)
 {
     if (!CanUndo())
         return false;
-    UndoNode* left = current_;
     current_ = current_->prev;
     doc.CopyFrom(*current_->snapshot);
-    deleteFrom(left);
     if (current_ == first_)
         doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool UndoChain::Redo(CCadenzoDoc& doc)
+{
+    if (!CanRedo())
+        return false;
+    current_ = current_->next;
+    doc.CopyFrom(*current_->snapshot);
+    doc.SetModifiedFlag(true);
     return true;
 }

@@ -14,8 +14,10 @@ struct UndoNode
 };
 
 // The undo history: a linear chain of full snapshots of the template, one per
-// recorded change, with no redo. Snapshots share the PDF bytes and handles of
-// the template, so a step costs the settings and heads only.
+// recorded change. Undo steps back along the chain and keeps the states it
+// left, so that Redo can bring them back; recording a new change drops them.
+// Snapshots share the PDF bytes and handles of the template, so a step costs
+// the settings and heads only.
 class UndoChain
 {
 public:
@@ -30,12 +32,16 @@ public:
     // marks doc modified; returns whether a step was recorded. A chain that
     // was never started just starts with doc's state.
     bool Record(CCadenzoDoc& doc);
-    // Brings doc back to the state before the newest step and forgets the
-    // newest step; at the oldest state doc is no longer modified. Returns
-    // false, leaving doc alone, when there is no older state.
+    // Brings doc back to the state before the current one, which stays for
+    // Redo; at the oldest state doc is no longer modified. Returns false,
+    // leaving doc alone, when there is no older state.
     bool Undo(CCadenzoDoc& doc);
+    // Brings doc forward to the state the last Undo left, marking it
+    // modified. Returns false, leaving doc alone, when there is none.
+    bool Redo(CCadenzoDoc& doc);
 
     bool CanUndo() const { return current_ && current_ != first_; }
+    bool CanRedo() const { return current_ && current_->next; }
     // Recorded states, the first one included; 0 before the first Restart.
     std::size_t size() const { return size_; }
     const UndoNode* first() const { return first_; }

@@ -14,13 +14,16 @@
 #include "model/Preferences.h"
 #include "print/DlgNewTemplate.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +133,8 @@ private slots:
     void commandLineFile();
     void commandLineMissingFileEnds();
     void dataFolderFailure();
+    void preferencesWhenChanged_data();
+    void preferencesWhenChanged();
     void preferencesAtExit();
     void aboutBox();
     void messageInFrontOfPendingProgress_data();
@@ -518,6 +523,31 @@ void TestApp::dataFolderFailure()
     QVERIFY(QFileInfo(folder).isDir());
 }
 
+void TestApp::preferencesWhenChanged_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<uint>("viewWord");
+    QTest::newRow("Settings") << int(CMainFrame::kSettings) << 0x18u;
+    QTest::newRow("Show Header Captions") << int(CMainFrame::kShowCaptions) << 0x14u;
+    QTest::newRow("Show Field Help") << int(CMainFrame::kShowFieldHelp) << 0x0Cu;
+}
+
+void TestApp::preferencesWhenChanged()
+{
+    // Stored at once: a run that is killed keeps them.
+    QFETCH(int, command);
+    QFETCH(uint, viewWord);
+    const auto app = startApp();
+    QVERIFY(app);
+    app->frame()->action(command)->trigger();
+    QCOMPARE(CCadenzoApp::OpenSettings()->value(QStringLiteral("Settings/View")).toUInt(), viewWord);
+    QComboBox* units = app->frame()->unitsBox();
+    units->setCurrentIndex(1);
+    emit units->activated(1);
+    QCOMPARE(CCadenzoApp::OpenSettings()->value(QStringLiteral("Settings/Units")).toInt(),
+             int(DisplayUnits::millimetres));
+}
+
 void TestApp::preferencesAtExit()
 {
     CCadenzoApp::OpenSettings()->setValue(QStringLiteral("Settings/View"), 0x04);
@@ -563,6 +593,10 @@ void TestApp::aboutBox()
     QCOMPARE(web->text(), QStringLiteral("Tallimark User Guide"));
     QVERIFY(mail->font().underline() && web->font().underline());
     QCOMPARE(mail->palette().color(QPalette::WindowText), QColor(Qt::white));
+    // The program is distributed under the GPL, version 3 or later, as Poppler requires.
+    auto* licence = dialog.findChild<QLabel*>(QStringLiteral("licenceText"));
+    QVERIFY(licence && licence->text().contains(QLatin1String("GNU General Public License, version 3 or")));
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("aboutQtButton")));
 
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
@@ -638,16 +672,31 @@ void TestApp::registration()
     const QString data = file(QStringLiteral("xdg"));
     const QString program = QStringLiteral("/opt/tallimark/tallimark");
     const shell::RegistrationFiles files = shell::registrationFiles(data);
-    QCOMPARE(files.desktopEntry, data + QStringLiteral("/applications/tallimark.desktop"));
-    QCOMPARE(files.mimePackage, data + QStringLiteral("/mime/packages/tallimark.xml"));
+    // Named as the installation names its files, so that the desktop shows
+    // one entry; what earlier versions wrote under the bare name goes.
+    QCOMPARE(files.desktopEntry, data + QStringLiteral("/applications/org.tallimark.Tallimark.desktop"));
+    QCOMPARE(files.mimePackage, data + QStringLiteral("/mime/packages/org.tallimark.Tallimark.xml"));
+    QCOMPARE(files.icon, data + QStringLiteral("/icons/hicolor/scalable/apps/org.tallimark.Tallimark.svg"));
+    QCOMPARE(files.legacy, QStringList({data + QStringLiteral("/applications/tallimark.desktop"),
+                                        data + QStringLiteral("/mime/packages/tallimark.xml")}));
     QVERIFY(!shell::IsRegistered(program, data));
+    for (const QString& old : files.legacy) {
+        QVERIFY(QDir().mkpath(QFileInfo(old).path()));
+        writeBytes(old, "old\n");
+    }
 
     QVERIFY(shell::RegisterFileType(program, data));
+    for (const QString& old : files.legacy)
+        QVERIFY(!QFileInfo::exists(old));
+    QFile icon(files.icon);
+    QVERIFY(icon.open(QIODevice::ReadOnly));
+    QVERIFY(icon.readAll().contains("<svg"));
     QFile desktop(files.desktopEntry);
     QVERIFY(desktop.open(QIODevice::ReadOnly));
     const QByteArray entry = desktop.readAll();
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     QVERIFY(entry.contains("\nExec=/opt/tallimark/tallimark %f\n"));
+    QVERIFY(entry.contains("\nIcon=org.tallimark.Tallimark\n"));
     QVERIFY(entry.contains("\nMimeType=application/x-tallimark-template;\n"));
     QFile mime(files.mimePackage);
     QVERIFY(mime.open(QIODevice::ReadOnly));
@@ -668,6 +717,10 @@ void TestApp::registration()
     QVERIFY(shell::UnregisterFileType(data));
     QVERIFY(!QFileInfo::exists(files.desktopEntry));
     QVERIFY(!QFileInfo::exists(files.mimePackage));
+    QVERIFY(!QFileInfo::exists(files.icon));
+    // Nor the caches the desktop's tools made for it, nor its folders.
+    QDirIterator left(data, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QVERIFY2(!left.hasNext(), qPrintable(left.hasNext() ? left.next() : QString()));
     QVERIFY(shell::UnregisterFileType(data)); // nothing left to remove is no failure
 }
 
@@ -711,6 +764,7 @@ void TestApp::unregisterCommand()
                                         "(if any) was deleted.")});
     QVERIFY(!QFileInfo::exists(files.desktopEntry));
     QVERIFY(!QFileInfo::exists(files.mimePackage));
+    QVERIFY(!QFileInfo::exists(files.icon));
     QVERIFY(CCadenzoApp::OpenSettings()->allKeys().isEmpty());
 
     CCadenzoApp again(std::make_unique<OnePrinterSystem>());

@@ -62,6 +62,9 @@ private slots:
     void accelerators_data();
     void accelerators();
     void pendingCommandsDisabled();
+    void deleteKeyStaysInFields();
+    void menuMnemonics_data();
+    void menuMnemonics();
     void promptsAndTooltips_data();
     void promptsAndTooltips();
     void messagePane();
@@ -179,9 +182,10 @@ void TestMainFrame::menus_data()
                                       "-", "57607 &Print...\tCtrl+P", "57609 Print Pre&view",
                                       "32820 Export PD&F...", "-", "57616 Recent File", "-", "57665 E&xit"});
     QTest::newRow("Edit") << QStringLiteral("menuEdit")
-                          << strings({"57643 &Undo\tCtrl+Z", "-", "32787 &Add\tCtrl+D", "57634 &Copy\tCtrl+C",
-                                      "57637 &Paste\tCtrl+V", "32792 &Delete\tCtrl+Del", "-",
-                                      "32811 Clear PD&F", "-", "57642 &Select All\tCtrl+A"});
+                          << strings({"57643 &Undo\tCtrl+Z", "57644 &Redo\tCtrl+Y", "-", "32787 &Add\tCtrl+D",
+                                      "57634 &Copy\tCtrl+C", "57637 &Paste\tCtrl+V",
+                                      "32792 &Delete\tCtrl+Del", "-", "32811 Clear PD&F", "-",
+                                      "57642 &Select All\tCtrl+A"});
     QTest::newRow("View") << QStringLiteral("menuView")
                           << strings({"59392 &Toolbar", "59393 &Status Bar", "32773 Settin&gs", "-",
                                       "32776 Show &Header Captions", "32806 Show &Field Help", "-",
@@ -229,6 +233,18 @@ void TestMainFrame::accelerators_data()
     QTest::newRow("Ctrl+Num+") << int(Qt::Key_Plus) << int(ctrl | Qt::KeypadModifier) << 32794;
     QTest::newRow("Ctrl+Num-") << int(Qt::Key_Minus) << int(ctrl | Qt::KeypadModifier) << 32795;
     QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << 57642;
+    // The keys other desktop programs use, besides the menus' own.
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("F1") << int(Qt::Key_F1) << 0 << 57670;
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << ctrl << 57665;
+    QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << (ctrl | shift) << 57604;
+    QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << ctrl << 57644;
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << (ctrl | shift) << 57644;
+    QTest::newRow("Ctrl+=") << int(Qt::Key_Equal) << ctrl << 32794;
+    QTest::newRow("Ctrl++") << int(Qt::Key_Plus) << ctrl << 32794;
+    QTest::newRow("Ctrl+-") << int(Qt::Key_Minus) << ctrl << 32795;
+    QTest::newRow("Ctrl+0") << int(Qt::Key_0) << ctrl << 32821;
+    QTest::newRow("Delete on the page") << int(Qt::Key_Delete) << 0 << 32792;
 }
 
 void TestMainFrame::accelerators()
@@ -252,19 +268,71 @@ void TestMainFrame::accelerators()
 void TestMainFrame::pendingCommandsDisabled()
 {
     // Nothing recorded, selected, copied or embedded yet.
-    for (int id : {57643, 57634, 57637, 32792, 32811})
+    for (int id : {57643, 57644, 57634, 57637, 32792, 32811})
         QVERIFY2(!act(id)->isEnabled(), qPrintable(QString::number(id)));
     for (int id : {57600, 57601, 57607, 57609, 57603, 57604, 57665, 59392, 59393, 32773,
                    32776, 32806, 32793, 32794, 32795, 57670, 57664, 32787, 57642, 32785})
         QVERIFY2(act(id)->isEnabled(), qPrintable(QString::number(id)));
-    // The main-keyboard plus is not the keypad's.
+    // The main keyboard's plus zooms as the keypad's does; Ctrl+0 goes back.
     frame->show();
     QVERIFY(QTest::qWaitForWindowActive(frame.get()));
     frame->view()->setFocus();
     QTest::keyClick(frame->view(), Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(frame->view()->zoom(), 100);
-    QTest::keyClick(frame->view(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
     QCOMPARE(frame->view()->zoom(), 125);
+    QTest::keyClick(frame->view(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    QCOMPARE(frame->view()->zoom(), 150);
+    QTest::keyClick(frame->view(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(frame->view()->zoom(), 100);
+}
+
+void TestMainFrame::deleteKeyStaysInFields()
+{
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    act(CMainFrame::kDelete)->setEnabled(true);
+    QSignalSpy spy(act(CMainFrame::kDelete), &QAction::triggered);
+    QLineEdit* seed = edit(CLeftDialogBar::kSeed);
+    seed->setEnabled(true);
+    seed->setFocus();
+    seed->setText(QStringLiteral("12"));
+    seed->setCursorPosition(0);
+    QTest::keyClick(seed, Qt::Key_Delete);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(seed->text(), QStringLiteral("2"));
+}
+
+void TestMainFrame::menuMnemonics_data()
+{
+    // Each key from a control whose own mnemonic is the same letter (Font...,
+    // Seed, Numbering Heads) or is none, and from the page.
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("Alt+F from Font...") << int(Qt::Key_F) << int(CLeftDialogBar::kFont) << "menuFile";
+    QTest::newRow("Alt+E from Seed") << int(Qt::Key_E) << int(CLeftDialogBar::kSeed) << "menuEdit";
+    QTest::newRow("Alt+V from the page") << int(Qt::Key_V) << 0 << "menuView";
+    QTest::newRow("Alt+H from the head list") << int(Qt::Key_H) << 1023 << "menuHelp";
+}
+
+void TestMainFrame::menuMnemonics()
+{
+    QFETCH(int, key);
+    QFETCH(int, from);
+    QFETCH(QString, menu);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    QWidget* target = from ? control(from) : frame->view();
+    QVERIFY(target);
+    target->setEnabled(true);
+    target->setFocus();
+    auto* m = frame->findChild<QMenu*>(menu);
+    QTest::keyClick(target, Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(m->isVisible());
+    m->close();
+    // A panel mnemonic no menu uses still reaches its field.
+    edit(CLeftDialogBar::kYPos)->setEnabled(true);
+    QTest::keyClick(frame->view(), Qt::Key_Y, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit(CLeftDialogBar::kYPos)));
 }
 
 void TestMainFrame::promptsAndTooltips_data()
@@ -299,6 +367,7 @@ void TestMainFrame::promptsAndTooltips_data()
     row(57637, "Insert Clipboard contents", "Paste");
     row(57642, "Select the entire document", "Select All");
     row(57643, "Undo the last action", "Undo");
+    row(57644, "Redo the previously undone action", "Redo");
     row(57665, "Quit the application; prompts to save documents", "Exit");
     row(59392, "Show or hide the toolbar", "Toggle ToolBar");
     row(59393, "Show or hide the status bar", "Toggle StatusBar");

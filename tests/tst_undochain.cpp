@@ -1,4 +1,4 @@
-// The undo history without any window: steps, Undo, the modified flag, the
+// The undo history without any window: steps, Undo and Redo, the modified flag, the
 // shared background and what stays valid when a state is brought back.
 #include "TestPdf.h"
 #include "model/CadenzoDoc.h"
@@ -21,20 +21,28 @@ private slots:
 void TestUndoChain::editsAndUndos_data()
 {
     // x: nudge right and record; y: nudge down and record; 0: record with no
-    // change; u: Undo; s: save (the flag is cleared, the chain untouched).
+    // change; u: Undo; r: Redo; s: save (the flag is cleared, the chain
+    // untouched). states: recorded states kept; redos: how many Redo can
+    // still bring back.
     QTest::addColumn<QByteArray>("edits");
     QTest::addColumn<int>("nudgesRight");
     QTest::addColumn<bool>("modified");
     QTest::addColumn<int>("states");
+    QTest::addColumn<int>("redos");
 
-    QTest::newRow("fresh") << QByteArray("") << 0 << false << 1;
-    QTest::newRow("unchanged records nothing") << QByteArray("00") << 0 << false << 1;
-    QTest::newRow("one nudge undone") << QByteArray("xu") << 0 << false << 1;
-    QTest::newRow("three nudges, two undone") << QByteArray("xxxuu") << 1 << true << 2;
-    QTest::newRow("undo past the first state") << QByteArray("xxuuuu") << 0 << false << 1;
-    QTest::newRow("undone state is gone") << QByteArray("xxuyuu") << 0 << false << 1;
-    QTest::newRow("new step after undo") << QByteArray("xxuy") << 1 << true << 3;
-    QTest::newRow("saved then undone") << QByteArray("xsu") << 0 << false << 1;
+    QTest::newRow("fresh") << QByteArray("") << 0 << false << 1 << 0;
+    QTest::newRow("unchanged records nothing") << QByteArray("00") << 0 << false << 1 << 0;
+    QTest::newRow("one nudge undone") << QByteArray("xu") << 0 << false << 2 << 1;
+    QTest::newRow("three nudges, two undone") << QByteArray("xxxuu") << 1 << true << 4 << 2;
+    QTest::newRow("undo past the first state") << QByteArray("xxuuuu") << 0 << false << 3 << 2;
+    QTest::newRow("undone state is gone") << QByteArray("xxuyuurrr") << 1 << true << 3 << 0;
+    QTest::newRow("new step after undo") << QByteArray("xxuy") << 1 << true << 3 << 0;
+    QTest::newRow("saved then undone") << QByteArray("xsu") << 0 << false << 2 << 1;
+    QTest::newRow("redo with nothing undone") << QByteArray("xr") << 1 << true << 2 << 0;
+    QTest::newRow("undo then redo") << QByteArray("xxuur") << 1 << true << 3 << 1;
+    QTest::newRow("redo past the newest state") << QByteArray("xxuurrr") << 2 << true << 3 << 0;
+    QTest::newRow("redo marks modified again") << QByteArray("xsur") << 1 << true << 2 << 0;
+    QTest::newRow("unchanged record keeps redo") << QByteArray("xu0r") << 1 << true << 2 << 0;
 }
 
 void TestUndoChain::editsAndUndos()
@@ -43,6 +51,7 @@ void TestUndoChain::editsAndUndos()
     QFETCH(int, nudgesRight);
     QFETCH(bool, modified);
     QFETCH(int, states);
+    QFETCH(int, redos);
 
     CCadenzoDoc doc(nullptr);
     doc.OnNewDocument();
@@ -57,6 +66,8 @@ void TestUndoChain::editsAndUndos()
             head.y -= 15;
         if (edit == 'u')
             chain.Undo(doc);
+        else if (edit == 'r')
+            chain.Redo(doc);
         else if (edit == 's')
             doc.SetModifiedFlag(false);
         else
@@ -65,7 +76,12 @@ void TestUndoChain::editsAndUndos()
     QCOMPARE(head.x, x + 15 * nudgesRight);
     QCOMPARE(doc.IsModified(), modified);
     QCOMPARE(chain.size(), std::size_t(states));
-    QCOMPARE(chain.CanUndo(), states > 1);
+    int ahead = 0;
+    for (const UndoNode* n = chain.current()->next; n; n = n->next)
+        ++ahead;
+    QCOMPARE(ahead, redos);
+    QCOMPARE(chain.CanRedo(), redos > 0);
+    QCOMPARE(chain.CanUndo(), states - redos > 1);
     QVERIFY(chain.current()->snapshot->IsEqual(doc));
 }
 

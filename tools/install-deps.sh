@@ -13,5 +13,5 @@ apt-get install -y -qq --no-install-recommends \
     cups cups-client cups-filters libcups2-dev \
     clang libclang-rt-14-dev \
     python3-markdown librsvg2-bin \
-    dpkg-dev file desktop-file-utils appstream shared-mime-info man-db \
+    dpkg-dev file desktop-file-utils appstream shared-mime-info man-db lintian \
     ca-certificates

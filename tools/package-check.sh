@@ -2,7 +2,8 @@
 # Builds the Debian package from the build folder, installs it with apt on this
 # machine and checks what was installed: the program runs (--version, and a
 # PDF export of an installed example), the desktop entry and the AppStream
-# metainfo validate, and every file sits in its standard place.
+# metainfo validate, and every file sits in its standard place. lintian
+# (pedantic) must find no error and no warning in the package.
 #   tools/package-check.sh        (as root; BUILD_DIR defaults to build)
 # The build folder is configured when it has to be; a built one is reused.
 set -euo pipefail
@@ -19,6 +20,8 @@ debs=("$build"/package/tallimark_*.deb)
 deb=$(realpath "${debs[0]}")
 echo "package: $(basename "$deb")"
 dpkg-deb --field "$deb" Depends
+# Info and pedantic tags are shown; errors and warnings fail the check.
+lintian --pedantic --fail-on error,warning "$deb"
 
 # --reinstall: the same version may be installed from an earlier build.
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$deb" >/dev/null
@@ -60,6 +63,8 @@ for file in "/usr/share/applications/$app.desktop" \
     /usr/share/man/man1/tallimark.1.gz \
     /usr/share/bash-completion/completions/tallimark \
     /usr/share/tallimark/guide/index.html \
+    /usr/share/doc/tallimark/copyright \
+    /usr/share/doc/tallimark/changelog.Debian.gz \
     "$examples/invoice-sets.tmt"; do
     [[ -s "$file" ]] || fail "missing $file"
 done

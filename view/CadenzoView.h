@@ -125,11 +125,13 @@ public:
     void RestartUndo();
     // The Edit menu's commands. Each does nothing when its Can... is false.
     void OnEditUndo();
+    void OnEditRedo();
     void OnEditCopy();
     void OnEditPaste();
     void OnEditSelectAll();
     void OnEditClearPdf();
     bool CanUndo() const;
+    bool CanRedo() const;
     bool CanCopy() const;
     bool CanPaste() const { return !clipboard_.empty(); }
     bool CanClearPdf() const;
@@ -142,6 +144,8 @@ signals:
     void editStateChanged();
 
 private:
+    // Undo or Redo: moves the template to that state and refreshes everything.
+    void bringBackState(bool (UndoChain::*step)(CCadenzoDoc&));
     std::unique_ptr<UndoChain> undo_;
     std::vector<std::unique_ptr<HEADING>> clipboard_;
     // ---- end of edit commands and undo ----

@@ -1,5 +1,5 @@
-// The Edit menu's commands of the editor: Undo over the chain of recorded
-// states, Copy and Paste through the program's own head clipboard, Select All
+// The Edit menu's commands of the editor: Undo and Redo over the chain of
+// recorded states, Copy and Paste through the program's own head clipboard, Select All
 // and Clear PDF.
 #include "CadenzoView.h"
 
@@ -33,6 +33,11 @@ bool CCadenzoView::CanUndo() const
     return undo_->CanUndo();
 }
 
+bool CCadenzoView::CanRedo() const
+{
+    return undo_->CanRedo();
+}
+
 bool CCadenzoView::CanCopy() const
 {
     return selection_->GetCount() > 0;
@@ -45,11 +50,21 @@ bool CCadenzoView::CanClearPdf() const
 
 void CCadenzoView::OnEditUndo()
 {
-    if (!CanUndo())
-        return;
-    // The older state may have fewer heads: nothing may still point at them.
+    if (CanUndo())
+        bringBackState(&UndoChain::Undo);
+}
+
+void CCadenzoView::OnEditRedo()
+{
+    if (CanRedo())
+        bringBackState(&UndoChain::Redo);
+}
+
+void CCadenzoView::bringBackState(bool (UndoChain::*step)(CCadenzoDoc&))
+{
+    // The other state may have fewer heads: nothing may still point at them.
     selection_->RemoveAll();
-    undo_->Undo(*doc_);
+    (undo_.get()->*step)(*doc_);
     // Page, background, scroll origin, master head selected, panel refilled.
     doc_->UpdateAllViews(nullptr, 0);
     emit editStateChanged();
