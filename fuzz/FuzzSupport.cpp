@@ -4,6 +4,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PdfLibrary.h"
+#include "model/RenderTimeLimits.h"
 
 #include <QBuffer>
 #include <QtGlobal>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace fuzz {
 
@@ -43,6 +45,8 @@ void quietLibraries()
     setMessageSink(&sink);
     qInstallMessageHandler(quietQtMessage);
     Poppler::setDebugErrorFunction(quietPoppler, QVariant());
+    RenderTimeLimits& limits = renderTimeLimits();
+    limits.editor = limits.preview = limits.print = kRenderLimit;
 
     const QByteArray pdf = minimalPdf();
     auto block = std::make_shared<PdfBlock>(std::uint32_t(pdf.size()));
@@ -78,6 +82,23 @@ QByteArray saveToMemory(CCadenzoDoc& doc)
     doc.Serialize(ar);
     check(ar.ok(), "writing a template to memory failed");
     return buffer.data();
+}
+
+std::unique_ptr<CCadenzoDoc> readTemplate(const QByteArray& data)
+{
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    try {
+        doc->Serialize(ar);
+    } catch (const CArchiveException&) {
+        return nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return doc;
 }
 
 } // namespace fuzz

@@ -162,6 +162,52 @@ int main(int argc, char** argv)
             head->CalcBounds(measurer, doc.GetHeadNumber(0, *head));
         }
     });
+    // Heads in the faces a job embeds in each way (TrueType, CFF, a face that
+    // shapes ligatures, one that is missing), in every style a head font has,
+    // from small to very large; fuzz_job_heads draws the heads of a template
+    // with a negative start number as outlines.
+    const auto fonts = [](std::int32_t startNumber) {
+        return save([startNumber](CCadenzoDoc& doc) {
+            doc.startNumber = startNumber;
+            doc.totalPages = 40;
+            doc.skip = 2;
+            struct Face
+            {
+                const char* name;
+                std::int32_t points;
+                std::int32_t width;
+                std::int32_t weight;
+                bool italic, underline, strikeOut;
+            };
+            const Face faces[] = {{"Times New Roman", -21, 0, 700, false, false, false},
+                                  {"Arial", -8, 0, 400, true, true, false},
+                                  {"DejaVu Sans", 36, 20, 400, false, false, true},
+                                  {"Nimbus Roman", -72, 0, 900, true, false, false},
+                                  {"Liberation Mono", -400, 0, 700, false, true, true},
+                                  {"Noto Sans", -3000, 300, 100, true, false, false},
+                                  {"No Such Face", -12, 0, 0, false, false, false}};
+            doc.DeleteAllHeads();
+            std::int32_t y = -1440;
+            for (const Face& face : faces) {
+                HEADING* head = doc.AddNewHead(nullptr);
+                head->x = 720;
+                head->y = y;
+                y -= 1440;
+                head->preface = "Fiche n\xB0 \x80";
+                head->suffix = "ffi/\xC9";
+                head->spaceBeforeSuffix = 1;
+                head->rotation = face.points < 0 ? 45 : -135;
+                head->font.lfHeight = face.points;
+                head->font.lfWidth = face.width;
+                head->font.lfWeight = face.weight;
+                head->font.lfItalic = face.italic;
+                head->font.lfUnderline = face.underline;
+                head->font.lfStrikeOut = face.strikeOut;
+                head->color = makeRgb(face.points & 0xFF, 40, 200);
+                setFaceName(head->font, face.name);
+            }
+        });
+    };
     const QByteArray descending = save([](CCadenzoDoc& doc) {
         doc.ascending = false;
         doc.totalPages = 250;
@@ -208,6 +254,7 @@ int main(int argc, char** argv)
          writeFile(templates, "second-page.tmt", secondPage) &&
          writeFile(templates, "page-out-of-range.tmt", pageOutOfRange) &&
          writeFile(templates, "ascending-2.tmt", ascendingTwo) &&
-         writeFile(templates, "no-heads.tmt", noHeads);
+         writeFile(templates, "no-heads.tmt", noHeads) && writeFile(templates, "fonts.tmt", fonts(100)) &&
+         writeFile(templates, "fonts-outlined.tmt", fonts(-99));
     return ok ? 0 : 1;
 }
