@@ -7,6 +7,7 @@
 #include "model/RenderTimeLimits.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <poppler-qt6.h>
@@ -53,6 +54,14 @@ void quietLibraries()
     std::memcpy(block->bytes.get(), pdf.constData(), std::size_t(pdf.size()));
     static const pdf::DocumentHandle keptOpen = pdf::LoadMemDocument(block);
     check(keptOpen != nullptr, "Poppler does not read the minimal PDF");
+}
+
+void startGuiApplication(char* programName)
+{
+    static int argc = 1;
+    static char* argv[] = {programName, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
 }
 
 QByteArray minimalPdf()

@@ -24,6 +24,11 @@ constexpr std::chrono::milliseconds kRenderLimit{3000};
 // rendering time limit to kRenderLimit.
 void quietLibraries();
 
+// Starts Qt's GUI application on the offscreen platform, for the rest of the
+// process. Qt gets only the program name: libFuzzer's options are not its
+// business.
+void startGuiApplication(char* programName);
+
 // The smallest PDF Poppler accepts: one page, no cross-reference table.
 QByteArray minimalPdf();
 

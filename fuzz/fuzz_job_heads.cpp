@@ -15,7 +15,6 @@
 #include "print/SheetMapping.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QRawFont>
 
 #include <qpdf/Buffer.hh>
@@ -162,12 +161,8 @@ void checkWithPoppler(const QByteArray& job, std::size_t pageCount)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // Qt gets only the program name: libFuzzer's options are not its business.
-    static int qtArgc = 1;
-    static char* qtArgv[] = {(*argv)[0], nullptr};
     (void)argc;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(qtArgc, qtArgv);
+    fuzz::startGuiApplication((*argv)[0]);
     fuzz::quietLibraries();
     return 0;
 }
