@@ -13,7 +13,7 @@ namespace fuzz {
 // libFuzzer's -timeout even for two renderings of an input, so that a page
 // the time limit stops in good order is not reported as a hang. The
 // program's own limits run to a minute.
-constexpr std::chrono::milliseconds kRenderLimit{3000};
+constexpr std::chrono::milliseconds kRenderLimit{2000};
 
 // Silences what would otherwise flood the fuzzer's output on every input:
 // message boxes (they go to standard error without a window), Qt's warnings

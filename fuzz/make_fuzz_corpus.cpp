@@ -1,6 +1,9 @@
 // Writes the seed corpora: templates through the program's own writer, and
 // small PDFs through Qt's PDF writer plus one minimal hand-written file.
-//   make_fuzz_corpus TEMPLATE_DIR PDF_DIR
+// With SLOW_DIR it also writes there a page that renders for longer than
+// libFuzzer's -timeout, not a seed: it checks that the targets' render limit
+// stops it first.
+//   make_fuzz_corpus TEMPLATE_DIR PDF_DIR [SLOW_DIR]
 // The writer never produces the wide string form, so those seeds are made by
 // rewriting one string of a written template.
 #include "FuzzSupport.h"
@@ -61,6 +64,24 @@ QByteArray qtPdf(int pages, QPageLayout::Orientation orientation)
         }
     }
     return buffer.data();
+}
+
+// One page of three million path operators, compressed to about 50 KB.
+QByteArray slowPagePdf()
+{
+    QByteArray content;
+    for (int i = 0; i < 1000000; ++i)
+        content += "0 0 m 612 792 l S\n";
+    const QByteArray stream = qCompress(content, 9).mid(4); // without Qt's length prefix
+    return "%PDF-1.4\n"
+           "1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+           "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+           "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 612 792]/Contents 4 0 R>>endobj\n"
+           "4 0 obj<</Length " +
+           QByteArray::number(stream.size()) + "/Filter/FlateDecode>>stream\n" + stream +
+           "\nendstream endobj\n"
+           "trailer<</Root 1 0 R>>\n"
+           "%%EOF\n";
 }
 
 QByteArray save(const std::function<void(CCadenzoDoc&)>& fill)
@@ -125,8 +146,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_fuzz_corpus TEMPLATE_DIR PDF_DIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: make_fuzz_corpus TEMPLATE_DIR PDF_DIR [SLOW_DIR]\n");
         return 2;
     }
     fuzz::quietLibraries();
@@ -256,5 +277,10 @@ int main(int argc, char** argv)
          writeFile(templates, "ascending-2.tmt", ascendingTwo) &&
          writeFile(templates, "no-heads.tmt", noHeads) && writeFile(templates, "fonts.tmt", fonts(100)) &&
          writeFile(templates, "fonts-outlined.tmt", fonts(-99));
+    if (argc == 4) {
+        const QString slow = QString::fromLocal8Bit(argv[3]);
+        QDir().mkpath(slow);
+        ok = ok && writeFile(slow, "slow-page.pdf", slowPagePdf());
+    }
     return ok ? 0 : 1;
 }

@@ -26,11 +26,19 @@ export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 seeds="$dir/corpus/seeds"
-rm -rf "$seeds"
-"$dir/fuzz/make_fuzz_corpus" "$seeds/template" "$seeds/pdf" 2>/dev/null
+slow="$dir/corpus/slow"
+rm -rf "$seeds" "$slow"
+"$dir/fuzz/make_fuzz_corpus" "$seeds/template" "$seeds/pdf" "$slow" 2>/dev/null
 
 mkdir -p "$dir/findings"
 status=0
+# A page that renders for longer than -timeout is stopped by the targets'
+# render limit, and is no finding.
+if ! "$dir/fuzz/fuzz_pdf_background" -timeout=20 "$slow/slow-page.pdf" >"$dir/slow-page.log" 2>&1; then
+    echo "fuzz_pdf_background: a slow page runs past the render limit, see $dir/slow-page.log"
+    tail -n 20 "$dir/slow-page.log"
+    status=1
+fi
 for target in "${targets[@]}"; do
     seed="$seeds/template"
     options=()
