@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets in build-fuzz/ (clang with ASan and UBSan),
-# writes the seed corpora and runs every target for SECONDS (default 60).
+# writes the seed corpora, checks that a page slower than the timeout ends at
+# the targets' render limit and runs every target for SECONDS (default 60).
 # Exits non-zero on any finding; the input that caused it is kept as
 # build-fuzz/findings/TARGET-crash-... and the run's output in
 # build-fuzz/TARGET.log. The corpora grown in build-fuzz/corpus/TARGET are
