@@ -9,9 +9,11 @@
 #include "frame/DlgImportPDF.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
+#include "model/Codepage.h"
 #include "model/MessageSink.h"
 #include "model/PrinterSelection.h"
 #include "model/StringTable.h"
+#include "print/CupsServer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintRun.h"
 #include "print/QtPrinterSystem.h"
@@ -22,12 +24,17 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
 
 CCadenzoApp::CCadenzoApp(std::unique_ptr<PrinterSystem> printerSystem)
     : printerSystem_(std::move(printerSystem))
 {
-    if (!printerSystem_)
-        printerSystem_ = std::make_unique<QtPrinterSystem>();
+    if (!printerSystem_) {
+        auto qtPrinters = std::make_unique<QtPrinterSystem>();
+        qtPrinters_ = qtPrinters.get();
+        printerSystem_ = std::move(qtPrinters);
+    }
     printers_ = std::make_unique<PrinterSelection>(*printerSystem_);
 }
 
@@ -101,12 +108,15 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
         break;
     }
 
-    printers_->selectDefaultPrinter();
-
     if (commandLine.isPrintRun()) {
         exitCode_ = RunPrint(commandLine.printRunOptions(), *printers_);
         return false;
     }
+    // The window does not wait for the print server: the printers come in
+    // when it answers.
+    if (qtPrinters_)
+        qtPrinters_->setWaitForServer(false);
+    printers_->selectDefaultPrinter();
 
     // Every interactive start makes sure the desktop opens templates with
     // this program; the files are written only when they are missing or name
@@ -141,8 +151,39 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
     if (const QScreen* screen = frame_->screen())
         frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
+    if (qtPrinters_)
+        WatchPrintServer();
     exitCode_ = 0;
     return true;
+}
+
+void CCadenzoApp::WatchPrintServer()
+{
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, timer] {
+        if (cups::ServerCheckRunning())
+            return;
+        timer->deleteLater();
+        qtPrinters_->setWaitForServer(true);
+        const cups::ServerAnswer answer = cups::LastServerAnswer();
+        if (!answer.answers) {
+            frame_->statusBar()->showMessage(answer.problem);
+            return;
+        }
+        printers_->selectDefaultPrinter();
+        // The template's printer, checked and applied as opening it would
+        // have done; an untouched new template takes the default printer.
+        CCadenzoDoc& doc = *doc_;
+        const bool untouched = doc.GetPathName().isEmpty() && !doc.IsModified();
+        if (!printerSystem_->openPrinter(fromCp1252(doc.printerName), nullptr)) {
+            doc.printerName = toCp1252(printerSystem_->defaultPrinterName());
+            if (!untouched)
+                doc.SetModifiedFlag(true);
+        }
+        if (!doc.printerName.isEmpty())
+            doc.ApplyPrinterSettings();
+    });
+    timer->start(50);
 }
 
 void CCadenzoApp::ExitInstance()

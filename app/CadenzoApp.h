@@ -16,6 +16,7 @@ class CDlgNewTemplate;
 class CMainFrame;
 class PdfPageChooser;
 class PrinterSelection;
+class QtPrinterSystem;
 class QSettings;
 
 // The application: starts the program from its command line, owns the
@@ -105,6 +106,9 @@ public:
 
 private:
     void connectCommands();
+    // Once the print server has answered (or failed to), selects the
+    // default printer and applies the template's; says so when it failed.
+    void WatchPrintServer();
     // A new template with the defaults, shown in the window as "Template".
     void NewDefaultTemplate();
     bool DoSave(const QString& path);
@@ -117,6 +121,7 @@ private:
 
     Preferences preferences_;
     std::unique_ptr<PrinterSystem> printerSystem_;
+    QtPrinterSystem* qtPrinters_ = nullptr; // printerSystem_ when it is the real one
     std::unique_ptr<PrinterSelection> printers_;
     std::unique_ptr<CCadenzoDoc> doc_;
     std::unique_ptr<CMainFrame> frame_; // destroyed first: its view watches doc_

@@ -3,6 +3,40 @@
 #include "model/StringTable.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QProgressDialog>
+
+namespace {
+
+// A job's progress window steps aside while the user reads a message: left
+// up, its own timer would open it over the box, where a failed job looks like
+// one that hangs. A job that goes on brings it back with its next step.
+void putProgressAside()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* progress = qobject_cast<QProgressDialog*>(window)) {
+            progress->reset();
+            progress->hide();
+        }
+    }
+}
+
+// The window the user works in: the dialog on top if one is open, else the
+// active window, else the main window, so that the box opens in front of it.
+QWidget* boxOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 QMessageBox::Icon MessageBoxSink::iconFor(MsgButtons buttons, MsgIcon icon)
 {
@@ -53,7 +87,8 @@ MsgAnswer MessageBoxSink::show(const QString& text, MsgButtons buttons, MsgIcon 
     QString title = LoadString(57344);
     if (title.isEmpty())
         title = QStringLiteral("Tallimark");
-    QMessageBox box(iconFor(buttons, icon), title, text, standard, QApplication::activeWindow());
+    putProgressAside();
+    QMessageBox box(iconFor(buttons, icon), title, text, standard, boxOwner());
     // The first button is the default one, as in the platform's boxes.
     box.setDefaultButton(buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? QMessageBox::Ok
                                                                                       : QMessageBox::Yes);

@@ -5,7 +5,8 @@
 #include <QMessageBox>
 
 // Shows every message in a modal message box titled with the program's name,
-// over the active window.
+// in front of the window the user works in (the open dialog, else the active
+// or the main window); a job's progress window closes while the box is up.
 class MessageBoxSink : public MessageSink
 {
 public:

@@ -60,6 +60,10 @@ public:
         kDelete = 32792,
     };
 
+    // The fields that hold numbers: the numbering settings, Seed, Rotation, X and Y.
+    static constexpr int kNumericFields[] = {kStartNumber, kTotalPages, kStep, kCopies, kSkip,
+                                             kSeed,        kRotation,   kXPos, kYPos};
+
     explicit CLeftDialogBar(QWidget* parent = nullptr);
     ~CLeftDialogBar() override;
 

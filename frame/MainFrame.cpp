@@ -251,6 +251,38 @@ void CMainFrame::OnNextPane()
     }
 }
 
+void CMainFrame::OnFocusChanged(QWidget* old, QWidget* now)
+{
+    if (now && now->window() == this)
+        lastFocus_ = now;
+    OnPanelFocusChanged(old, now);
+}
+
+void CMainFrame::restoreFocus()
+{
+    if (!isEnabled() || (focusWidget() && focusWidget()->isEnabled() && focusWidget()->isVisible()))
+        return;
+    QWidget* target = lastFocus_;
+    if (!target || !target->isEnabled() || !target->isVisible() || target->window() != this)
+        target = view_;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // Before the platform gives the focus to the window's focus widget.
+    if (event->type() == QEvent::WindowActivate)
+        restoreFocus();
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        restoreFocus();
+}
+
 void CMainFrame::UpdateCommandStates()
 {
     action(kToolbar)->setChecked(!toolBar_->isHidden());
@@ -328,6 +360,7 @@ void CMainFrame::SetCloseGuard(std::function<bool()> canClose)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    SettlePanelFields();
     if (closeGuard_ && !closeGuard_())
         event->ignore();
     else
@@ -351,5 +384,6 @@ void CMainFrame::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     activateWindow();
+    SettlePanelFields();
     emit filesDropped(paths);
 }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -105,6 +106,11 @@ public:
     // selected heads moved or the display units changed.
     void OnHeadSelectionChanged();
     void OnHeadPositionsChanged();
+    // Puts the value the template uses back into every numeric field whose
+    // text was rejected, and into the one being typed in: runs before a
+    // command reads the template (save, print, preview, export), so that
+    // the panel never shows a number other than the one used.
+    void SettlePanelFields();
 
     // True while the frame writes into the panel (and until construction
     // ends): the panel's change handlers must ignore what they hear then.
@@ -142,6 +148,8 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -163,10 +171,24 @@ private:
     void OnShowHeaderCaptions();
     void OnCopy();
     void OnNextPane();
+    // Follows the focus: what the panel does on leaving a field, and where
+    // the focus was last inside the window.
+    void OnFocusChanged(QWidget* old, QWidget* now);
+    // Puts the focus back where it was when the window lost it: disabling the
+    // window (while a print or preview prepares its background) takes it
+    // away, and activation would then hand it to the first box of the toolbar.
+    void restoreFocus();
     void connectBoxes();
     // MainFramePanelSync.cpp
     void writeHeadPositions();
-    void setNumberText(QLineEdit* field, std::int32_t value);
+    // Writes the value in use into one numeric field (1012 to 1019, 1027)
+    // and clears its rejection mark; the field's handler ignores the write.
+    void showValueInUse(int id);
+    // The text a numeric field shows for the value in use; empty for a head
+    // field while nothing is selected or the selected heads differ.
+    QString fieldText(int id) const;
+    // The numeric field a widget belongs to (a field or a box's edit part), or 0.
+    int numericFieldOf(const QWidget* widget) const;
     // MainFramePanelEdit.cpp: what the panel's controls do to the template.
     void connectPanel();
     void OnNumberingField(int id);
@@ -186,6 +208,8 @@ private:
     void OnDelete();
     void OnFont();
     void OnPanelFocusChanged(QWidget* old, QWidget* now);
+    // The template field behind a numbering field (1012 to 1016), else null.
+    std::int32_t* numberingValue(int id) const;
     // Deselects every head (repainting their frames away); clearPanelList
     // also deselects the head list and clears the head fields.
     void clearViewSelection(bool clearPanelList);
@@ -207,6 +231,7 @@ private:
     std::function<bool()> closeGuard_;
     FontChooser fontChooser_;
     QMetaObject::Connection focusWatch_;
+    QPointer<QWidget> lastFocus_;
 
     bool fillingPanel_ = true;
     bool fontEnabled_ = false;

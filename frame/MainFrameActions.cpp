@@ -77,7 +77,10 @@ void CMainFrame::createActions()
     addCommand(kPrintDirect, QString());
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* recent = addCommand(kRecentFile1 + i, QStringLiteral("Recent File"));
-        connect(recent, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
+        connect(recent, &QAction::triggered, this, [this, i] {
+            SettlePanelFields();
+            emit recentFileChosen(i);
+        });
     }
     addCommand(kExit, QStringLiteral("E&xit"));
 

@@ -31,23 +31,6 @@ std::uint32_t numberingMaximum(int id)
     return id == CLeftDialogBar::kTotalPages ? 9999999u : 9999998u;
 }
 
-std::int32_t* numberingField(CCadenzoDoc& doc, int id)
-{
-    switch (id) {
-    case CLeftDialogBar::kStartNumber:
-        return &doc.startNumber;
-    case CLeftDialogBar::kTotalPages:
-        return &doc.totalPages;
-    case CLeftDialogBar::kStep:
-        return &doc.step;
-    case CLeftDialogBar::kCopies:
-        return &doc.copies;
-    case CLeftDialogBar::kSkip:
-        return &doc.skip;
-    }
-    return nullptr;
-}
-
 POSITION positionOf(const QListWidgetItem* item)
 {
     return reinterpret_cast<POSITION>(item->data(Qt::UserRole).value<quintptr>());
@@ -84,6 +67,23 @@ private:
 
 } // namespace
 
+std::int32_t* CMainFrame::numberingValue(int id) const
+{
+    switch (id) {
+    case CLeftDialogBar::kStartNumber:
+        return &doc_->startNumber;
+    case CLeftDialogBar::kTotalPages:
+        return &doc_->totalPages;
+    case CLeftDialogBar::kStep:
+        return &doc_->step;
+    case CLeftDialogBar::kCopies:
+        return &doc_->copies;
+    case CLeftDialogBar::kSkip:
+        return &doc_->skip;
+    }
+    return nullptr;
+}
+
 void CMainFrame::connectPanel()
 {
     for (int id : {CLeftDialogBar::kStartNumber, CLeftDialogBar::kTotalPages, CLeftDialogBar::kStep,
@@ -98,6 +98,18 @@ void CMainFrame::connectPanel()
     connect(rotation, QOverload<int>::of(&QComboBox::activated), this, &CMainFrame::OnRotationChosen);
     for (int id : {CLeftDialogBar::kXPos, CLeftDialogBar::kYPos})
         connect(panel_->edit(id), &QLineEdit::textChanged, this, [this, id] { OnPosition(id); });
+    // Enter, like leaving the field, shows the value in use: a rejected text
+    // goes, and an accepted one is shown as the template holds it.
+    for (int id : CLeftDialogBar::kNumericFields) {
+        QLineEdit* field = id == CLeftDialogBar::kRotation ? panel_->rotationEdit() : panel_->edit(id);
+        connect(field, &QLineEdit::returnPressed, this, [this, id] { showValueInUse(id); });
+    }
+    // Connected before anyone else's handler, so that these commands (and
+    // the save prompts of the ones that replace the template) find the panel
+    // showing what they use.
+    for (int command :
+         {kNew, kOpen, kSave, kSaveAs, kImportPdf, kPrint, kPrintDirect, kPrintPreview, kExportPdf})
+        connect(action(command), &QAction::triggered, this, &CMainFrame::SettlePanelFields);
 
     QComboBox* preface = panel_->combo(CLeftDialogBar::kPreface);
     connect(preface, &QComboBox::editTextChanged, this, &CMainFrame::OnPrefaceText);
@@ -124,7 +136,7 @@ void CMainFrame::connectPanel()
     connect(panel_->button(CLeftDialogBar::kFont), &QAbstractButton::clicked, this, &CMainFrame::OnFont);
 
     // Disconnected in the destructor: the focus moves while the window goes.
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnPanelFocusChanged);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnFocusChanged);
 }
 
 void CMainFrame::SetFontChooser(FontChooser chooser)
@@ -143,7 +155,7 @@ void CMainFrame::OnNumberingField(int id)
         return;
     }
     panel_->MarkValid(id);
-    *numberingField(*doc_, id) = std::int32_t(*value);
+    *numberingValue(id) = std::int32_t(*value);
     // The editor shows the first number: only the start, and in descending
     // order the total, change what the heads read.
     if (id == CLeftDialogBar::kStartNumber || (id == CLeftDialogBar::kTotalPages && !doc_->ascending))
@@ -422,8 +434,11 @@ void CMainFrame::OnPanelFocusChanged(QWidget* old, QWidget* now)
         const bool field = (control >= CLeftDialogBar::kStartNumber && control <= CLeftDialogBar::kSuffix) ||
                            (control >= CLeftDialogBar::kPreface && control <= CLeftDialogBar::kDigits);
         // Moving between a box's own parts is no leaving.
-        if (field && !(now && (now == w || w->isAncestorOf(now))))
+        if (field && !(now && (now == w || w->isAncestorOf(now)))) {
+            if (numericFieldOf(w) != 0)
+                showValueInUse(control);
             view_->RecordUndoStep();
+        }
         return;
     }
 }

@@ -7,13 +7,16 @@
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -56,20 +59,14 @@ QVariant positionData(POSITION position)
 
 } // namespace
 
-void CMainFrame::setNumberText(QLineEdit* field, std::int32_t value)
-{
-    field->setText(numberText(value));
-    field->setEnabled(true);
-}
-
 void CMainFrame::FillNumberingSettings()
 {
     fillingPanel_ = true;
-    setNumberText(panel_->edit(CLeftDialogBar::kStartNumber), doc_->startNumber);
-    setNumberText(panel_->edit(CLeftDialogBar::kCopies), doc_->copies);
-    setNumberText(panel_->edit(CLeftDialogBar::kSkip), doc_->skip);
-    setNumberText(panel_->edit(CLeftDialogBar::kStep), doc_->step);
-    setNumberText(panel_->edit(CLeftDialogBar::kTotalPages), doc_->totalPages);
+    for (int id : {CLeftDialogBar::kStartNumber, CLeftDialogBar::kCopies, CLeftDialogBar::kSkip,
+                   CLeftDialogBar::kStep, CLeftDialogBar::kTotalPages}) {
+        showValueInUse(id);
+        panel_->edit(id)->setEnabled(true);
+    }
     {
         const QSignalBlocker ascending(panel_->button(CLeftDialogBar::kAscending));
         const QSignalBlocker descending(panel_->button(CLeftDialogBar::kDescending));
@@ -122,18 +119,11 @@ void CMainFrame::FillHeadFields()
     panel_->ClearInvalidMarks();
     const bool masterSelected = selection.Contains(0);
 
-    QLineEdit* seed = panel_->edit(CLeftDialogBar::kSeed);
-    seed->setText(numberText(selection.GetSeed()));
-    seed->setEnabled(!masterSelected);
-
-    QComboBox* rotation = panel_->combo(CLeftDialogBar::kRotation);
-    {
-        const QSignalBlocker blocker(rotation);
-        rotation->setEditText(numberText(selection.GetRotation()));
+    for (int id :
+         {CLeftDialogBar::kSeed, CLeftDialogBar::kRotation, CLeftDialogBar::kXPos, CLeftDialogBar::kYPos}) {
+        showValueInUse(id);
+        panel_->control(id)->setEnabled(id != CLeftDialogBar::kSeed || !masterSelected);
     }
-    rotation->setEnabled(true);
-
-    writeHeadPositions();
 
     const QString preface = fromCp1252(selection.GetPreface());
     QComboBox* prefaceBox = panel_->combo(CLeftDialogBar::kPreface);
@@ -191,13 +181,68 @@ void CMainFrame::FillHeadFields()
 
 void CMainFrame::writeHeadPositions()
 {
+    for (int id : {CLeftDialogBar::kXPos, CLeftDialogBar::kYPos}) {
+        QLineEdit* field = panel_->edit(id);
+        field->setText(fieldText(id));
+        field->setEnabled(true);
+    }
+}
+
+QString CMainFrame::fieldText(int id) const
+{
+    if (const std::int32_t* numbering = numberingValue(id))
+        return numberText(*numbering);
     const CSelectedHeads& selection = view_->GetSelectedHeads();
-    QLineEdit* x = panel_->edit(CLeftDialogBar::kXPos);
-    QLineEdit* y = panel_->edit(CLeftDialogBar::kYPos);
-    x->setText(positionText(selection.GetX(), false, prefs_->units));
-    y->setText(positionText(selection.GetY(), true, prefs_->units));
-    x->setEnabled(true);
-    y->setEnabled(true);
+    if (selection.GetCount() == 0)
+        return QString();
+    switch (id) {
+    case CLeftDialogBar::kSeed:
+        return numberText(selection.GetSeed());
+    case CLeftDialogBar::kRotation:
+        return numberText(selection.GetRotation());
+    case CLeftDialogBar::kXPos:
+        return positionText(selection.GetX(), false, prefs_->units);
+    case CLeftDialogBar::kYPos:
+        return positionText(selection.GetY(), true, prefs_->units);
+    }
+    return QString();
+}
+
+void CMainFrame::showValueInUse(int id)
+{
+    const bool filling = fillingPanel_;
+    fillingPanel_ = true;
+    if (id == CLeftDialogBar::kRotation) {
+        QComboBox* rotation = panel_->combo(id);
+        const QSignalBlocker blocker(rotation);
+        rotation->setEditText(fieldText(id));
+    } else {
+        panel_->edit(id)->setText(fieldText(id));
+    }
+    panel_->MarkValid(id);
+    fillingPanel_ = filling;
+}
+
+int CMainFrame::numericFieldOf(const QWidget* widget) const
+{
+    for (const QWidget* w = widget; w && w != panel_; w = w->parentWidget()) {
+        const QVariant id = w->property("controlId");
+        if (!id.isValid())
+            continue;
+        const auto& fields = CLeftDialogBar::kNumericFields;
+        return std::find(std::begin(fields), std::end(fields), id.toInt()) != std::end(fields) ? id.toInt()
+                                                                                               : 0;
+    }
+    return 0;
+}
+
+void CMainFrame::SettlePanelFields()
+{
+    const int typing = numericFieldOf(QApplication::focusWidget());
+    for (int id : CLeftDialogBar::kNumericFields) {
+        if (id == typing || panel_->IsInvalid(id))
+            showValueInUse(id);
+    }
 }
 
 void CMainFrame::ClearHeadFields()

@@ -54,6 +54,10 @@ bool CCadenzoDoc::OnOpenDocument(const QString& path)
         SetModifiedFlag(true);
     }
 
+    // While the printers cannot be asked the template keeps its printer; it
+    // is applied once they answer.
+    if (printers_ && !printers_->system().reachable())
+        return true;
     const QString name = fromCp1252(printerName);
     if (!printers_ || !printers_->system().openPrinter(name, nullptr)) {
         printerName = printers_ ? toCp1252(printers_->system().defaultPrinterName()) : QByteArray();

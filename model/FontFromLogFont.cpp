@@ -1,19 +1,16 @@
 #include "FontFromLogFont.h"
 
 #include "Codepage.h"
-#include "Int32.h"
 #include "Units.h"
 
 #include <QFontMetricsF>
 
-#include <cstdlib>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
-// Qt cannot draw glyphs of unbounded size; beyond this a head is a damaged
-// record anyway (about 70 inches tall in twips).
-constexpr int kMaxPixelSize = 100000;
 constexpr int kDefaultPixelSize = 240; // 12 points in twips, for lfHeight 0
 
 QString faceName(const LOGFONTA& font)
@@ -24,9 +21,8 @@ QString faceName(const LOGFONTA& font)
     return fromCp1252(QByteArray(font.lfFaceName, length));
 }
 
-} // namespace
-
-QFont fontFromLogFont(const LOGFONTA& lf)
+// The font of the record, still at Qt's default size.
+QFont unsizedFont(const LOGFONTA& lf)
 {
     QFont font(faceName(lf));
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -37,31 +33,67 @@ QFont fontFromLogFont(const LOGFONTA& lf)
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
-
-    const qint64 height = lf.lfHeight;
-    if (height == 0) {
-        font.setPixelSize(kDefaultPixelSize);
-    } else if (height < 0) {
-        font.setPixelSize(int(qMin<qint64>(-height, kMaxPixelSize)));
-    } else {
-        // A cell height: scale the em so that ascent + descent comes out at it.
-        font.setPixelSize(1000);
-        const QFontMetricsF probe(font);
-        const qreal cell = probe.ascent() + probe.descent();
-        const qreal em = cell > 0 ? qreal(height) * 1000.0 / cell : qreal(height);
-        font.setPixelSize(qBound(1, qRound(qMin<qreal>(em, kMaxPixelSize)), kMaxPixelSize));
-    }
     return font;
+}
+
+// The em the record asks for, in its own units, before it is cut to
+// kMaxFontPixels.
+qreal emPixels(const LOGFONTA& lf, QFont font)
+{
+    const qint64 height = lf.lfHeight;
+    if (height == 0)
+        return kDefaultPixelSize;
+    if (height < 0)
+        return qreal(-height);
+    // A cell height: scale the em so that ascent + descent comes out at it.
+    font.setPixelSize(1000);
+    const QFontMetricsF probe(font);
+    const qreal cell = probe.ascent() + probe.descent();
+    return cell > 0 ? qreal(height) * 1000.0 / cell : qreal(height);
+}
+
+} // namespace
+
+QFont fontFromLogFont(const LOGFONTA& lf)
+{
+    QFont font = unsizedFont(lf);
+    const qreal em = emPixels(lf, font);
+    font.setPixelSize(qBound(1, int(std::lround(qMin<qreal>(em, kMaxFontPixels))), kMaxFontPixels));
+    return font;
+}
+
+ScaledFont scaledFont(const LOGFONTA& lf)
+{
+    ScaledFont scaled{fontFromLogFont(lf), 1.0};
+    const int pixels = scaled.font.pixelSize();
+    if (pixels > kLargestFacePixels) {
+        scaled.scale = qreal(pixels) / kLargestFacePixels;
+        scaled.font.setPixelSize(kLargestFacePixels);
+    }
+    return scaled;
 }
 
 LOGFONTA inTwips(const LOGFONTA& pointsFont)
 {
     LOGFONTA lf = pointsFont;
-    lf.lfHeight = int32::mul(lf.lfHeight, units::kTwipsPerPoint);
+    const qint64 twips = qint64(lf.lfHeight) * units::kTwipsPerPoint;
+    lf.lfHeight = std::int32_t(qBound(qint64(std::numeric_limits<std::int32_t>::min()), twips,
+                                      qint64(std::numeric_limits<std::int32_t>::max())));
     return lf;
 }
 
 QFont pageFont(const LOGFONTA& pointsFont)
 {
     return fontFromLogFont(inTwips(pointsFont));
+}
+
+ScaledFont scaledPageFont(const LOGFONTA& pointsFont)
+{
+    return scaledFont(inTwips(pointsFont));
+}
+
+bool drawnAsStored(const LOGFONTA& pointsFont)
+{
+    const LOGFONTA lf = inTwips(pointsFont);
+    return emPixels(lf, unsizedFont(lf)) <= kMaxFontPixels;
 }

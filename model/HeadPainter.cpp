@@ -23,16 +23,16 @@ QPointF PageToDevice::unmap(const QPointF& device) const
 void DrawHeadText(QPainter& painter, const HEADING& head, const QByteArray& text, POINT reference,
                   const PageToDevice& map, const QRectF& clip)
 {
-    const QFont font = pageFont(head.font);
-    const qreal ascent = QFontMetricsF(font).ascent();
+    const ScaledFont font = scaledPageFont(head.font);
+    const qreal ascent = QFontMetricsF(font.font).ascent();
 
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
     painter.translate(map.map(reference.x, reference.y));
     // Counter-clockwise on the page is clockwise-negative in Qt's y-down space.
     painter.rotate(-double(head.rotation % 360));
-    painter.scale(map.scaleX, map.scaleY);
-    painter.setFont(font);
+    painter.scale(map.scaleX * font.scale, map.scaleY * font.scale);
+    painter.setFont(font.font);
     painter.setPen(QColor(rgbRed(head.color), rgbGreen(head.color), rgbBlue(head.color)));
     // The reference corner is the top of the text cell; Qt draws on the baseline.
     painter.drawText(QPointF(0, ascent), fromCp1252(text));

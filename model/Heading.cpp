@@ -22,6 +22,11 @@ LOGFONTA defaultHeadFont()
     return f;
 }
 
+QByteArray HeadCaption(int index)
+{
+    return index == 0 ? QByteArray("Master Head") : QByteArray("Head ") + QByteArray::number(index + 1);
+}
+
 HEADING::HEADING() : preface("No."), font(defaultHeadFont()) {}
 
 void HEADING::CopyFrom(const HEADING& o)

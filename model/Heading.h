@@ -50,3 +50,6 @@ public:
 
 // The font every new head starts with: Times New Roman, bold, 21 points.
 LOGFONTA defaultHeadFont();
+
+// What the user knows the head at index by: "Master Head", "Head 2", ...
+QByteArray HeadCaption(int index);

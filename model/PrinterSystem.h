@@ -40,6 +40,10 @@ class PrinterSystem
 {
 public:
     virtual ~PrinterSystem() = default;
+    // False while the system cannot be asked (its print server has not
+    // answered): every call then answers "none", which says nothing about
+    // whether a printer exists.
+    virtual bool reachable() const { return true; }
     // Empty when there is no default printer.
     virtual QString defaultPrinterName() const = 0;
     // False when no printer of that name can be opened.

@@ -10,12 +10,10 @@
 
 namespace {
 
-// Qt lays text out in 26.6 fixed point: an advance beyond 2^25 units, or the
-// ascent of a font some 20000 pixels tall, wraps around to garbage. Larger
-// fonts are therefore measured at this size and scaled, and long text in
-// pieces whose advance stays far below the limit even at up to 4 ems a
-// character. Heads of ordinary size and length are measured in one go.
-constexpr int kLargestMeasuredPixels = 4096;
+// Qt lays text out in 26.6 fixed point: an advance beyond 2^25 units wraps
+// around to garbage. Large fonts are measured scaled (scaledFont), and long
+// text in pieces whose advance stays far below the limit even at up to 4 ems
+// a character. Heads of ordinary size and length are measured in one go.
 constexpr qsizetype kPieceChars = 1024;
 
 std::int32_t toExtent(qreal v)
@@ -31,13 +29,9 @@ std::int32_t toExtent(qreal v)
 
 SIZE QtTextMeasurer::textExtent(const LOGFONTA& twipsFont, const QByteArray& text)
 {
-    QFont qfont = fontFromLogFont(twipsFont);
-    qreal scale = 1.0;
-    if (qfont.pixelSize() > kLargestMeasuredPixels) {
-        scale = qreal(qfont.pixelSize()) / kLargestMeasuredPixels;
-        qfont.setPixelSize(kLargestMeasuredPixels);
-    }
-    const QFontMetricsF metrics(qfont);
+    const ScaledFont font = scaledFont(twipsFont);
+    const qreal scale = font.scale;
+    const QFontMetricsF metrics(font.font);
     const QString unicode = fromCp1252(text);
     qreal width = 0;
     for (qsizetype at = 0; at < unicode.size(); at += kPieceChars)

@@ -1,5 +1,6 @@
 #include "CupsPrinting.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -66,6 +67,18 @@ QString lastCupsError()
     return QString::fromUtf8(cupsLastErrorString());
 }
 
+// The queue printer names, "queue/instance" for an instance; the default
+// destination when printer is empty.
+Dest namedDest(const QString& printer)
+{
+    const QByteArray name = printer.toUtf8();
+    const int slash = name.indexOf('/');
+    const QByteArray queue = slash < 0 ? name : name.left(slash);
+    const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1);
+    return Dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.isEmpty() ? nullptr : queue.constData(),
+                                 instance.isEmpty() ? nullptr : instance.constData()));
+}
+
 bool fail(QString* error, const QString& reason)
 {
     if (error)
@@ -112,6 +125,7 @@ CupsJobSettings CupsSettingsFor(const QPrinter& printer, QSizeF paperPoints, con
     settings.title = title;
     settings.paperPoints = paperPoints;
     settings.copies = std::max(1, printer.copyCount());
+    settings.collate = printer.collateCopies();
 
     const QPrinterInfo info(printer);
     if (info.supportedDuplexModes().size() > 1) {
@@ -163,13 +177,8 @@ int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QStrin
         return 0;
     }
 
-    // "queue/instance" names an instance, whose saved options the job starts from.
-    const QByteArray printer = settings.printer.toUtf8();
-    const int slash = printer.indexOf('/');
-    const QByteArray queueName = slash < 0 ? printer : printer.left(slash);
-    const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1);
-    const Dest dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueName.isEmpty() ? nullptr : queueName.constData(),
-                                     instance.isEmpty() ? nullptr : instance.constData()));
+    // An instance's saved options are what the job starts from.
+    const Dest dest = namedDest(settings.printer);
     if (!dest) {
         fail(error, lastCupsError());
         return 0;
@@ -189,8 +198,12 @@ int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QStrin
     // the heads would move away from the corner.
     options.add("print-scaling", "none");
     options.add("fit-to-page", "false");
-    if (settings.copies > 1)
+    if (settings.copies > 1) {
         options.add("copies", QByteArray::number(settings.copies));
+        options.add("multiple-document-handling", settings.collate ? "separate-documents-collated-copies"
+                                                                   : "separate-documents-uncollated-copies");
+        options.add("Collate", settings.collate ? "True" : "False");
+    }
     switch (settings.sides) {
     case CupsJobSettings::Sides::Default:
         break;
@@ -220,4 +233,21 @@ int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QStrin
         return 0;
     }
     return job;
+}
+
+QString CupsQueueProblem(const QString& printer, QString reason)
+{
+    if (reason.isEmpty()) {
+        const Dest dest = namedDest(printer);
+        reason = dest ? QCoreApplication::translate("CupsPrinting", "The printer cannot be opened.")
+                      : lastCupsError();
+    }
+    return QCoreApplication::translate("CupsPrinting", "Printer %1: %2").arg(printer, reason);
+}
+
+bool CupsQueuePaused(const QString& printer)
+{
+    const Dest dest = namedDest(printer);
+    const char* state = dest ? cupsGetOption("printer-state", dest->num_options, dest->options) : nullptr;
+    return state && std::atoi(state) == IPP_PSTATE_STOPPED;
 }

@@ -12,6 +12,7 @@ struct CupsJobSettings
     QString title;      // the job's title: the template's name
     QSizeF paperPoints; // the job's paper as laid out: wider than tall for landscape
     int copies = 1;
+    bool collate = false; // copies come out as whole sets, 1,2,3,1,2,3
     enum class Sides
     {
         Default,
@@ -41,3 +42,10 @@ QString CupsMediaName(QSizeF paperPoints);
 // the paper's corner whatever the printer's unprintable margins. Returns the
 // CUPS job id, or 0 with *error (may be null) set to CUPS's reason.
 int SubmitPdfToCups(const QString& path, const CupsJobSettings& settings, QString* error = nullptr);
+
+// Why the queue printer names cannot take a job, as "Printer NAME: reason";
+// CUPS is asked for the reason when none is given.
+QString CupsQueueProblem(const QString& printer, QString reason = QString());
+
+// Whether the queue is paused: it takes jobs and keeps them until resumed.
+bool CupsQueuePaused(const QString& printer);

@@ -6,6 +6,7 @@
 #include "PreparePrintException.h"
 
 #include "model/CadenzoDoc.h"
+#include "model/HeadFontProblem.h"
 #include "model/MessageSink.h"
 #include "model/Units.h"
 
@@ -141,6 +142,8 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         }
     }
 
+    if (const QString problem = HeadFontProblem(doc); !problem.isEmpty())
+        showMessage(problem, MsgButtons::Ok, MsgIcon::Information);
     PdfHeadText heads(doc);
     const QByteArray fonts = heads.writeFonts(writer);
     if (!fonts.isEmpty())

@@ -1,6 +1,7 @@
 #include "PdfFormCopy.h"
 
 #include "PdfObjectGraph.h"
+#include "PdfPrintedAnnotations.h"
 #include "PdfSyntax.h"
 
 #include "model/PdfLibrary.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <new>
+#include <set>
 
 namespace {
 
@@ -177,14 +179,18 @@ void copyContent(QPDFObjectHandle page, CopiedPdfObject& form, PdfObjectGraph& g
 {
     QPDFObjectHandle contents = page.getKey("/Contents");
     std::vector<QPDFObjectHandle> streams;
+    graph.requireReadable(contents);
     if (contents.isStream()) {
         streams.push_back(contents);
     } else if (contents.isArray()) {
         for (QPDFObjectHandle item : contents.getArrayAsVector()) {
+            graph.requireReadable(item);
             if (item.isStream())
                 streams.push_back(item);
         }
     }
+    for (const QPDFObjectHandle& stream : streams)
+        PdfObjectGraph::requireSoundLength(stream);
     if (streams.empty())
         return;
     if (streams.size() == 1) {
@@ -220,6 +226,20 @@ void copyContent(QPDFObjectHandle page, CopiedPdfObject& form, PdfObjectGraph& g
     form.data = pdfsyntax::flateEncoded(joined);
 }
 
+// The page and the page tree nodes it inherits from, all of which the
+// renderer reads: one that qpdf cannot parse would leave its boxes,
+// resources and content out of the copy.
+void requireReadablePage(QPDFObjectHandle page, PdfObjectGraph& graph)
+{
+    std::set<QPDFObjGen> passed;
+    for (QPDFObjectHandle node = page; node.isIndirect() && passed.insert(node.getObjGen()).second;
+         node = node.getKey("/Parent")) {
+        graph.requireReadable(node);
+        if (!node.isDictionary())
+            break;
+    }
+}
+
 void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<CopiedPdfObject>& objects)
 {
     if (!(paper.width() > 0 && paper.height() > 0 && paper.width() <= kMaxCoordinate &&
@@ -234,11 +254,14 @@ void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<Co
         throw PdfCopyError{
             QCoreApplication::translate("PdfFormCopy", "the file has no page %1").arg(pageIndex + 1)};
     QPDFPageObjectHelper& page = pages[size_t(pageIndex)];
+    PdfObjectGraph graph(qpdf, objects);
+    requireReadablePage(page.getObjectHandle(), graph);
     const Box box = visibleBox(page);
-    const std::array<double, 6> matrix = formMatrix(box, rotation(page), paper);
+    const int degrees = rotation(page);
+    AddPrintedAnnotations(qpdf, page, degrees, graph);
+    const std::array<double, 6> matrix = formMatrix(box, degrees, paper);
     const double bbox[4] = {box.x0, box.y0, box.x1, box.y1};
 
-    PdfObjectGraph graph(objects);
     CopiedPdfObject form;
     form.isStream = true;
     form.text = "/Type/XObject/Subtype/Form/BBox" + pdfArray(bbox, 4) + "/Matrix" +

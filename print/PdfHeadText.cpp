@@ -9,8 +9,11 @@
 #include "model/FontFromLogFont.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QTextLayout>
+#include <QTransform>
 #include <QtEndian>
 
 #include <algorithm>
@@ -115,53 +118,89 @@ QByteArray outlineOperators(const QPainterPath& path)
 
 } // namespace
 
+// One face as a head draws it: what comes before the placement, the
+// placement's slant, and what ends the text.
+struct PdfHeadText::Style
+{
+    bool outlines = false;
+    QByteArray begin; // font, size, colour (text) or colour (outlines)
+    QByteArray again; // for a synthetic bold face: back half a line width
+    QByteArray end;
+    double slant = 0;
+};
+
 struct PdfHeadText::Glyph
 {
     char bytes[4] = {}; // the glyph id as in a literal string
     int length = 0;     // of bytes
     double advance = 0; // twips
     QByteArray outline; // when drawn as outlines: path, fill and the move on
+    int style = -1;     // none: no face has the character
+};
+
+// Glyphs of one face in a row, as a text string's bytes or outlines.
+struct PdfHeadText::Piece
+{
+    int style = 0;
+    QByteArray glyphs;
+    double width = 0; // twips
 };
 
 struct PdfHeadText::Head
 {
     const HEADING* head = nullptr;
-    bool outlines = false;
-    // Everything up to the number, between two copies of it (a synthetic bold
-    // head draws its text twice) and after it.
+    std::vector<Style> styles;
+    // A head in one face: everything up to the number, between two copies of
+    // it (a synthetic bold face draws its text twice) and after it.
+    bool oneFace = true;
     QByteArray open;
     QByteArray again;
     QByteArray close;
+    // A head in several faces: preface and suffix cut where the face changes,
+    // each piece placed where the ones before it end.
+    std::vector<Piece> prefix;
+    std::vector<Piece> suffix;
     Glyph number[kNumberCharCount];
     double fixedWidth = 0; // twips of preface and suffix with their blanks
     bool zeroPad = false;
     int padWidth = 0;
-    // Underline and strike-out: set up, each line's start ("x y m "), and the
-    // page points per twip along the baseline.
+    // The baseline's direction, its start in page points and the page
+    // points per twip along it.
+    double cosine = 1, sine = 0;
+    double originX = 0, originY = 0;
+    double dirX = 0, dirY = 0;
+
+    // The text matrix, or the outlines' transformation, for glyphs of style
+    // that start at twips along the baseline.
+    QByteArray placement(const Style& style, double at) const
+    {
+        const double x = originX + dirX * at;
+        const double y = originY + dirY * at;
+        QByteArray place;
+        if (cosine == 1 && sine == 0 && style.slant == 0 && !style.outlines) {
+            appendNumber(place, x);
+            place += ' ';
+            appendNumber(place, y);
+            place += " Td";
+        } else {
+            const double m[6] = {cosine, sine, style.slant * cosine - sine, style.slant * sine + cosine,
+                                 x,      y};
+            for (double v : m) {
+                appendNumber(place, v);
+                place += ' ';
+            }
+            place += style.outlines ? "cm " : "Tm";
+        }
+        return place;
+    }
+    // Underline and strike-out: set up, each line's start ("x y m ").
     QByteArray lineSetup;
     std::vector<QByteArray> lineStarts;
     double lineStartX[2] = {};
     double lineStartY[2] = {};
-    double dirX = 0, dirY = 0;
 };
 
 namespace {
-
-struct FaceSlot
-{
-    QByteArray key;
-    std::unique_ptr<PdfEmbeddedFont> font;
-    int resource = -1; // /F<n>, or -1 when drawn as outlines
-};
-
-struct HeadFace
-{
-    QFont font;
-    QRawFont raw;
-    int slot = -1;
-    std::vector<PdfEmbeddedFont::Shaped> prefix;
-    std::vector<PdfEmbeddedFont::Shaped> suffix;
-};
 
 // The texts a head shows around its number.
 QString prefixText(const HEADING& head)
@@ -174,6 +213,54 @@ QString suffixText(const HEADING& head)
     return (head.spaceBeforeSuffix ? QStringLiteral(" ") : QString()) + fromCp1252(head.suffix);
 }
 
+// The face Qt draws each character of text from in font: the font's own
+// face where it has the character, else the one Qt falls back to. Invalid
+// where Qt draws nothing.
+std::vector<QRawFont> facesOf(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<QRawFont> faces;
+    for (int i = 0; i < text.size(); ++i) {
+        const QList<QGlyphRun> runs = layout.glyphRuns(i, 1);
+        faces.push_back(runs.isEmpty() ? QRawFont() : runs[0].rawFont());
+    }
+    return faces;
+}
+
+// A face used by the job's heads, embedded once.
+struct FaceSlot
+{
+    QByteArray key;
+    std::unique_ptr<PdfEmbeddedFont> font;
+    int resource = -1; // /F<n>, or -1 when drawn as outlines
+};
+
+// A face as one head draws from it.
+struct HeadFace
+{
+    int slot = -1;
+    QRawFont raw; // at the head's (scaled) size
+};
+
+// The text of a head in one face, shaped as Qt shapes it.
+struct Run
+{
+    int face = 0; // into the head's faces
+    std::vector<PdfEmbeddedFont::Shaped> glyphs;
+};
+
+struct HeadLayout
+{
+    ScaledFont font;
+    std::vector<HeadFace> faces; // the first is the head's own face
+    std::vector<Run> prefix;
+    std::vector<Run> suffix;
+    int numberFace[kNumberCharCount] = {};
+};
+
 } // namespace
 
 PdfHeadText::PdfHeadText(const CCadenzoDoc& doc) : PdfHeadText(doc, false) {}
@@ -182,89 +269,96 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
 {
     // Each face once, with every glyph any of its heads can show.
     std::vector<FaceSlot> faceSlots;
-    std::vector<HeadFace> faces;
-    for (int i = 0; i < doc.GetHeadCount(); ++i) {
-        const HEADING& head = *doc.GetHeadByIndex(i);
-        HeadFace f;
-        f.font = pageFont(head.font);
-        f.raw = QRawFont::fromFont(f.font);
-        const QByteArray key = PdfEmbeddedFont::faceKey(f.raw);
+    std::vector<HeadLayout> layouts;
+    const auto slotOf = [&faceSlots](const QRawFont& raw) {
+        const QByteArray key = PdfEmbeddedFont::faceKey(raw);
         auto it =
             std::find_if(faceSlots.begin(), faceSlots.end(), [&](const FaceSlot& s) { return s.key == key; });
         if (it == faceSlots.end()) {
-            faceSlots.push_back(FaceSlot{key, std::make_unique<PdfEmbeddedFont>(f.raw), -1});
+            faceSlots.push_back(FaceSlot{key, std::make_unique<PdfEmbeddedFont>(raw), -1});
             it = faceSlots.end() - 1;
         }
-        f.slot = int(it - faceSlots.begin());
-        // Preface and suffix as Qt shapes them; a number's characters form no
-        // ligatures, each is its own glyph.
-        f.prefix = it->font->shape(prefixText(head));
-        f.suffix = it->font->shape(suffixText(head));
-        for (const auto* glyphs : {&f.prefix, &f.suffix}) {
-            for (const PdfEmbeddedFont::Shaped& g : *glyphs)
-                it->font->addGlyph(g.gid, g.text);
+        return int(it - faceSlots.begin());
+    };
+    for (int i = 0; i < doc.GetHeadCount(); ++i) {
+        const HEADING& head = *doc.GetHeadByIndex(i);
+        HeadLayout l;
+        l.font = scaledPageFont(head.font);
+        const QRawFont own = QRawFont::fromFont(l.font.font);
+        const QString prefix = prefixText(head);
+        const QString suffix = suffixText(head);
+        const QString numberChars = QString::fromLatin1(kNumberChars);
+        const std::vector<QRawFont> drawn = facesOf(l.font.font, prefix + numberChars + suffix);
+        // Characters Qt draws from no face are left to the head's own; -1
+        // when there is none.
+        const auto faceAt = [&](int at) {
+            const QRawFont& raw = drawn[std::size_t(at)].isValid() ? drawn[std::size_t(at)] : own;
+            if (!raw.isValid())
+                return -1;
+            const int slot = slotOf(raw);
+            for (std::size_t k = 0; k < l.faces.size(); ++k) {
+                if (l.faces[k].slot == slot)
+                    return int(k);
+            }
+            l.faces.push_back(HeadFace{slot, raw});
+            return int(l.faces.size() - 1);
+        };
+        // Preface and suffix as Qt shapes them, face by face; a number's
+        // characters form no ligatures, each is its own glyph.
+        const auto runsOf = [&](const QString& text, int from, std::vector<Run>& runs) {
+            for (int at = 0; at < text.size();) {
+                const int face = faceAt(from + at);
+                int end = at + 1;
+                while (end < text.size() && faceAt(from + end) == face)
+                    ++end;
+                if (face >= 0) {
+                    PdfEmbeddedFont& font = *faceSlots[std::size_t(l.faces[std::size_t(face)].slot)].font;
+                    Run run{face, font.shape(text.mid(at, end - at))};
+                    for (const PdfEmbeddedFont::Shaped& g : run.glyphs)
+                        font.addGlyph(g.gid, g.text);
+                    runs.push_back(std::move(run));
+                }
+                at = end;
+            }
+        };
+        runsOf(prefix, 0, l.prefix);
+        for (int k = 0; k < kNumberCharCount; ++k) {
+            l.numberFace[k] = faceAt(int(prefix.size()) + k);
+            if (l.numberFace[k] >= 0) {
+                PdfEmbeddedFont& font =
+                    *faceSlots[std::size_t(l.faces[std::size_t(l.numberFace[k])].slot)].font;
+                const QChar c = numberChars[k];
+                font.addGlyph(font.glyphFor(c), QString(c));
+            }
         }
-        for (const char c : kNumberChars) {
-            if (c)
-                it->font->addGlyph(it->font->glyphFor(QLatin1Char(c)), QString(QLatin1Char(c)));
-        }
-        faces.push_back(std::move(f));
+        runsOf(suffix, int(prefix.size() + numberChars.size()), l.suffix);
+        layouts.push_back(std::move(l));
     }
     for (FaceSlot& s : faceSlots) {
         if (!outlinesOnly && s.font->build()) {
             s.resource = int(fonts_.size());
-            fonts_.push_back(std::move(s.font));
+            fonts_.push_back(s.font.get());
         }
+        faces_.push_back(std::move(s.font));
     }
 
     for (int i = 0; i < doc.GetHeadCount(); ++i) {
         const HEADING& head = *doc.GetHeadByIndex(i);
-        const HeadFace& f = faces[std::size_t(i)];
-        const int resource = faceSlots[std::size_t(f.slot)].resource;
-        const PdfEmbeddedFont* font = resource >= 0 ? fonts_[std::size_t(resource)].get() : nullptr;
-        // Outlines still need the face's character map and advances.
-        std::optional<PdfEmbeddedFont> fallback;
-        if (!font)
-            fallback.emplace(f.raw);
-        const PdfEmbeddedFont& face = font ? *font : *fallback;
-        const double size = f.font.pixelSize(); // twips
-        const QFontMetricsF metrics(f.font);
-        const Synthesis synthesis = synthesisOf(f.font, f.raw);
-        const double stretch = f.font.stretch() > 0 ? f.font.stretch() / 100.0 : 1.0;
+        const HeadLayout& l = layouts[std::size_t(i)];
+        if (l.faces.empty())
+            continue; // Qt has no face to draw it with, or the head shows nothing
+        const QFont& qfont = l.font.font;
+        const double scale = l.font.scale;
+        const double size = qfont.pixelSize() * scale; // twips
+        const QFontMetricsF metrics(qfont);
+        const double stretch = qfont.stretch() > 0 ? qfont.stretch() / 100.0 : 1.0;
+        const double lineWidth = metrics.lineWidth() * scale;
+        const double ascent = metrics.ascent() * scale;
 
         Head h;
         h.head = &head;
-        h.outlines = !font;
         h.zeroPad = head.zeroPad != 0;
         h.padWidth = int(std::clamp<std::int32_t>(head.digits, 0, 255));
-
-        const auto glyphOf = [&](std::uint16_t gid) {
-            Glyph g;
-            g.length = pdfsyntax::escapeGlyphId(gid, g.bytes);
-            g.advance = face.advance(gid) * size / 1000.0 * stretch;
-            if (h.outlines) {
-                g.outline = outlineOperators(f.raw.pathForGlyph(gid));
-                g.outline += "1 0 0 1 ";
-                appendNumber(g.outline, g.advance / 20.0);
-                g.outline += " 0 cm ";
-            }
-            return g;
-        };
-        const auto glyphsOf = [&](const std::vector<PdfEmbeddedFont::Shaped>& shaped, double& width) {
-            QByteArray bytes;
-            for (const PdfEmbeddedFont::Shaped& s : shaped) {
-                const Glyph g = glyphOf(s.gid);
-                bytes += h.outlines ? g.outline : QByteArray(g.bytes, g.length);
-                width += g.advance;
-            }
-            return bytes;
-        };
-        for (int k = 0; k < kNumberCharCount; ++k)
-            h.number[k] = glyphOf(face.glyphFor(QLatin1Char(kNumberChars[k])));
-        double prefixWidth = 0, suffixWidth = 0;
-        const QByteArray prefix = glyphsOf(f.prefix, prefixWidth);
-        const QByteArray suffix = glyphsOf(f.suffix, suffixWidth);
-        h.fixedWidth = prefixWidth + suffixWidth;
 
         // Where the shared painter puts the text: turned counter-clockwise
         // about the reference corner, the baseline ascent below it.
@@ -290,74 +384,128 @@ PdfHeadText::PdfHeadText(const CCadenzoDoc& doc, bool outlinesOnly) : doc_(doc)
         const auto pageY = [&](double ax, double down) {
             return pageHeight + (head.y + ax * s - down * c) / 20.0;
         };
-        const double ascent = metrics.ascent();
-        // Outlines come from Qt already slanted and emboldened as the face
-        // engine makes them up.
-        const double slant = synthesis.italic && !h.outlines ? 0.3 : 0.0;
-        const bool plain = c == 1 && s == 0 && slant == 0;
+        h.cosine = c;
+        h.sine = s;
+        h.originX = pageX(0, ascent);
+        h.originY = pageY(0, ascent);
+        h.dirX = c / 20.0;
+        h.dirY = s / 20.0;
 
-        QByteArray place; // the text matrix, or outlines' transformation
-        if (plain && !h.outlines) {
-            appendNumber(place, pageX(0, ascent));
-            place += ' ';
-            appendNumber(place, pageY(0, ascent));
-            place += " Td";
-        } else {
-            const double m[6] = {c, s, slant * c - s, slant * s + c, pageX(0, ascent), pageY(0, ascent)};
-            for (double v : m) {
-                appendNumber(place, v);
-                place += ' ';
+        for (const HeadFace& f : l.faces) {
+            const int resource = faceSlots[std::size_t(f.slot)].resource;
+            const Synthesis synthesis = synthesisOf(qfont, f.raw);
+            Style st;
+            st.outlines = resource < 0;
+            if (st.outlines) {
+                // Outlines come from Qt already slanted and emboldened as the
+                // face engine makes them up.
+                st.begin = "q ";
+                appendColor(st.begin, head.color, " rg ", " g ");
+                st.end = "Q\n";
+            } else {
+                st.slant = synthesis.italic ? 0.3 : 0.0;
+                st.begin = "BT/F" + QByteArray::number(resource) + ' ';
+                appendNumber(st.begin, size / 20.0);
+                st.begin += " Tf ";
+                appendColor(st.begin, head.color, " rg ", " g ");
+                if (stretch != 1.0) {
+                    appendNumber(st.begin, stretch * 100.0);
+                    st.begin += " Tz ";
+                }
+                if (synthesis.bold) {
+                    // As Qt's PDF engine: the same glyphs again, half a line
+                    // width back, hidden from text extraction.
+                    st.again = "/Span<</ActualText()>>BDC ";
+                    appendNumber(st.again, -0.5 * lineWidth / 20.0);
+                    st.again += " 0 Td(";
+                }
+                if (stretch != 1.0)
+                    st.end = " 100 Tz";
+                st.end += " ET\n";
             }
-            place += h.outlines ? "cm " : "Tm";
+            h.styles.push_back(std::move(st));
         }
 
-        if (h.outlines) {
-            h.open = "q ";
-            appendColor(h.open, head.color, " rg ", " g ");
-            h.open += place + prefix;
-            h.close = suffix + "Q\n";
-        } else {
-            h.open = "BT/F" + QByteArray::number(resource) + ' ';
-            appendNumber(h.open, size / 20.0);
-            h.open += " Tf ";
-            appendColor(h.open, head.color, " rg ", " g ");
-            if (stretch != 1.0) {
-                appendNumber(h.open, stretch * 100.0);
-                h.open += " Tz ";
+        const auto glyphOf = [&](int face, std::uint16_t gid) {
+            Glyph g;
+            if (face < 0)
+                return g;
+            const HeadFace& f = l.faces[std::size_t(face)];
+            const PdfEmbeddedFont& font = *faces_[std::size_t(f.slot)];
+            g.style = face;
+            g.length = pdfsyntax::escapeGlyphId(gid, g.bytes);
+            g.advance = font.advance(gid) * size / 1000.0 * stretch;
+            if (h.styles[std::size_t(face)].outlines) {
+                g.outline =
+                    outlineOperators(QTransform::fromScale(scale, scale).map(f.raw.pathForGlyph(gid)));
+                g.outline += "1 0 0 1 ";
+                appendNumber(g.outline, g.advance / 20.0);
+                g.outline += " 0 cm ";
             }
-            h.open += place + '(' + prefix;
-            h.close = suffix + ")Tj";
-            if (synthesis.bold) {
-                // As Qt's PDF engine: the same glyphs again, half a line
-                // width back, hidden from text extraction.
-                h.again = h.close + "/Span<</ActualText()>>BDC ";
-                appendNumber(h.again, -0.5 * metrics.lineWidth() / 20.0);
-                h.again += " 0 Td(" + prefix;
-                h.close += " EMC";
+            return g;
+        };
+        const auto piecesOf = [&](const std::vector<Run>& runs, std::vector<Piece>& pieces) {
+            for (const Run& run : runs) {
+                Piece piece;
+                piece.style = run.face;
+                for (const PdfEmbeddedFont::Shaped& shaped : run.glyphs) {
+                    const Glyph g = glyphOf(run.face, shaped.gid);
+                    piece.glyphs += g.outline.isEmpty() ? QByteArray(g.bytes, g.length) : g.outline;
+                    piece.width += g.advance;
+                }
+                h.fixedWidth += piece.width;
+                pieces.push_back(std::move(piece));
             }
-            if (stretch != 1.0)
-                h.close += " 100 Tz";
-            h.close += " ET\n";
+        };
+        for (int k = 0; k < kNumberCharCount; ++k) {
+            const int face = l.numberFace[k];
+            const QChar ch = QLatin1Char(kNumberChars[k]);
+            h.number[k] = glyphOf(
+                face, face < 0 ? 0 : faces_[std::size_t(l.faces[std::size_t(face)].slot)]->glyphFor(ch));
+        }
+        piecesOf(l.prefix, h.prefix);
+        piecesOf(l.suffix, h.suffix);
+
+        h.oneFace = l.faces.size() == 1;
+        if (h.oneFace) {
+            const Style& st = h.styles[0];
+            QByteArray prefix, suffix;
+            for (const Piece& p : h.prefix)
+                prefix += p.glyphs;
+            for (const Piece& p : h.suffix)
+                suffix += p.glyphs;
+            h.open = st.begin + h.placement(st, 0);
+            if (st.outlines) {
+                h.open += prefix;
+                h.close = suffix + st.end;
+            } else {
+                h.open += '(' + prefix;
+                h.close = suffix + ")Tj";
+                if (!st.again.isEmpty()) {
+                    h.again = h.close + st.again + prefix;
+                    h.close += " EMC";
+                }
+                h.close += st.end;
+            }
         }
 
         // Lines as Qt decorates text: from the start to the whole advance,
         // both rounded down, the underline just below the baseline.
         std::vector<double> lineOffsets; // down from the baseline, twips
-        if (f.font.underline()) {
-            const double position = metrics.underlinePos();
+        if (qfont.underline()) {
+            const double position = metrics.underlinePos() * scale;
+            const double descent = metrics.descent() * scale;
             double offset = std::ceil(position) + 0.5;
-            if (position <= metrics.descent())
-                offset = std::min(offset, metrics.descent() - 0.5);
+            if (position <= descent)
+                offset = std::min(offset, descent - 0.5);
             lineOffsets.push_back(offset);
         }
-        if (f.font.strikeOut())
+        if (qfont.strikeOut())
             lineOffsets.push_back(-ascent / 3.0);
         if (!lineOffsets.empty()) {
             appendColor(h.lineSetup, head.color, " RG ", " G ");
-            appendNumber(h.lineSetup, metrics.lineWidth() / 20.0);
+            appendNumber(h.lineSetup, lineWidth / 20.0);
             h.lineSetup += " w ";
-            h.dirX = c / 20.0;
-            h.dirY = s / 20.0;
             for (std::size_t k = 0; k < lineOffsets.size(); ++k) {
                 h.lineStartX[k] = pageX(0, ascent + lineOffsets[k]);
                 h.lineStartY[k] = pageY(0, ascent + lineOffsets[k]);
@@ -384,6 +532,56 @@ QByteArray PdfHeadText::writeFonts(PdfJobWriter& writer)
     return entries;
 }
 
+double PdfHeadText::appendPieces(QByteArray& content, const Head& h, const char* digits, int n, bool negative,
+                                 int zeros) const
+{
+    // Each piece on its own, placed where the advances before it end.
+    double at = 0;
+    const auto put = [&](const Piece& p) {
+        const Style& st = h.styles[std::size_t(p.style)];
+        content += st.begin;
+        content += h.placement(st, at);
+        if (st.outlines) {
+            content += p.glyphs;
+        } else {
+            content += '(' + p.glyphs + ")Tj";
+            if (!st.again.isEmpty())
+                content += st.again + p.glyphs + ")Tj EMC";
+        }
+        content += st.end;
+        at += p.width;
+    };
+    for (const Piece& p : h.prefix)
+        put(p);
+    Piece number;
+    const auto add = [&](char ch) {
+        const Glyph& g = h.number[numberCharIndex(ch)];
+        if (g.style < 0)
+            return;
+        if (g.style != number.style && !number.glyphs.isEmpty()) {
+            put(number);
+            number = Piece();
+        }
+        number.style = g.style;
+        if (g.outline.isEmpty())
+            number.glyphs.append(g.bytes, g.length);
+        else
+            number.glyphs += g.outline;
+        number.width += g.advance;
+    };
+    if (negative)
+        add('-');
+    for (int k = 0; k < zeros; ++k)
+        add('0');
+    for (int k = n - 1; k >= 0; --k)
+        add(digits[k]);
+    if (!number.glyphs.isEmpty())
+        put(number);
+    for (const Piece& p : h.suffix)
+        put(p);
+    return at;
+}
+
 void PdfHeadText::appendHeads(QByteArray& content, std::int32_t numberIndex) const
 {
     for (const Head& h : heads_) {
@@ -400,40 +598,39 @@ void PdfHeadText::appendHeads(QByteArray& content, std::int32_t numberIndex) con
         const int length = n + (value < 0 ? 1 : 0);
         const int zeros = h.zeroPad && h.padWidth > length ? h.padWidth - length : 0;
 
-        char text[4 * 270];
-        int at = 0;
         double width = h.fixedWidth;
-        const auto put = [&](char ch) {
-            const Glyph& g = h.number[numberCharIndex(ch)];
-            if (h.outlines) {
-                content += g.outline;
-            } else {
-                std::memcpy(text + at, g.bytes, std::size_t(g.length));
-                at += g.length;
-            }
-            width += g.advance;
-        };
-        const auto number = [&] {
+        if (!h.oneFace) {
+            width = appendPieces(content, h, digits, n, value < 0, zeros);
+        } else {
+            const bool outlines = h.styles[0].outlines;
+            char text[4 * 270];
+            int at = 0;
+            const auto put = [&](char ch) {
+                const Glyph& g = h.number[numberCharIndex(ch)];
+                if (outlines) {
+                    content += g.outline;
+                } else {
+                    std::memcpy(text + at, g.bytes, std::size_t(g.length));
+                    at += g.length;
+                }
+                width += g.advance;
+            };
+            content += h.open;
             if (value < 0)
                 put('-');
             for (int k = 0; k < zeros; ++k)
                 put('0');
             for (int k = n - 1; k >= 0; --k)
                 put(digits[k]);
-        };
-
-        content += h.open;
-        if (h.outlines) {
-            number();
-        } else {
-            number();
-            content.append(text, at);
-            if (!h.again.isEmpty()) {
-                content += h.again;
+            if (!outlines) {
                 content.append(text, at);
+                if (!h.again.isEmpty()) {
+                    content += h.again;
+                    content.append(text, at);
+                }
             }
+            content += h.close;
         }
-        content += h.close;
 
         if (!h.lineStarts.empty()) {
             const double lineLength = std::floor(width);

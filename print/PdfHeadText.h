@@ -12,9 +12,10 @@ class CCadenzoDoc;
 class HEADING;
 class PdfEmbeddedFont;
 
-// The heads of one print job as PDF text: each font embedded once, subset
+// The heads of one print job as PDF text: each face embedded once, subset
 // to the characters the heads can show, drawn where the shared head painter
-// draws them on screen.
+// draws them on screen. A character the head's face lacks comes from the face
+// Qt falls back to on screen, embedded as well.
 class PdfHeadText
 {
 public:
@@ -35,15 +36,20 @@ public:
     // text state a page starts with.
     void appendHeads(QByteArray& content, std::int32_t numberIndex) const;
 
-    // Fonts embedded; heads whose face is not among them are outlines.
+    // Fonts embedded; text in faces not among them is drawn as outlines.
     int embeddedFontCount() const { return int(fonts_.size()); }
 
 private:
+    struct Style;
     struct Glyph;
+    struct Piece;
     struct Head;
-    Head prepareHead(const HEADING& head, bool outlinesOnly);
+    // A head in several faces, piece by piece; returns its advance in twips.
+    double appendPieces(QByteArray& content, const Head& h, const char* digits, int n, bool negative,
+                        int zeros) const;
 
     const CCadenzoDoc& doc_;
-    std::vector<std::unique_ptr<PdfEmbeddedFont>> fonts_;
+    std::vector<std::unique_ptr<PdfEmbeddedFont>> faces_; // every face drawn from
+    std::vector<const PdfEmbeddedFont*> fonts_;           // those embedded, as /F0, /F1, ...
     std::vector<Head> heads_;
 };

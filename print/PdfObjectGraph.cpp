@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <qpdf/Buffer.hh>
+#include <qpdf/QPDF.hh>
 
 namespace {
 
@@ -24,6 +25,11 @@ void appendBytes(QByteArray& to, const std::string& text)
     to.append(text.data(), qsizetype(text.size()));
 }
 
+[[noreturn]] void fail(const char* why)
+{
+    throw PdfCopyError{QCoreApplication::translate("PdfFormCopy", why)};
+}
+
 } // namespace
 
 QByteArray CopiedPdfObject::resolved(const std::vector<std::uint32_t>& ids) const
@@ -40,7 +46,8 @@ QByteArray CopiedPdfObject::resolved(const std::vector<std::uint32_t>& ids) cons
     return out;
 }
 
-PdfObjectGraph::PdfObjectGraph(std::vector<CopiedPdfObject>& objects) : objects_(objects)
+PdfObjectGraph::PdfObjectGraph(QPDF& file, std::vector<CopiedPdfObject>& objects)
+    : file_(file), objects_(objects)
 {
     objects_.clear();
     objects_.resize(1);
@@ -55,8 +62,12 @@ void PdfObjectGraph::appendEntries(QPDFObjectHandle dictionary, CopiedPdfObject&
                                    int depth)
 {
     for (auto& [key, value] : dictionary.getDictAsMap()) {
-        if ((skipKey && key == skipKey) || value.isNull()) // a null entry is no entry
+        if (skipKey && key == skipKey)
             continue;
+        if (value.isNull()) { // a null entry is no entry
+            requireReadable(value);
+            continue;
+        }
         appendBytes(object.text, QPDFObjectHandle::newName(key).unparse());
         object.text += ' ';
         appendValue(value, object, depth);
@@ -70,6 +81,7 @@ void PdfObjectGraph::copyReferred()
         queue_.pop_front();
         CopiedPdfObject copy;
         if (source.isStream()) {
+            requireSoundLength(source);
             copy.isStream = true;
             appendEntries(source.getDict(), copy, "/Length", 1);
             // The stored bytes, still encoded: an image stays the same JPEG.
@@ -99,7 +111,9 @@ void PdfObjectGraph::appendValue(QPDFObjectHandle value, CopiedPdfObject& object
     case ::ot_real:
     case ::ot_string:
     case ::ot_name:
-        appendBytes(text, value.unparse());
+        // An indirect number or name is written as its value: the object
+        // number it has here means nothing in the other file.
+        appendBytes(text, value.unparseResolved());
         break;
     case ::ot_array: {
         text += '[';
@@ -118,9 +132,43 @@ void PdfObjectGraph::appendValue(QPDFObjectHandle value, CopiedPdfObject& object
         text += ">>";
         break;
     default: // null, a dangling reference, or what a damaged file leaves
+        requireReadable(value);
         text += "null";
         break;
     }
+}
+
+void PdfObjectGraph::requireReadable(QPDFObjectHandle value)
+{
+    // qpdf warns about every object it fails to parse, so a file read
+    // without warnings has none.
+    if (!value.isIndirect() || !value.isNull() || !file_.anyWarnings())
+        return;
+    if (!storedRead_) {
+        for (const auto& [og, entry] : file_.getXRefTable()) {
+            if (entry.getType() != 0) // 0: a free entry
+                stored_.insert(og);
+        }
+        storedRead_ = true;
+    }
+    if (stored_.count(value.getObjGen()))
+        fail(QT_TRANSLATE_NOOP("PdfFormCopy", "part of the page cannot be read"));
+}
+
+void PdfObjectGraph::requireSoundLength(QPDFObjectHandle stream)
+{
+    std::set<QPDFObjGen> passed{stream.getObjGen()};
+    QPDFObjectHandle length = stream.getDict().getKey("/Length");
+    // A length in another stream's dictionary is read through that stream.
+    while (length.isIndirect()) {
+        if (!passed.insert(length.getObjGen()).second)
+            fail(QT_TRANSLATE_NOOP("PdfFormCopy", "a stream's length is damaged"));
+        if (!length.isStream())
+            break;
+        length = length.getDict().getKey("/Length");
+    }
+    if (length.isInteger() && length.getIntValue() < 0)
+        fail(QT_TRANSLATE_NOOP("PdfFormCopy", "a stream's length is damaged"));
 }
 
 void PdfObjectGraph::appendReference(QPDFObjectHandle value, CopiedPdfObject& object)

@@ -1,5 +1,6 @@
 #include "PrintCommands.h"
 
+#include "CupsServer.h"
 #include "PdfExport.h"
 #include "PreviewWindow.h"
 #include "PrintJob.h"
@@ -7,6 +8,7 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -76,6 +78,17 @@ void PrintCommands::Print(bool withDialog)
     CPrintJob job(doc_);
     if (job.sheetCount() <= 0) {
         ReportNoSheets();
+        return;
+    }
+    // Neither the print dialog nor the printer waits longer than the check
+    // for a print server that does not answer.
+    cups::ServerAnswer server;
+    {
+        WaitCursor wait;
+        server = cups::CheckServer();
+    }
+    if (!server.answers) {
+        ReportCouldNotStart(server.problem);
         return;
     }
     QPrinter printer(QPrinter::PrinterResolution);

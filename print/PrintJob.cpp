@@ -304,11 +304,18 @@ PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QW
         return PrintOutcome::CouldNotStart;
     }
     const CCadenzoDoc& doc = job.document();
+    const CupsJobSettings settings = CupsSettingsFor(printer, JobPaperPoints(doc), doc.GetTitle());
     QString reason;
-    if (SubmitPdfToCups(pdf.fileName(), CupsSettingsFor(printer, JobPaperPoints(doc), doc.GetTitle()),
-                        &reason) == 0) {
-        ReportCouldNotStart(reason);
+    if (SubmitPdfToCups(pdf.fileName(), settings, &reason) == 0) {
+        ReportCouldNotStart(CupsQueueProblem(settings.printer, reason));
         return PrintOutcome::CouldNotStart;
     }
+    // A paused queue takes the job without a word.
+    if (CupsQueuePaused(settings.printer))
+        showMessage(QCoreApplication::translate("CPrintJob",
+                                                "The printer %1 is paused; the job waits there until the "
+                                                "printer is resumed.")
+                        .arg(settings.printer),
+                    MsgButtons::Ok, MsgIcon::Information);
     return PrintOutcome::Printed;
 }

@@ -1,11 +1,14 @@
 #include "PrintRun.h"
 
+#include "CupsPrinting.h"
+#include "CupsServer.h"
 #include "PdfExport.h"
 #include "PrintJob.h"
 #include "model/PrinterSelection.h"
 
 #include "model/BackgroundProblem.h"
 #include "model/CadenzoDoc.h"
+#include "model/Codepage.h"
 #include "model/MessageSink.h"
 #include "model/Units.h"
 
@@ -25,10 +28,18 @@ QString tr(const char* text)
 
 int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
 {
-    // The application's printer, as a start-up without a command would have it.
-    printers.GetPrinterDefaults(nullptr, nullptr);
+    // An export needs no printer and never waits for the print server.
+    const bool printing = options.mode != PrintRunOptions::ExportPdf;
+    if (printing) {
+        if (const cups::ServerAnswer server = cups::CheckServer(); !server.answers) {
+            ReportCouldNotStart(server.problem);
+            return 1;
+        }
+        // The application's printer, as a start-up without a command would have it.
+        printers.GetPrinterDefaults(nullptr, nullptr);
+    }
 
-    CCadenzoDoc doc(&printers);
+    CCadenzoDoc doc(printing ? &printers : nullptr);
     if (!doc.OnOpenDocument(options.templatePath))
         return 1; // the reason has been reported
     if (options.withoutBackground) {
@@ -54,21 +65,26 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         return 1;
     }
 
-    if (options.mode == PrintRunOptions::ExportPdf)
+    if (!printing)
         return ExportPdf(doc, options.outputPath, range) ? 0 : 1;
 
-    if (options.mode == PrintRunOptions::PrintTo) {
-        printers.SelectPrinterByName(options.printerName);
-        if (!printers.names() || printers.names()->device != options.printerName) {
-            ReportCouldNotStart();
+    // "/pt" names its printer; "/p" without a default printer takes the
+    // template's own, which opening the template has checked.
+    QString printerName = options.printerName;
+    if (options.mode == PrintRunOptions::PrintDefault)
+        printerName =
+            printers.names() && !printers.names()->device.isEmpty() ? QString() : fromCp1252(doc.printerName);
+    if (!printerName.isEmpty()) {
+        printers.SelectPrinterByName(printerName);
+        if (!printers.names() || printers.names()->device != printerName) {
+            ReportCouldNotStart(CupsQueueProblem(printerName));
             return 1;
         }
-        // The named printer with the template's own paper and orientation.
-        printers.ApplyTemplatePrinter(options.printerName, doc.paperSize,
-                                      units::twipsToInches(doc.paperWidth),
+        // The printer with the template's own paper and orientation.
+        printers.ApplyTemplatePrinter(printerName, doc.paperSize, units::twipsToInches(doc.paperWidth),
                                       units::twipsToInches(doc.paperHeight), doc.orientation);
     } else if (!printers.names() || printers.names()->device.isEmpty()) {
-        ReportCouldNotStart(); // no printer at all
+        ReportCouldNotStart(tr("There is no default printer."));
         return 1;
     }
 

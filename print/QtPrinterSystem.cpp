@@ -1,5 +1,6 @@
 #include "QtPrinterSystem.h"
 
+#include "CupsServer.h"
 #include "QtPaperSizes.h"
 
 #include "model/Codepage.h"
@@ -34,14 +35,28 @@ QPrinterInfo findPrinter(const QString& name)
 
 } // namespace
 
+QtPrinterSystem::QtPrinterSystem()
+{
+    cups::StartServerCheck();
+}
+
+bool QtPrinterSystem::reachable() const
+{
+    if (!waitForServer_ && cups::ServerCheckRunning())
+        return false;
+    return cups::LastServerAnswer().answers;
+}
+
 QString QtPrinterSystem::defaultPrinterName() const
 {
-    return QPrinterInfo::defaultPrinterName();
+    // Qt's own lookup misses the default when PRINTER names the queue that
+    // the user's lpoptions name too.
+    return reachable() ? cups::DefaultDestination() : QString();
 }
 
 bool QtPrinterSystem::openPrinter(const QString& name, PrinterDescription* description) const
 {
-    const QPrinterInfo info = findPrinter(name);
+    const QPrinterInfo info = reachable() ? findPrinter(name) : QPrinterInfo();
     if (info.isNull())
         return false;
     if (!description)
@@ -73,7 +88,7 @@ bool QtPrinterSystem::openPrinter(const QString& name, PrinterDescription* descr
 void QtPrinterSystem::mergeSettings(const QString& name, PrinterSettings& settings) const
 {
     // Nothing to check against when the printer is not there.
-    if (findPrinter(name).isNull())
+    if (!reachable() || findPrinter(name).isNull())
         return;
     // A page is landscape whenever its orientation is not portrait; say so
     // plainly to the printer. The paper stays as the template asks even when
@@ -85,7 +100,7 @@ void QtPrinterSystem::mergeSettings(const QString& name, PrinterSettings& settin
 PaperList QtPrinterSystem::queryPapers(const QString& device, const QString&) const
 {
     PaperList list;
-    const QPrinterInfo info = findPrinter(device);
+    const QPrinterInfo info = reachable() ? findPrinter(device) : QPrinterInfo();
     if (info.isNull())
         return list;
 
@@ -108,6 +123,8 @@ PaperList QtPrinterSystem::queryPapers(const QString& device, const QString&) co
 QList<PrinterNames> QtPrinterSystem::installedPrinters() const
 {
     QList<PrinterNames> printers;
+    if (!reachable())
+        return printers;
     const QStringList names = QPrinterInfo::availablePrinterNames();
     for (const QString& name : names) {
         PrinterDescription description;

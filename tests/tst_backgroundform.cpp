@@ -9,6 +9,9 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -126,6 +129,101 @@ QByteArray rawStream(const QString& path, const QString& object)
                {QStringLiteral("--show-object=") + object, QStringLiteral("--raw-stream-data"), path});
 }
 
+// A form with a field that prints, one that shows on screen only (if
+// withScreenOnly) and a printable file attachment marker; with the fields'
+// appearances made by qpdf unless needsAppearances.
+QByteArray formPdf(const QString& dir, bool withScreenOnly, bool needsAppearances = false)
+{
+    const auto field = [](const QByteArray& name, const QByteArray& value, int y, int flags) {
+        return "<< /Type /Annot /Subtype /Widget /FT /Tx /T (" + name + ") /V (" + value +
+               ") /DA (/Helv 24 Tf 1 0 0 rg) /Rect [50 " + num(y) + " 350 " + num(y + 60) + "] /F " +
+               num(flags) + " >>";
+    };
+    const QByteArray unfilled = assemble(
+        {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [5 0 R 6 0 R] /NeedAppearances true "
+         "/DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv 7 0 R >> >> >> >>",
+         "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R /Annots [5 0 R 8 0 R" +
+             QByteArray(withScreenOnly ? " 6 0 R" : "") + "] >>",
+         stream({}, "0 0 1 RG 4 w 50 600 300 60 re S 50 500 300 60 re S"),
+         field("name", "Jane Printed", 600, 4), field("note", "Screen Only", 500, 0),
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
+         "<< /Type /Annot /Subtype /FileAttachment /Rect [400 600 420 640] /F 4 /FS << /F (a.txt) >> "
+         "/AP << /N 9 0 R >> >>",
+         stream("/Type /XObject /Subtype /Form /BBox [0 0 10 20]", "0.8 0.2 0.2 rg 0 0 10 20 re f")});
+    if (needsAppearances)
+        return unfilled;
+    const QString in = dir + QStringLiteral("/unfilled.pdf");
+    const QString out = dir + QStringLiteral("/filled.pdf");
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(unfilled) != unfilled.size())
+        return QByteArray();
+    file.close();
+    run(QStringLiteral("qpdf"), {QStringLiteral("--generate-appearances"), in, out});
+    QFile filled(out);
+    return filled.open(QIODevice::ReadOnly) ? filled.readAll() : QByteArray();
+}
+
+// Page 1 as pdftoppm renders it, annotations and all.
+QImage popplerPicture(const QString& path)
+{
+    const QString prefix = path + QStringLiteral("-picture");
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"),
+                                     QStringLiteral("-singlefile"), QStringLiteral("-png"), path, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+// The names pdffonts lists, sorted: "[none]" for a font without one.
+QStringList fontNames(const QString& path)
+{
+    QStringList names;
+    const QString text = QString::fromUtf8(run(QStringLiteral("pdffonts"), {path}));
+    for (const QString& line : text.split(u'\n').mid(2)) {
+        if (!line.isEmpty())
+            names << line.section(u' ', 0, 0);
+    }
+    names.sort();
+    names.removeDuplicates();
+    return names;
+}
+
+// source rewritten by qpdf into target with every number and name of its
+// fonts and font descriptors stored as an object of its own.
+bool moveFontEntriesOut(const QString& source, const QString& target, const QString& patchPath)
+{
+    const QJsonDocument json = QJsonDocument::fromJson(
+        run(QStringLiteral("qpdf"), {QStringLiteral("--json-output=2"), source, QStringLiteral("-")}));
+    const QJsonArray parts = json.object().value(QStringLiteral("qpdf")).toArray();
+    QJsonObject header = parts.at(0).toObject();
+    const QJsonObject objects = parts.at(1).toObject();
+    int next = header.value(QStringLiteral("maxobjectid")).toInt();
+    QJsonObject changed;
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+        QJsonObject value = it.value().toObject().value(QStringLiteral("value")).toObject();
+        const QString type = value.value(QStringLiteral("/Type")).toString();
+        if (type != QLatin1String("/Font") && type != QLatin1String("/FontDescriptor"))
+            continue;
+        for (const QString& key : value.keys()) {
+            const QJsonValue entry = value.value(key);
+            if (entry.isDouble() || (entry.isString() && entry.toString().startsWith(u'/'))) {
+                changed.insert(QStringLiteral("obj:%1 0 R").arg(++next),
+                               QJsonObject{{QStringLiteral("value"), entry}});
+                value.insert(key, QStringLiteral("%1 0 R").arg(next));
+            }
+        }
+        changed.insert(it.key(), QJsonObject{{QStringLiteral("value"), value}});
+    }
+    header.insert(QStringLiteral("maxobjectid"), next);
+    QFile patch(patchPath);
+    if (changed.isEmpty() || !patch.open(QIODevice::WriteOnly))
+        return false;
+    patch.write(QJsonDocument(QJsonObject{{QStringLiteral("qpdf"), QJsonArray{header, changed}}}).toJson());
+    patch.close();
+    bool ok = false;
+    run(QStringLiteral("qpdf"), {source, QStringLiteral("--update-from-json=") + patchPath, target}, &ok);
+    return ok;
+}
+
 bool qpdfChecks(const QString& path)
 {
     bool ok = false;
@@ -144,6 +242,8 @@ private slots:
     void looksLikeTheRenderedPage_data();
     void looksLikeTheRenderedPage();
     void photoKeepsItsJpegBytes();
+    void printedAnnotationsGoOnTheSheet_data();
+    void printedAnnotationsGoOnTheSheet();
     void hostileFiles_data();
     void hostileFiles();
 
@@ -184,8 +284,23 @@ void TestBackgroundForm::looksLikeTheRenderedPage_data()
                    "<< /Type /ExtGState /ca 0.4 >>"})
         << QSizeF(300, 200) << QString() << 0;
 
-    // Locked with an owner password only: readable, so copied.
+    // ImageMagick stores the image's colour space as an object of its own.
+    const QString magick = dir_.filePath(QStringLiteral("magick.pdf"));
+    run(QStringLiteral("convert"),
+        {QStringLiteral("-size"), QStringLiteral("200x150"), QStringLiteral("gradient:red-blue"),
+         QStringLiteral("-fill"), QStringLiteral("yellow"), QStringLiteral("-draw"),
+         QStringLiteral("circle 100,75 130,75"), QStringLiteral("epdf:") + magick});
+    QFile magickFile(magick);
+    QVERIFY2(magickFile.open(QIODevice::ReadOnly), "ImageMagick's convert made no PDF");
+    QTest::newRow("ImageMagick page") << magickFile.readAll() << letter << QString() << 2; // and its mask
     const QString open = save(QStringLiteral("open.pdf"), vectorPdf());
+    const QString indirect = dir_.filePath(QStringLiteral("indirect-fonts.pdf"));
+    QVERIFY(moveFontEntriesOut(open, indirect, dir_.filePath(QStringLiteral("patch.json"))));
+    QFile indirectFile(indirect);
+    QVERIFY(indirectFile.open(QIODevice::ReadOnly));
+    QTest::newRow("font entries as objects") << indirectFile.readAll() << letter << "Ledger" << 0;
+
+    // Locked with an owner password only: readable, so copied.
     const QString locked = dir_.filePath(QStringLiteral("owner.pdf"));
     run(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), QString(), QStringLiteral("owner"),
                                  QStringLiteral("256"), QStringLiteral("--"), open, locked});
@@ -207,13 +322,14 @@ void TestBackgroundForm::looksLikeTheRenderedPage()
     QVERIFY2(!job.isEmpty(), qPrintable(why));
     const QString path = save(QStringLiteral("copy.pdf"), job);
     QVERIFY(qpdfChecks(path));
+    QCOMPARE(fontNames(path), fontNames(save(QStringLiteral("source.pdf"), source)));
     const double off = difference(render(source), render(job));
     QVERIFY2(off < 3, qPrintable(QString::number(off))); // edges may be smoothed a little differently
 
     const QList<QStringList> found = images(path);
     QCOMPARE(found.size(), 2 * imageCount);
-    if (imageCount > 0)
-        QCOMPARE(found.first().value(10), found.last().value(10));
+    for (int i = 0; i < imageCount; ++i) // the second sheet draws the same objects
+        QCOMPARE(found[i].value(10), found[i + imageCount].value(10));
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), 2);
     QVERIFY(text.isEmpty() || pages[1].texts().contains(text));
@@ -237,11 +353,43 @@ void TestBackgroundForm::photoKeepsItsJpegBytes()
     QCOMPARE(bytes, rawStream(sourcePath, before[0].value(10)));
 }
 
+void TestBackgroundForm::printedAnnotationsGoOnTheSheet_data()
+{
+    QTest::addColumn<bool>("needsAppearances");
+    QTest::newRow("appearances made by qpdf") << false;
+    QTest::newRow("appearances to be made by the viewer") << true;
+}
+
+// The filled-in field and the marker are drawn, as a viewer prints them;
+// the field that does not print is left off.
+void TestBackgroundForm::printedAnnotationsGoOnTheSheet()
+{
+    QFETCH(bool, needsAppearances);
+    QString why;
+    const QByteArray job = jobPdf(formPdf(dir_.path(), true, needsAppearances), 0, testpdf::letter(), &why);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    const QString path = save(QStringLiteral("form-copy.pdf"), job);
+    QVERIFY(qpdfChecks(path));
+    const QList<pdftext::Page> pages = pdftext::read(path);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[1].texts(), (QStringList{QStringLiteral("Jane"), QStringLiteral("Printed")}));
+    // What Poppler draws of the form without that field: pixel for pixel
+    // from the same appearances, nearly so from its own.
+    const QImage printed = popplerPicture(
+        save(QStringLiteral("form-printed.pdf"), formPdf(dir_.path(), false, needsAppearances)));
+    const QImage copy = popplerPicture(path);
+    QVERIFY(!printed.isNull());
+    if (!needsAppearances)
+        QCOMPARE(copy, printed);
+    QCOMPARE(copy.size(), printed.size());
+    QVERIFY(difference(copy, printed) < 0.5);
+}
+
 void TestBackgroundForm::hostileFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("pageIndex");
-    // Why it is refused; empty: it must be copied; "?": either.
+    // Why it is refused; empty: it must be copied; "?": either; "!": refused.
     QTest::addColumn<QString>("reason");
     const QString damaged = QStringLiteral("the file is damaged or is not a PDF file");
     const QString noArea = QStringLiteral("the page has no area");
@@ -283,6 +431,37 @@ void TestBackgroundForm::hostileFiles_data()
         return pageOf({}, "/MediaBox [0 0 612 792] /Contents [4 0 R 5 0 R]",
                       {stream({}, "0 0 10 10 re f"), stream("/Filter /FlateDecode", second)});
     };
+    // What qpdf reads otherwise than the renderer: never copied.
+    const QString unreadable = QStringLiteral("part of the page cannot be read");
+    const QString badLength = QStringLiteral("a stream's length is damaged");
+    const auto with = [&](const QByteArray& entries, const QByteArray& content, const QByteArray& more = {}) {
+        return pageOf({}, "/MediaBox [0 0 612 792] /Contents 4 0 R " + entries,
+                      more.isEmpty() ? QList<QByteArray>{content} : QList<QByteArray>{content, more});
+    };
+    const auto length = [](const QByteArray& value, const QByteArray& data) {
+        return "<< /Length " + value + " >>\nstream\n" + data + "\nendstream";
+    };
+    const QByteArray fill = stream({}, "0 0 1 rg 0 0 300 300 re f");
+    const QByteArray huge = "99999999999999999999";
+    QTest::newRow("page with a 20-digit integer") << with("/StructParents " + huge, fill) << 0 << unreadable;
+    QTest::newRow("font with a 20-digit integer")
+        << with("/Resources << /Font << /F 5 0 R >> >>", stream({}, "BT /F 40 Tf 9 9 Td (Ledger) Tj ET"),
+                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /FirstChar " + huge + " >>")
+        << 0 << unreadable;
+    QTest::newRow("negative /Length") << with({}, length("-5", "0 0 9 9 re f")) << 0 << badLength;
+    QTest::newRow("/Length is the stream") << with({}, length("4 0 R", "0 0 9 9 re f")) << 0 << "!";
+    QTest::newRow("/Length through a stream back")
+        << with({}, length("5 0 R", "0 0 9 9 re f"), length("4 0 R", "0")) << 0 << "!";
+    QTest::newRow("image with a negative /Length")
+        << with("/Resources << /XObject << /I 5 0 R >> >>", stream({}, "300 0 0 300 0 0 cm /I Do"),
+                "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray "
+                "/BitsPerComponent 8 /Length -1 >>\nstream\n\x80\nendstream")
+        << 0 << badLength;
+    QTest::newRow("no /Length, read alike")
+        << with({}, "<< >>\nstream\n0 0 9 9 re f\nendstream") << 0 << QString();
+    QTest::newRow("printed field without appearance")
+        << with("/Annots [5 0 R]", fill, "<< /Type /Annot /Subtype /Widget /FT /Tx /Rect [0 0 99 50] /F 4 >>")
+        << 0 << "a form field has no appearance of its own";
     QTest::newRow("undecodable content")
         << twoStreams("not flate at all") << 0 << "the page's content is damaged";
     QTest::newRow("content bomb") << twoStreams(zerosDeflated(qint64(1) << 27)) << 0
@@ -306,7 +485,9 @@ void TestBackgroundForm::hostileFiles()
     QString why;
     const PdfJobWriter::Id form =
         WriteBackgroundForm(writer, *testpdf::blockFrom(bytes), pageIndex, testpdf::letter(), &why);
-    if (reason != QLatin1String("?")) {
+    if (reason == QLatin1String("!")) {
+        QVERIFY(!form);
+    } else if (reason != QLatin1String("?")) {
         QCOMPARE(why, reason);
         QCOMPARE(form != 0, reason.isEmpty());
     }
@@ -323,7 +504,14 @@ void TestBackgroundForm::hostileFiles()
     QVERIFY(writer.finish(QString()));
     static const QRegularExpression numbers(QStringLiteral(R"(/BBox\[[-.\d ]+\]/Matrix\[[-.\d ]+\]/)"));
     QVERIFY(numbers.match(QString::fromLatin1(job)).hasMatch());
-    QVERIFY(!render(job).isNull());
+    // What the sheet shows is what the screen shows.
+    const QImage copy = render(job);
+    QVERIFY(!copy.isNull());
+    const QImage screen = render(bytes);
+    if (!screen.isNull()) {
+        const double off = difference(screen, copy);
+        QVERIFY2(off < 3, qPrintable(QString::number(off)));
+    }
     // qpdf's check takes its time over thousands of nested forms.
     QVERIFY(job.size() > (1 << 20) || qpdfChecks(save(QStringLiteral("hostile.pdf"), job)));
 }

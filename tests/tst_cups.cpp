@@ -7,11 +7,14 @@
 #include "TestPdf.h"
 #include "TestStrings.h"
 
+#include "app/CadenzoApp.h"
+#include "app/CommandLine.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
 #include "print/CupsPrinting.h"
+#include "print/CupsServer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintJob.h"
 #include "print/QtPrinterSystem.h"
@@ -19,6 +22,7 @@
 #include <QAction>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -26,11 +30,17 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <cups/cups.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -39,6 +49,40 @@ namespace {
 const QString kOutputFolder = QStringLiteral("/tmp/tallimark-cups");
 const QString kPlain = QStringLiteral("tallimark-pdf");
 const QString kMargins = QStringLiteral("tallimark-margins");
+const QString kPaused = QStringLiteral("tallimark-paused");
+
+// A print server on loopback that takes connections and never reads them,
+// or, closed, one that refuses them.
+class SilentServer
+{
+public:
+    SilentServer()
+    {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (fd_ >= 0 && ::bind(fd_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+            ::listen(fd_, 64) == 0 && ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            port_ = ntohs(address.sin_port);
+    }
+    ~SilentServer() { close(); }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+
+    void close()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
 
 QString outputOf(const QString& queue)
 {
@@ -180,15 +224,43 @@ private slots:
     void submitFails();
     void printTo_data();
     void printTo();
+    void printOnTemplatePrinter_data();
     void printOnTemplatePrinter();
     void unknownPrinterFails();
+    void runWithoutPrinter_data();
+    void runWithoutPrinter();
+    void pausedPrinterIsNamed();
+    void windowDoesNotWaitForServer();
     void printCommandWithoutDialog();
     void cancelledJobSubmitsNothing();
     void printToFile();
+    void collatedCopies_data();
+    void collatedCopies();
 
 private:
+    QProcessEnvironment userEnvironment(const QString& userDefault) const;
+
     QTemporaryDir dir_;
 };
+
+// The environment of a run of the program by a user whose lpoptions name
+// userDefault (none when empty), without a destination from the environment.
+QProcessEnvironment TestCups::userEnvironment(const QString& userDefault) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"PRINTER", "LPDEST", "CUPS_SERVER"})
+        environment.remove(QLatin1String(name));
+    const QString home = dir_.filePath(QStringLiteral("home"));
+    QDir(home).mkpath(QStringLiteral(".cups"));
+    QFile options(home + QStringLiteral("/.cups/lpoptions"));
+    if (userDefault.isEmpty()) {
+        options.remove();
+    } else if (options.open(QIODevice::WriteOnly)) {
+        options.write("Default " + userDefault.toUtf8() + '\n');
+    }
+    environment.insert(QStringLiteral("HOME"), home);
+    return environment;
+}
 
 void TestCups::initTestCase()
 {
@@ -380,10 +452,22 @@ void TestCups::printTo()
     QVERIFY(pdftext::imageObjects(printed).isEmpty());
 }
 
+void TestCups::printOnTemplatePrinter_data()
+{
+    QTest::addColumn<QString>("printerVariable"); // CUPS' PRINTER for the run, or empty
+    QTest::addColumn<QString>("userDefault");     // the Default of the user's lpoptions, or empty
+
+    QTest::newRow("PRINTER names another queue") << kPlain << QString();
+    QTest::newRow("no default destination") << QString() << QString();
+    QTest::newRow("PRINTER and lpoptions name the same queue") << kPlain << kPlain;
+}
+
 void TestCups::printOnTemplatePrinter()
 {
     // "/p" prints on the current printer: the template's own when it exists,
-    // not the system's default (set for the run through CUPS' PRINTER).
+    // not the system's default, nor for want of one.
+    QFETCH(QString, printerVariable);
+    QFETCH(QString, userDefault);
     CCadenzoDoc doc(nullptr);
     doc.totalPages = 3;
     doc.printerName = "tallimark-margins";
@@ -391,9 +475,10 @@ void TestCups::printOnTemplatePrinter()
     const QString tmt = dir_.filePath(QStringLiteral("p.tmt"));
     QVERIFY(doc.OnSaveDocument(tmt));
     const int before = lastJobId();
+    QProcessEnvironment environment = userEnvironment(userDefault);
+    if (!printerVariable.isEmpty())
+        environment.insert(QStringLiteral("PRINTER"), printerVariable);
     QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PRINTER"), kPlain);
     run.setProcessEnvironment(environment);
     run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/p"), tmt});
     QVERIFY(run.waitForFinished(120000));
@@ -421,6 +506,120 @@ void TestCups::unknownPrinterFails()
     QVERIFY(run.waitForFinished(60000));
     QVERIFY(run.exitCode() != 0);
     QVERIFY(run.readAllStandardError().contains("Could not start print job."));
+}
+
+void TestCups::runWithoutPrinter_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // TEMPLATE and OUT stand for the files
+    QTest::addColumn<QString>("server");        // "silent", "closed" or empty for the real one
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // on standard error, after "Could not start print job."
+    QTest::addColumn<int>("seconds");     // the run takes at most this long
+
+    const QStringList printTo = {QStringLiteral("/pt"), QStringLiteral("TEMPLATE"), kPlain};
+    const QStringList print = {QStringLiteral("/p"), QStringLiteral("TEMPLATE")};
+    const QString silent = QStringLiteral("The print server %1 did not answer within 10 seconds.");
+    QTest::newRow("no such queue")
+        << QStringList{QStringLiteral("/pt"), QStringLiteral("TEMPLATE"), QStringLiteral("NoSuchQueue")}
+        << QString() << 1 << QStringLiteral("Printer NoSuchQueue: The printer or class does not exist.")
+        << 30;
+    QTest::newRow("no default printer")
+        << print << QString() << 1 << QStringLiteral("There is no default printer.") << 30;
+    QTest::newRow("server down, /pt") << printTo << QStringLiteral("closed") << 1
+                                      << QStringLiteral("The print server %1 cannot be reached (") << 30;
+    QTest::newRow("server silent, /pt") << printTo << QStringLiteral("silent") << 1 << silent << 20;
+    QTest::newRow("server silent, /p") << print << QStringLiteral("silent") << 1 << silent << 20;
+    QTest::newRow("server silent, export")
+        << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("OUT"), QStringLiteral("TEMPLATE")}
+        << QStringLiteral("silent") << 0 << QString() << 5;
+}
+
+void TestCups::runWithoutPrinter()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, server);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QFETCH(int, seconds);
+    CCadenzoDoc doc(nullptr);
+    addHead(doc, 1440, -1440);
+    const QString tmt = dir_.filePath(QStringLiteral("noprinter.tmt"));
+    QVERIFY(doc.OnSaveDocument(tmt));
+    const QString out = dir_.filePath(QStringLiteral("noprinter.pdf"));
+    arguments.replaceInStrings(QStringLiteral("TEMPLATE"), tmt);
+    arguments.replaceInStrings(QStringLiteral("OUT"), out);
+
+    SilentServer listener;
+    if (server == QLatin1String("closed"))
+        listener.close();
+    QProcessEnvironment environment = userEnvironment(QString());
+    if (!server.isEmpty())
+        environment.insert(QStringLiteral("CUPS_SERVER"), listener.address());
+    QProcess run;
+    run.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), arguments);
+    QVERIFY(run.waitForFinished(120000));
+    QVERIFY2(clock.elapsed() < seconds * 1000, qPrintable(QString::number(clock.elapsed())));
+    const QString errors = QString::fromLocal8Bit(run.readAllStandardError());
+    QVERIFY2(run.exitCode() == exitCode, qPrintable(errors));
+    if (exitCode == 0) {
+        QCOMPARE(pdftext::pageCount(out), 10);
+    } else {
+        const QString expected =
+            QStringLiteral("Could not start print job.\n") + message.arg(listener.address());
+        QVERIFY2(errors.contains(expected), qPrintable(errors));
+    }
+}
+
+void TestCups::pausedPrinterIsNamed()
+{
+    // A paused queue takes the job and keeps it; the run says so.
+    QVERIFY(queueExists(kPaused));
+    CCadenzoDoc doc(nullptr);
+    addHead(doc, 1440, -1440);
+    const QString tmt = dir_.filePath(QStringLiteral("paused.tmt"));
+    QVERIFY(doc.OnSaveDocument(tmt));
+    const int before = lastJobId();
+    QProcess run;
+    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), {QStringLiteral("/pt"), tmt, kPaused});
+    QVERIFY(run.waitForFinished(60000));
+    const QByteArray errors = run.readAllStandardError();
+    QVERIFY2(run.exitCode() == 0, errors.constData());
+    const QList<int> jobs = jobsSince(kPaused, before, QStringLiteral("paused.tmt"));
+    for (int job : jobs)
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, kPaused.toUtf8().constData(), job, 1);
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY2(errors.contains("The printer tallimark-paused is paused; the job waits there until the printer "
+                             "is resumed."),
+             errors.constData());
+}
+
+void TestCups::windowDoesNotWaitForServer()
+{
+    // The window appears at once; the status bar says when the server has not
+    // answered, and printing says so at once from then on.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("config"))));
+    SilentServer listener;
+    qputenv("CUPS_SERVER", listener.address().toUtf8());
+    cupsSetServer(listener.address().toUtf8().constData()); // this thread's libcups
+    QElapsedTimer clock;
+    clock.start();
+    {
+        CCadenzoApp app;
+        QVERIFY(app.InitInstance(ParseCommandLine({})));
+        QVERIFY(app.frame()->isVisible());
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(app.frame()->statusBar()->currentMessage().contains(
+                                     QStringLiteral("did not answer within 10 seconds")),
+                                 20000);
+        QVERIFY(!app.printers().names());
+    }
+    qunsetenv("CUPS_SERVER");
+    cupsSetServer(nullptr);
+    QVERIFY(cups::CheckServer().answers);
 }
 
 void TestCups::printCommandWithoutDialog()
@@ -499,6 +698,41 @@ void TestCups::printToFile()
     QCOMPARE(lastJobId(), before);
     QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("to-file*")}, QDir::Files),
              QStringList{QStringLiteral("to-file.pdf")});
+}
+
+void TestCups::collatedCopies_data()
+{
+    QTest::addColumn<bool>("collate");
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("collated") << true << strings({"00001", "00002", "00003", "00001", "00002", "00003"});
+    QTest::newRow("uncollated") << false << strings({"00001", "00001", "00002", "00002", "00003", "00003"});
+}
+
+void TestCups::collatedCopies()
+{
+    // The print dialog's Copies and Collate, as the queue prints them.
+    QFETCH(bool, collate);
+    QFETCH(QStringList, words);
+    CCadenzoDoc doc(nullptr);
+    doc.totalPages = 3;
+    addHead(doc, 1440, -1440);
+    doc.SetTitle(QStringLiteral("collate %1").arg(QLatin1String(QTest::currentDataTag())));
+    CPrintJob job(doc);
+    QPrinter printer;
+    printer.setPrinterName(kPlain);
+    printer.setCopyCount(2);
+    printer.setCollateCopies(collate);
+    const int before = lastJobId();
+    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, nullptr, false), PrintOutcome::Printed);
+    const QList<int> jobs = jobsSince(kPlain, before, doc.GetTitle());
+    QCOMPARE(jobs.size(), 1);
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(waitForJob(kPlain, jobs[0], printed));
+    QStringList texts;
+    for (const pdftext::Page& page : pdftext::read(printed))
+        texts << page.texts().join(QLatin1Char(' '));
+    QCOMPARE(texts, words);
 }
 
 QTEST_MAIN(TestCups)

@@ -80,6 +80,8 @@ private slots:
     void textIsNotMirrored();
     void clippedToPage();
     void printerMarginsKeepPaperPositions();
+    void hugeFontsKeepTheirShape_data();
+    void hugeFontsKeepTheirShape();
 };
 
 void TestHeadPainter::textStartsAtReferenceCorner_data()
@@ -175,6 +177,44 @@ void TestHeadPainter::printerMarginsKeepPaperPositions()
     const Ink ink = inkOf(render(*doc, printable, &margins, QSize(2000, 1000)));
     QVERIFY(ink.box.left() >= 449 && ink.box.left() < 470);
     QVERIFY(ink.box.top() >= 449 && ink.box.top() < 500);
+}
+
+void TestHeadPainter::hugeFontsKeepTheirShape_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("drawnPoints");
+    QTest::newRow("1000") << 1000 << 1000;
+    QTest::newRow("1638, the dialog's largest") << 1638 << 1638;
+    QTest::newRow("3277") << 3277 << 3277;
+    QTest::newRow("6000, beyond what is drawn") << 6000 << 5000;
+    QTest::newRow("2^31 - 1") << 2147483647 << 5000;
+}
+
+void TestHeadPainter::hugeFontsKeepTheirShape()
+{
+    // A head of n times 100 points seen at 1/n of the zoom looks like one of
+    // 100 points at full size.
+    QFETCH(int, points);
+    QFETCH(int, drawnPoints);
+    const auto render100 = [](int lfPoints, double times) {
+        auto doc = oneHead(int(1440 * times), int(-1440 * times), 0, "");
+        doc->paperWidth = doc->paperHeight = 1440 * 200;
+        doc->heads[0]->font.lfHeight = -lfPoints;
+        doc->heads[0]->zeroPad = 0;
+        doc->heads[0]->spaceAfterPreface = 0;
+        PageToDevice map = screenMapping(100);
+        map.scaleX = map.scaleY = map.scaleX / times;
+        return inkOf(render(*doc, map, nullptr, QSize(400, 400))).box;
+    };
+    const QRect expected = render100(100, 1.0);
+    const double times = drawnPoints / 100.0;
+    const QRect actual = render100(points, times);
+    QVERIFY2(!actual.isEmpty(), "nothing drawn");
+    for (const auto& [a, e] : {std::pair{actual.left(), expected.left()},
+                               {actual.top(), expected.top()},
+                               {actual.right(), expected.right()},
+                               {actual.bottom(), expected.bottom()}})
+        QVERIFY2(qAbs(a - e) <= 2, qPrintable(QStringLiteral("%1 vs %2").arg(a).arg(e)));
 }
 
 QTEST_MAIN(TestHeadPainter)

@@ -167,6 +167,7 @@ private slots:
     void hostileContentIsBounded_data();
     void hostileContentIsBounded();
     void printRunsStopAtTheTimeLimit();
+    void uncopiedPageIsRendered_data();
     void uncopiedPageIsRendered();
     void cancelStopsTheRendering_data();
     void cancelStopsTheRendering();
@@ -351,12 +352,22 @@ void TestHostilePdf::printRunsStopAtTheTimeLimit()
     }
 }
 
+void TestHostilePdf::uncopiedPageIsRendered_data()
+{
+    QTest::addColumn<QByteArray>("pdf");
+    QTest::newRow("undecodable content") << pageThatCannotBeCopied(300);
+    PageParts parts; // a number too large for the toolkit, not for the renderer
+    parts.pageExtra = "/StructParents 99999999999999999999";
+    QTest::newRow("page the toolkit cannot parse") << onePage(parts);
+}
+
 // A page the PDF toolkit cannot copy but the renderer can draw goes out as
 // one picture, and the user is told.
 void TestHostilePdf::uncopiedPageIsRendered()
 {
+    QFETCH(QByteArray, pdf);
     const QString tmt = dir_.filePath(QStringLiteral("uncopied.tmt"));
-    QVERIFY(saveTemplate(tmt, pageThatCannotBeCopied(300)));
+    QVERIFY(saveTemplate(tmt, pdf));
     // A whole page at 300 dpi, also under the sanitizers.
     renderTimeLimits().print = 30s;
     const std::shared_ptr<void> restore(nullptr, [](void*) { renderTimeLimits().print = kTestLimit; });

@@ -54,6 +54,8 @@ private slots:
 
     void typedValues_data();
     void typedValues();
+    void leavingShowsValueInUse_data();
+    void leavingShowsValueInUse();
     void emptiedAffixClearsSpace_data();
     void emptiedAffixClearsSpace();
     void mixedSelectionEdits();
@@ -70,6 +72,8 @@ private:
     // Replaces the field's text by typing, keystroke by keystroke.
     void type(QWidget* field, const QString& text);
     QLineEdit* fieldOf(int id) const;
+    // The template or head value a numeric field edits.
+    std::int32_t* valueOf(int id, HEADING& head) const;
     HEADING& head(int index) const { return *doc->heads.at(std::size_t(index)); }
     CLeftDialogBar* panel() const { return frame->panel(); }
 
@@ -127,6 +131,31 @@ QLineEdit* TestPanelEdit::fieldOf(int id) const
     if (id == CLeftDialogBar::kPreface)
         return panel()->combo(id)->lineEdit();
     return panel()->edit(id);
+}
+
+std::int32_t* TestPanelEdit::valueOf(int id, HEADING& second) const
+{
+    switch (id) {
+    case 1012:
+        return &doc->startNumber;
+    case 1013:
+        return &doc->totalPages;
+    case 1014:
+        return &doc->step;
+    case 1015:
+        return &doc->copies;
+    case 1016:
+        return &doc->skip;
+    case 1017:
+        return &second.seed;
+    case 1018:
+        return &second.x;
+    case 1019:
+        return &second.y;
+    case 1027:
+        return &second.rotation;
+    }
+    return nullptr;
 }
 
 void TestPanelEdit::typedValues_data()
@@ -191,36 +220,7 @@ void TestPanelEdit::typedValues()
         const std::int32_t room = (isX ? doc->paperWidth : doc->paperHeight) - size;
         text = inchesFor(text == QLatin1String("room") ? room : room - 1);
     }
-    const std::int32_t* heldBy = nullptr;
-    switch (id) {
-    case 1012:
-        heldBy = &doc->startNumber;
-        break;
-    case 1013:
-        heldBy = &doc->totalPages;
-        break;
-    case 1014:
-        heldBy = &doc->step;
-        break;
-    case 1015:
-        heldBy = &doc->copies;
-        break;
-    case 1016:
-        heldBy = &doc->skip;
-        break;
-    case 1017:
-        heldBy = &second.seed;
-        break;
-    case 1018:
-        heldBy = &second.x;
-        break;
-    case 1019:
-        heldBy = &second.y;
-        break;
-    case 1027:
-        heldBy = &second.rotation;
-        break;
-    }
+    const std::int32_t* heldBy = valueOf(id, second);
 
     QLineEdit* field = fieldOf(id);
     type(field, text);
@@ -235,6 +235,78 @@ void TestPanelEdit::typedValues()
         type(field, QStringLiteral("1"));
         QVERIFY(!panel()->IsInvalid(id));
         QVERIFY(field->palette().color(QPalette::Base) != CLeftDialogBar::invalidColor());
+    }
+}
+
+void TestPanelEdit::leavingShowsValueInUse_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("typed");
+    // How the field is left: Tab, Enter, or Ctrl+P straight from the field.
+    QTest::addColumn<int>("key");
+    // The text the field holds afterwards: the value the template uses.
+    QTest::addColumn<QString>("shown");
+    const int tab = Qt::Key_Tab;
+    const int enter = Qt::Key_Return;
+    const int print = Qt::Key_P;
+
+    // Eleven digits typed: the field holds seven of them, and the template
+    // the six that were accepted on the way.
+    const QString eleven = QStringLiteral("99999999999");
+    QTest::newRow("start, tab") << 1012 << eleven << tab << "999999";
+    QTest::newRow("start, print") << 1012 << eleven << print << "999999";
+    QTest::newRow("start accepted, print") << 1012 << "25" << print << "25";
+    QTest::newRow("total 0, enter") << 1013 << "0" << enter << "10";
+    QTest::newRow("step, tab") << 1014 << "99999999" << tab << "999999";
+    QTest::newRow("copies, print") << 1015 << eleven << print << "999999";
+    QTest::newRow("skip, enter") << 1016 << "9999999" << enter << "999999";
+    QTest::newRow("seed empty, tab") << 1017 << "" << tab << "0";
+    QTest::newRow("rotation 360, tab") << 1027 << "360" << tab << "36";
+    QTest::newRow("rotation 360, print") << 1027 << "360" << print << "36";
+    QTest::newRow("x past the page, tab") << 1018 << "9" << tab << "0.50000";
+    QTest::newRow("x not a number, enter") << 1018 << "abc" << enter << "0.00000";
+    QTest::newRow("y past the page, print") << 1019 << "12" << print << "1.00000";
+}
+
+void TestPanelEdit::leavingShowsValueInUse()
+{
+    QFETCH(int, id);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, shown);
+
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    frame->action(CMainFrame::kAdd)->trigger();
+    HEADING& second = head(1);
+    second.x = 720;
+    second.y = -1440;
+    const std::int32_t* used = valueOf(id, second);
+
+    // What a print started at this moment would see and what the user sees.
+    QString shownAtPrint;
+    std::int32_t usedAtPrint = 0;
+    bool markedAtPrint = true;
+    QLineEdit* field = fieldOf(id);
+    connect(frame->action(CMainFrame::kPrint), &QAction::triggered, this, [&] {
+        shownAtPrint = field->text();
+        usedAtPrint = *used;
+        markedAtPrint = panel()->IsInvalid(id);
+    });
+
+    type(field, typed);
+    QTest::keyClick(field, Qt::Key(key), key == Qt::Key_P ? Qt::ControlModifier : Qt::NoModifier);
+    QCOMPARE(field->text(), shown);
+    QVERIFY(!panel()->IsInvalid(id));
+    QVERIFY(field->palette().color(QPalette::Base) != CLeftDialogBar::invalidColor());
+    const bool isPosition = id == CLeftDialogBar::kXPos || id == CLeftDialogBar::kYPos;
+    const std::int32_t expected =
+        isPosition ? DisplayToTwips(shown.toFloat(), DisplayUnits::inches) : shown.toInt();
+    QCOMPARE(id == CLeftDialogBar::kYPos ? -*used : *used, expected);
+    if (key == Qt::Key_P) {
+        QCOMPARE(shownAtPrint, shown);
+        QCOMPARE(usedAtPrint, *used);
+        QVERIFY(!markedAtPrint);
     }
 }
 

@@ -126,6 +126,8 @@ private slots:
     void backgroundKeptAsItIs();
     void commandLineRuns_data();
     void commandLineRuns();
+    void hugeHeadFontsPrint_data();
+    void hugeHeadFontsPrint();
 
 private:
     QTemporaryDir dir_;
@@ -316,6 +318,57 @@ void TestPdfExport::commandLineRuns()
         QCOMPARE(RunPrint(options, printers), 1);
         QCOMPARE(sink.texts, QStringList{QStringLiteral("Could not start print job.")});
     }
+}
+
+void TestPdfExport::hugeHeadFontsPrint_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("printedPoints");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("1638, the dialog's largest") << 1638 << 1638 << QStringList();
+    QTest::newRow("3277") << 3277 << 3277 << QStringList();
+    QTest::newRow("5000") << 5000 << 5000 << QStringList();
+    const QString tooLarge = QStringLiteral(
+        "These heads have a font larger than 5000 points and are printed at 5000 points: Head 2.");
+    QTest::newRow("5001") << 5001 << 5000 << QStringList{tooLarge};
+    QTest::newRow("2^31 - 1") << 2147483647 << 5000 << QStringList{tooLarge};
+    QTest::newRow("-2^31") << -2147483647 - 1 << 5000 << QStringList{tooLarge};
+}
+
+void TestPdfExport::hugeHeadFontsPrint()
+{
+    // Only a damaged or made-up file holds such a height: the head prints at
+    // most 5000 points tall, and the run says so.
+    QFETCH(int, points);
+    QFETCH(int, printedPoints);
+    QFETCH(QStringList, messages);
+    auto doc = makeDoc(1, 0, 1);
+    doc->paperWidth = doc->paperHeight = 1440 * 200;
+    addHead(*doc, 1440, -1440 * 2, 0);
+    setFaceName(doc->heads[1]->font, "Liberation Sans");
+    doc->heads[1]->font.lfHeight = -points;
+    doc->heads[1]->zeroPad = 0;
+    const QString tmt = dir_.filePath(QStringLiteral("huge.tmt"));
+    QVERIFY(doc->OnSaveDocument(tmt));
+
+    NoPrinterSystem system;
+    PrinterSelection printers(system);
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = dir_.filePath(QStringLiteral("huge.pdf"));
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    QCOMPARE(RunPrint(options, printers), 0);
+    QCOMPARE(sink.texts, messages);
+    const QList<pdftext::Word> words = pdftext::read(options.outputPath).value(0).words;
+    QCOMPARE(words.size(), 2);
+    QCOMPARE(words[1].text, QStringLiteral("1"));
+    // The word's box is the face's ascent and descent, its top two inches down.
+    QVERIFY2(qAbs(words[1].box.top() - 144) < printedPoints * 0.01,
+             qPrintable(QString::number(words[1].box.top())));
+    const double cells = words[1].box.height() / printedPoints;
+    QVERIFY2(cells > 1.0 && cells < 1.2, qPrintable(QString::number(cells)));
 }
 
 QTEST_MAIN(TestPdfExport)

@@ -67,11 +67,11 @@ QString cffFile()
 // when they are installed, (and, with untabled, one that has to be drawn as
 // outlines), each in a face of its own with its own words, all turned by
 // rotation.
+std::unique_ptr<CCadenzoDoc> docOf(const QList<HeadSample>& samples, int rotation, bool decorated);
+
 std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled = false)
 {
     static const QByteArray outlined = untabledFamily();
-    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
-    doc->startNumber = 123456;
     QList<HeadSample> samples{
         {"Liberation Sans", 400, false, "No.", "(A)", makeRgb(200, 0, 0), 1, 0},
         {"Liberation Serif", 700, true, "Nr\\", "-B", makeRgb(0, 0, 160), 1, -123500},
@@ -87,7 +87,14 @@ std::unique_ptr<CCadenzoDoc> makeDoc(int rotation, bool decorated, bool untabled
     static const bool ligatures = installed("DejaVu Serif");
     if (ligatures)
         samples << HeadSample{"DejaVu Serif", 400, false, "office", "", makeRgb(0, 128, 128), 1, 500};
-    // Apart on the paper however they turn.
+    return docOf(samples, rotation, decorated);
+}
+
+// Heads of the samples, apart on the paper however they turn.
+std::unique_ptr<CCadenzoDoc> docOf(const QList<HeadSample>& samples, int rotation, bool decorated)
+{
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    doc->startNumber = 123456;
     for (int i = 0; i < samples.size(); ++i) {
         const HeadSample& s = samples[i];
         doc->AddNewHead(nullptr);
@@ -195,6 +202,57 @@ QString wordsOf(const pdftext::Page& page)
     return page.texts().join(QLatin1Char(' '));
 }
 
+// The fonts pdffonts lists, by name without the subset tag, each checked
+// to be an embedded subset with a ToUnicode map.
+QStringList embeddedSubsets(const QString& path)
+{
+    bool ok = false;
+    // name type encoding emb sub uni object ID
+    const QStringList lines =
+        QString::fromUtf8(pdftext::run(QStringLiteral("pdffonts"), {path}, &ok)).split(QLatin1Char('\n'));
+    [&] { QVERIFY(ok); }();
+    QStringList fonts;
+    for (const QString& line : lines.mid(2)) {
+        const QStringList f = line.simplified().split(QLatin1Char(' '));
+        if (f.size() < 7)
+            continue;
+        fonts << f[0].section(QLatin1Char('+'), 1);
+        [&] {
+            QVERIFY2(f[0].indexOf(QLatin1Char('+')) == 6, qPrintable(line));
+            QVERIFY2(line.contains(QLatin1String("Identity-H  ")) &&
+                         line.contains(QRegularExpression(QStringLiteral(" yes yes yes "))),
+                     qPrintable(line));
+        }();
+    }
+    return fonts;
+}
+
+// Every word of the painter's PDF found in ours with the same text, its box
+// within half a point.
+void compareWords(const QString& reference, const QList<pdftext::Page>& actual, int pages)
+{
+    const QList<pdftext::Page> expected = pdftext::read(reference);
+    QCOMPARE(actual.size(), pages);
+    QCOMPARE(expected.size(), pages);
+    for (int p = 0; p < pages; ++p) {
+        QCOMPARE(actual[p].size, expected[p].size);
+        QCOMPARE(actual[p].words.size(), expected[p].words.size());
+        for (const pdftext::Word& want : expected[p].words) {
+            const auto found =
+                std::find_if(actual[p].words.begin(), actual[p].words.end(), [&](const pdftext::Word& w) {
+                    // Qt's PDF gives a ligature its own character.
+                    return w.text == want.text.normalized(QString::NormalizationForm_KC);
+                });
+            QVERIFY2(found != actual[p].words.end(), qPrintable(want.text + QLatin1String(" missing")));
+            const QRectF& a = found->box;
+            const QRectF& e = want.box;
+            const double off = qMax(qMax(qAbs(a.left() - e.left()), qAbs(a.top() - e.top())),
+                                    qMax(qAbs(a.right() - e.right()), qAbs(a.bottom() - e.bottom())));
+            QVERIFY2(off <= 0.5, qPrintable(QStringLiteral("%1 off by %2 pt").arg(want.text).arg(off)));
+        }
+    }
+}
+
 } // namespace
 
 class TestPdfHeadText : public QObject
@@ -212,6 +270,8 @@ private slots:
     void cffFaceIsEmbedded();
     void outlinesLookLikeText();
     void sheetIsSmall();
+    void fallbackFacesMatchThePainter_data();
+    void fallbackFacesMatchThePainter();
 };
 
 void TestPdfHeadText::syntax_data()
@@ -263,27 +323,10 @@ void TestPdfHeadText::boxesMatchThePainter()
     writeReference(*doc, reference, 2);
     writeHeads(*doc, ours, 2);
 
-    const QList<pdftext::Page> expected = pdftext::read(reference);
     const QList<pdftext::Page> actual = pdftext::read(ours);
-    QCOMPARE(actual.size(), 2);
-    QCOMPARE(expected.size(), 2);
-    for (int p = 0; p < 2; ++p) {
-        QCOMPARE(actual[p].size, expected[p].size);
-        QCOMPARE(actual[p].words.size(), expected[p].words.size());
-        for (const pdftext::Word& want : expected[p].words) {
-            const auto found =
-                std::find_if(actual[p].words.begin(), actual[p].words.end(), [&](const pdftext::Word& w) {
-                    // Qt's PDF gives a ligature its own character.
-                    return w.text == want.text.normalized(QString::NormalizationForm_KC);
-                });
-            QVERIFY2(found != actual[p].words.end(), qPrintable(want.text + QLatin1String(" missing")));
-            const QRectF& a = found->box;
-            const QRectF& e = want.box;
-            const double off = qMax(qMax(qAbs(a.left() - e.left()), qAbs(a.top() - e.top())),
-                                    qMax(qAbs(a.right() - e.right()), qAbs(a.bottom() - e.bottom())));
-            QVERIFY2(off <= 0.5, qPrintable(QStringLiteral("%1 off by %2 pt").arg(want.text).arg(off)));
-        }
-    }
+    compareWords(reference, actual, 2);
+    if (QTest::currentTestFailed())
+        return;
     // The words themselves: preface, padded number (sign inside), suffix.
     const QString first = wordsOf(actual[0]);
     QVERIFY2(first.contains(QLatin1String("No. 123456 (A)")), qPrintable(first));
@@ -335,21 +378,7 @@ void TestPdfHeadText::fontsAreEmbeddedSubsets()
         QString::fromUtf8(pdftext::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &ok));
     QVERIFY2(ok, qPrintable(check));
 
-    // name type encoding emb sub uni object ID
-    const QStringList lines =
-        QString::fromUtf8(pdftext::run(QStringLiteral("pdffonts"), {path}, &ok)).split(QLatin1Char('\n'));
-    QVERIFY(ok);
-    QStringList fonts;
-    for (const QString& line : lines.mid(2)) {
-        const QStringList f = line.simplified().split(QLatin1Char(' '));
-        if (f.size() < 7)
-            continue;
-        fonts << f[0].section(QLatin1Char('+'), 1);
-        QVERIFY2(f[0].indexOf(QLatin1Char('+')) == 6, qPrintable(line));
-        QVERIFY2(line.contains(QLatin1String("Identity-H  ")) &&
-                     line.contains(QRegularExpression(QStringLiteral(" yes yes yes "))),
-                 qPrintable(line));
-    }
+    const QStringList fonts = embeddedSubsets(path);
     // One font per face, whatever the sheets.
     QCOMPARE(fonts.size(), doc->GetHeadCount());
     for (const char* name : {"LiberationSans", "LiberationSerif-BoldItalic", "LiberationMono"})
@@ -436,6 +465,61 @@ void TestPdfHeadText::sheetIsSmall()
     qInfo("%d bytes per sheet: %s", int(content.size()), content.toPercentEncoding(" /()").constData());
     QVERIFY2(content.size() <= 200, content.constData());
     QCOMPARE(content.count("BT"), 3);
+}
+
+void TestPdfHeadText::fallbackFacesMatchThePainter_data()
+{
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<bool>("decorated");
+    QTest::newRow("0") << 0 << false;
+    QTest::newRow("90") << 90 << false;
+    QTest::newRow("30, underlined, struck out") << 30 << true;
+}
+
+void TestPdfHeadText::fallbackFacesMatchThePainter()
+{
+    // A Hebrew face has neither Latin letters nor digits: the screen draws
+    // them from another face, and so does the PDF, which embeds both.
+    QFETCH(int, rotation);
+    QFETCH(bool, decorated);
+    if (!installed("Noto Sans Hebrew"))
+        QSKIP("Noto Sans Hebrew is not installed");
+    const auto doc = docOf({{"Noto Sans Hebrew", 400, false, "No.", "(A)", makeRgb(200, 0, 0), 1, 0},
+                            {"Noto Sans Hebrew", 700, true, "Nr", "-B", makeRgb(0, 0, 160), 1, -123500},
+                            {"Liberation Sans", 400, false, "", "#C", makeRgb(0, 128, 0), 0, 7}},
+                           rotation, decorated);
+    QTemporaryDir dir;
+    const QString reference = dir.filePath(QStringLiteral("reference.pdf"));
+    const QString ours = dir.filePath(QStringLiteral("heads.pdf"));
+    writeReference(*doc, reference, 2);
+    writeHeads(*doc, ours, 2);
+
+    bool ok = false;
+    const QString check =
+        QString::fromUtf8(pdftext::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), ours}, &ok));
+    QVERIFY2(ok, qPrintable(check));
+    const QStringList fonts = embeddedSubsets(ours);
+    QVERIFY2(
+        fonts.contains(QLatin1String("LiberationSans")) && fonts.size() >= 3 &&
+            !fonts.filter(QRegularExpression(QStringLiteral("^(?!NotoSansHebrew|LiberationSans)"))).isEmpty(),
+        qPrintable(fonts.join(QLatin1Char(' '))));
+
+    const QList<pdftext::Page> actual = pdftext::read(ours);
+    if (rotation % 90 == 0) {
+        compareWords(reference, actual, 2);
+        const QString first = wordsOf(actual.value(0));
+        QVERIFY2(first.contains(QLatin1String("No. 123456 (A)")) &&
+                     first.contains(QLatin1String("Nr -00044 -B")) &&
+                     first.contains(QLatin1String("123463 #C")),
+                 qPrintable(first));
+    }
+    const QList<QRect> expected = inkBoxes(reference, *doc);
+    const QList<QRect> inked = inkBoxes(ours, *doc);
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(
+            near(inked[i], expected[i], 1),
+            qPrintable(
+                QStringLiteral("head %1: %2 vs %3").arg(i).arg(describe(inked[i]), describe(expected[i]))));
 }
 
 QTEST_MAIN(TestPdfHeadText)

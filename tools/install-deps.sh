@@ -9,7 +9,7 @@ apt-get install -y -qq --no-install-recommends \
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev \
     libpoppler-qt6-dev zlib1g-dev libharfbuzz-dev libqpdf-dev qpdf \
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fontconfig \
-    xvfb xauth poppler-utils \
+    xvfb xauth poppler-utils imagemagick \
     cups cups-client cups-filters libcups2-dev \
     clang libclang-rt-14-dev \
     python3-markdown librsvg2-bin \

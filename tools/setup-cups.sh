@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Starts a local CUPS server with two queues that write PDF files instead of
+# Starts a local CUPS server with queues that write PDF files instead of
 # paper, for the printing integration tests:
 #   tallimark-pdf      no unprintable margins, output /tmp/tallimark-cups/pdf.out
 #   tallimark-margins  a quarter inch unprintable on every side,
 #                      output /tmp/tallimark-cups/margins.out
+# Both also offer 4 x 6 in paper. Two more, as the generic PDF printer is:
+#   tallimark-no-4x6   without 4 x 6 in paper or custom sizes,
+#                      output /tmp/tallimark-cups/no-4x6.out
+#   tallimark-paused   paused: it takes jobs and keeps them
 # Needs the packages cups, cups-client and cups-filters (tools/install-deps.sh)
 # and root. Works without systemd: cupsd is started directly.
 set -euo pipefail
@@ -35,6 +39,10 @@ make_ppd() {
         -e "s|^\*ImageableArea Letter/Letter: .*|*ImageableArea Letter/Letter: \"$margin $margin $((612 - margin)) $((792 - margin))\"|" \
         -e "s|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: \"$margin $margin $((595 - margin)) $((842 - margin))\"|" \
         -e "s|^\*NickName: .*|*NickName: \"Tallimark test PDF, margin $margin pt\"|" \
+        -e "s|^(\*PageSize Letter/Letter: .*)|\1\n*PageSize 4x6/4 x 6 in: \"\"|" \
+        -e "s|^(\*PageRegion Letter/Letter: .*)|\1\n*PageRegion 4x6/4 x 6 in: \"\"|" \
+        -e "s|^(\*ImageableArea Letter/Letter: .*)|\1\n*ImageableArea 4x6/4 x 6 in: \"$margin $margin $((288 - margin)) $((432 - margin))\"|" \
+        -e "s|^(\*PaperDimension Letter/Letter: .*)|\1\n*PaperDimension 4x6/4 x 6 in: \"288 432\"|" \
         "$generic" > "$target"
 }
 make_ppd 0 "$ppd_dir/tallimark-pdf.ppd"
@@ -70,6 +78,10 @@ lpadmin -p tallimark-pdf -E -v "file:$out/pdf.out" -P "$ppd_dir/tallimark-pdf.pp
     -o PageSize=Letter -o printer-error-policy=abort-job
 lpadmin -p tallimark-margins -E -v "file:$out/margins.out" -P "$ppd_dir/tallimark-margins.ppd" \
     -o PageSize=Letter -o printer-error-policy=abort-job
-cupsenable tallimark-pdf tallimark-margins
-cupsaccept tallimark-pdf tallimark-margins
-lpstat -p tallimark-pdf -p tallimark-margins
+lpadmin -p tallimark-no-4x6 -E -v "file:$out/no-4x6.out" -P "$generic" \
+    -o PageSize=Letter -o printer-error-policy=abort-job
+lpadmin -p tallimark-paused -E -v "file:$out/paused.out" -P "$generic" -o PageSize=Letter
+cupsenable tallimark-pdf tallimark-margins tallimark-no-4x6
+cupsaccept tallimark-pdf tallimark-margins tallimark-no-4x6 tallimark-paused
+cupsdisable tallimark-paused
+lpstat -p tallimark-pdf -p tallimark-margins -p tallimark-no-4x6 -p tallimark-paused

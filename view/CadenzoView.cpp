@@ -47,11 +47,6 @@ LOGFONTA captionLogFont()
     return lf;
 }
 
-QByteArray captionText(int index)
-{
-    return index == 0 ? QByteArray("Master Head") : QByteArray("Head ") + QByteArray::number(index + 1);
-}
-
 bool allZero(const RECT& r)
 {
     return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
@@ -179,7 +174,7 @@ void CCadenzoView::ToggleHeaderCaptions()
 
 void CCadenzoView::PlaceCaption(HEADING& head, int index)
 {
-    const SIZE size = measurer_.textExtent(inTwips(captionLogFont()), captionText(index));
+    const SIZE size = measurer_.textExtent(inTwips(captionLogFont()), HeadCaption(index));
     const POINT q = GetCaptionPosition(head.bounds, size);
     head.captionRect = RECT{q.x, q.y, int32::add(q.x, size.cx), int32::sub(q.y, size.cy)};
 }
@@ -454,7 +449,7 @@ void CCadenzoView::paintEvent(QPaintEvent* event)
             caption.rotation = 0;
             caption.color = i == 0 ? makeRgb(255, 0, 0) : makeRgb(127, 127, 127);
             const POINT q{head.captionRect.left, head.captionRect.top};
-            DrawHeadText(painter, caption, captionText(i), q, map, page);
+            DrawHeadText(painter, caption, HeadCaption(i), q, map, page);
         }
     }
     drawRubberBand(painter);
