@@ -205,7 +205,8 @@ int main(int argc, char** argv)
                                   {"DejaVu Sans", 36, 20, 400, false, false, true},
                                   {"Nimbus Roman", -72, 0, 900, true, false, false},
                                   {"Liberation Mono", -400, 0, 700, false, true, true},
-                                  {"Noto Sans", -3000, 300, 100, true, false, false},
+                                  {"Noto Sans", -3300, 300, 100, true, false, false},
+                                  {"DejaVu Serif", 6000, 0, 700, false, true, false},
                                   {"No Such Face", -12, 0, 0, false, false, false}};
             doc.DeleteAllHeads();
             std::int32_t y = -1440;
