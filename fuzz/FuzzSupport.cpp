@@ -4,8 +4,10 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PdfLibrary.h"
+#include "model/RenderTimeLimits.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <poppler-qt6.h>
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace fuzz {
 
@@ -43,12 +46,22 @@ void quietLibraries()
     setMessageSink(&sink);
     qInstallMessageHandler(quietQtMessage);
     Poppler::setDebugErrorFunction(quietPoppler, QVariant());
+    RenderTimeLimits& limits = renderTimeLimits();
+    limits.editor = limits.preview = limits.print = kRenderLimit;
 
     const QByteArray pdf = minimalPdf();
     auto block = std::make_shared<PdfBlock>(std::uint32_t(pdf.size()));
     std::memcpy(block->bytes.get(), pdf.constData(), std::size_t(pdf.size()));
     static const pdf::DocumentHandle keptOpen = pdf::LoadMemDocument(block);
     check(keptOpen != nullptr, "Poppler does not read the minimal PDF");
+}
+
+void startGuiApplication(char* programName)
+{
+    static int argc = 1;
+    static char* argv[] = {programName, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
 }
 
 QByteArray minimalPdf()
@@ -78,6 +91,23 @@ QByteArray saveToMemory(CCadenzoDoc& doc)
     doc.Serialize(ar);
     check(ar.ok(), "writing a template to memory failed");
     return buffer.data();
+}
+
+std::unique_ptr<CCadenzoDoc> readTemplate(const QByteArray& data)
+{
+    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    try {
+        doc->Serialize(ar);
+    } catch (const CArchiveException&) {
+        return nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return doc;
 }
 
 } // namespace fuzz

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -51,7 +50,6 @@ public:
 
 struct Setup
 {
-    std::unique_ptr<QGuiApplication> app;
     OnePrinterSystem system;
     std::unique_ptr<PrinterSelection> printers;
     QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/tallimark-fuzz-XXXXXX")};
@@ -73,13 +71,9 @@ void checkText(const HEADING& head, std::int32_t value)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // Qt gets only the program name: libFuzzer's options are not its business.
-    static int qtArgc = 1;
-    static char* qtArgv[] = {(*argv)[0], nullptr};
     (void)argc;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fuzz::startGuiApplication((*argv)[0]);
     setup = new Setup;
-    setup->app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     // The process ends through exit(), which leaves the setup alone.
     std::atexit([] { setup->dir.remove(); });
     setup->printers = std::make_unique<PrinterSelection>(setup->system);

@@ -5,37 +5,14 @@
 // fuzz_template_open.
 #include "FuzzSupport.h"
 
-#include "model/Archive.h"
 #include "model/CadenzoDoc.h"
 #include "model/PdfLibrary.h"
-
-#include <QBuffer>
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <new>
 
 namespace {
-
-// The reader alone, as opening a file runs it on an emptied document; null
-// when it rejects the data (the open would fail with a message).
-std::unique_ptr<CCadenzoDoc> read(const QByteArray& data)
-{
-    auto doc = std::make_unique<CCadenzoDoc>(nullptr);
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
-    try {
-        doc->Serialize(ar);
-    } catch (const CArchiveException&) {
-        return nullptr;
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-    return doc;
-}
 
 bool samePdfBytes(const CCadenzoDoc& a, const CCadenzoDoc& b)
 {
@@ -52,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool quiet = (fuzz::quietLibraries(), pdf::SetParsingEnabled(false), true);
     (void)quiet;
 
-    const auto doc = read(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const auto doc =
+        fuzz::readTemplate(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
     if (!doc)
         return 0;
 
@@ -61,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(snapshot.IsEqual(*doc) && doc->IsEqual(snapshot), "a snapshot differs from its document");
 
     const QByteArray saved = fuzz::saveToMemory(snapshot);
-    const auto reread = read(saved);
+    const auto reread = fuzz::readTemplate(saved);
     fuzz::check(reread != nullptr, "a saved template cannot be read back");
 
     // The background is loaded anew from the same bytes: new handles, but it

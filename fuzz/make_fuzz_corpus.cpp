@@ -1,6 +1,9 @@
 // Writes the seed corpora: templates through the program's own writer, and
 // small PDFs through Qt's PDF writer plus one minimal hand-written file.
-//   make_fuzz_corpus TEMPLATE_DIR PDF_DIR
+// With SLOW_DIR it also writes there a page that renders for longer than
+// libFuzzer's -timeout, not a seed: it checks that the targets' render limit
+// stops it first.
+//   make_fuzz_corpus TEMPLATE_DIR PDF_DIR [SLOW_DIR]
 // The writer never produces the wide string form, so those seeds are made by
 // rewriting one string of a written template.
 #include "FuzzSupport.h"
@@ -61,6 +64,24 @@ QByteArray qtPdf(int pages, QPageLayout::Orientation orientation)
         }
     }
     return buffer.data();
+}
+
+// One page of three million path operators, compressed to about 50 KB.
+QByteArray slowPagePdf()
+{
+    QByteArray content;
+    for (int i = 0; i < 1000000; ++i)
+        content += "0 0 m 612 792 l S\n";
+    const QByteArray stream = qCompress(content, 9).mid(4); // without Qt's length prefix
+    return "%PDF-1.4\n"
+           "1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
+           "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
+           "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 612 792]/Contents 4 0 R>>endobj\n"
+           "4 0 obj<</Length " +
+           QByteArray::number(stream.size()) + "/Filter/FlateDecode>>stream\n" + stream +
+           "\nendstream endobj\n"
+           "trailer<</Root 1 0 R>>\n"
+           "%%EOF\n";
 }
 
 QByteArray save(const std::function<void(CCadenzoDoc&)>& fill)
@@ -125,8 +146,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_fuzz_corpus TEMPLATE_DIR PDF_DIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: make_fuzz_corpus TEMPLATE_DIR PDF_DIR [SLOW_DIR]\n");
         return 2;
     }
     fuzz::quietLibraries();
@@ -162,6 +183,53 @@ int main(int argc, char** argv)
             head->CalcBounds(measurer, doc.GetHeadNumber(0, *head));
         }
     });
+    // Heads in the faces a job embeds in each way (TrueType, CFF, a face that
+    // shapes ligatures, one that is missing), in every style a head font has,
+    // from small to very large; fuzz_job_heads draws the heads of a template
+    // with a negative start number as outlines.
+    const auto fonts = [](std::int32_t startNumber) {
+        return save([startNumber](CCadenzoDoc& doc) {
+            doc.startNumber = startNumber;
+            doc.totalPages = 40;
+            doc.skip = 2;
+            struct Face
+            {
+                const char* name;
+                std::int32_t points;
+                std::int32_t width;
+                std::int32_t weight;
+                bool italic, underline, strikeOut;
+            };
+            const Face faces[] = {{"Times New Roman", -21, 0, 700, false, false, false},
+                                  {"Arial", -8, 0, 400, true, true, false},
+                                  {"DejaVu Sans", 36, 20, 400, false, false, true},
+                                  {"Nimbus Roman", -72, 0, 900, true, false, false},
+                                  {"Liberation Mono", -400, 0, 700, false, true, true},
+                                  {"Noto Sans", -3300, 300, 100, true, false, false},
+                                  {"DejaVu Serif", 6000, 0, 700, false, true, false},
+                                  {"No Such Face", -12, 0, 0, false, false, false}};
+            doc.DeleteAllHeads();
+            std::int32_t y = -1440;
+            for (const Face& face : faces) {
+                HEADING* head = doc.AddNewHead(nullptr);
+                head->x = 720;
+                head->y = y;
+                y -= 1440;
+                head->preface = "Fiche n\xB0 \x80";
+                head->suffix = "ffi/\xC9";
+                head->spaceBeforeSuffix = 1;
+                head->rotation = face.points < 0 ? 45 : -135;
+                head->font.lfHeight = face.points;
+                head->font.lfWidth = face.width;
+                head->font.lfWeight = face.weight;
+                head->font.lfItalic = face.italic;
+                head->font.lfUnderline = face.underline;
+                head->font.lfStrikeOut = face.strikeOut;
+                head->color = makeRgb(face.points & 0xFF, 40, 200);
+                setFaceName(head->font, face.name);
+            }
+        });
+    };
     const QByteArray descending = save([](CCadenzoDoc& doc) {
         doc.ascending = false;
         doc.totalPages = 250;
@@ -208,6 +276,12 @@ int main(int argc, char** argv)
          writeFile(templates, "second-page.tmt", secondPage) &&
          writeFile(templates, "page-out-of-range.tmt", pageOutOfRange) &&
          writeFile(templates, "ascending-2.tmt", ascendingTwo) &&
-         writeFile(templates, "no-heads.tmt", noHeads);
+         writeFile(templates, "no-heads.tmt", noHeads) && writeFile(templates, "fonts.tmt", fonts(100)) &&
+         writeFile(templates, "fonts-outlined.tmt", fonts(-99));
+    if (argc == 4) {
+        const QString slow = QString::fromLocal8Bit(argv[3]);
+        QDir().mkpath(slow);
+        ok = ok && writeFile(slow, "slow-page.pdf", slowPagePdf());
+    }
     return ok ? 0 : 1;
 }

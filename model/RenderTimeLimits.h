@@ -17,5 +17,5 @@ struct RenderTimeLimits
     std::chrono::milliseconds print{60000};
 };
 
-// The process-wide limits; tests shorten them.
+// The process-wide limits; tests and the fuzz targets shorten them.
 RenderTimeLimits& renderTimeLimits();
