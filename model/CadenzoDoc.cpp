@@ -46,7 +46,22 @@ bool CCadenzoDoc::OnOpenDocument(const QString& path)
     newFromPdf = false;
     if (!DocumentBase::OnOpenDocument(path))
         return false;
+    CheckOpenedTemplate();
+    return true;
+}
 
+void CCadenzoDoc::TakeOpenedDocument(const CCadenzoDoc& opened, const QString& path)
+{
+    newFromPdf = false;
+    DeleteContents();
+    CopyFrom(opened);
+    SetPathName(path);
+    SetModifiedFlag(false);
+    CheckOpenedTemplate();
+}
+
+void CCadenzoDoc::CheckOpenedTemplate()
+{
     // An empty file, or one that lists no heads, still opens as a template the
     // user can work with: it gets the master head a new template has.
     if (heads.empty()) {
@@ -61,7 +76,6 @@ bool CCadenzoDoc::OnOpenDocument(const QString& path)
     }
     if (!printerName.isEmpty())
         ApplyPrinterSettings();
-    return true;
 }
 
 void CCadenzoDoc::ResetSettings(bool closePdf)
