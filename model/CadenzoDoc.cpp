@@ -331,6 +331,10 @@ void CCadenzoDoc::AttachPdf(std::shared_ptr<PdfBlock> block)
     pdfData = std::move(block);
     pdfDocument = pdf::LoadMemDocument(pdfData, &pdfStatus);
     pdfPage = pdf::LoadPage(pdfDocument, int32::sub(pdfPageNumber, 1));
+    // A page the library refuses (too many objects on it, say) is there all
+    // the same: the file has it, it cannot be read.
     if (!pdfPage && pdfStatus == pdf::LoadStatus::Ok)
-        pdfStatus = pdf::LoadStatus::NoSuchPage;
+        pdfStatus = pdfPageNumber >= 1 && pdfPageNumber <= pdf::GetPageCount(pdfDocument)
+                        ? pdf::LoadStatus::BadPage
+                        : pdf::LoadStatus::NoSuchPage;
 }

@@ -4,8 +4,12 @@
 #include "Codepage.h"
 #include "InputFile.h"
 #include "Int32.h"
+#include "MessageSink.h"
+#include "NativePath.h"
 #include "PdfPageChooser.h"
 #include "Units.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <limits>
@@ -69,10 +73,15 @@ bool CCadenzoDoc::OpenPdf(const QString& path, int pageNumber)
 
     // A file that is no PDF, or one without pages, would give the template a
     // paper of 0 x 0: it is refused and the template stays as it was.
-    const pdf::DocumentHandle document = pdf::LoadMemDocument(block);
+    pdf::LoadStatus status = pdf::LoadStatus::Ok;
+    const pdf::DocumentHandle document = pdf::LoadMemDocument(block, &status);
     const int pageCount = pdf::GetPageCount(document);
     if (pageCount < 1) {
-        ReportFailure("Unexpected file format.");
+        ReportFailure(
+            status == pdf::LoadStatus::Locked
+                ? "%1 is protected by a password; only a PDF that opens without one can be imported."
+                : "Unexpected file format.",
+            path);
         return false;
     }
 
@@ -107,7 +116,14 @@ bool CCadenzoDoc::OpenPdf(const QString& path, int pageNumber)
         adopt = request.allowSizeChoice && choice.sizeChoice == kSizeChoiceAdopt;
     }
     if (!page) {
-        ReportFailure("Unexpected file format.");
+        // A page the file has but the library refuses is no format error.
+        if (chosenPage >= 1 && chosenPage <= pageCount)
+            showMessage(QCoreApplication::translate("DocumentBase", "Page %1 of %2 cannot be read.")
+                            .arg(chosenPage)
+                            .arg(displayPath(path)),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
+        else
+            ReportFailure("Unexpected file format.");
         return false;
     }
 

@@ -36,6 +36,7 @@ enum class LoadStatus
     Locked,     // needs a password
     NoPages,    // a readable file without a single page
     NoSuchPage, // the page asked for is not in the file
+    BadPage,    // the page is in the file, but cannot be read
 };
 
 // Loads a PDF from memory without a password; null when the bytes are not a

@@ -210,6 +210,10 @@ void TestHostilePdf::unreadableBackgrounds_data()
     hugeCount.count = "2147483647";
     QTest::newRow("count 2^31-1") << onePage(hugeCount) << 1 << noPages;
     QTest::newRow("page 3 of 1") << onePage(PageParts()) << 3 << "the file has no page 3";
+    PageParts crowded;
+    crowded.pageExtra = "/Annots [" + QByteArray("5 0 R ").repeated(1000000) + "]";
+    crowded.more = {"<< /Type /Annot /Subtype /Square /Rect [0 0 10 10] >>"};
+    QTest::newRow("page refused") << onePage(crowded) << 1 << "page 1 of the file cannot be read";
 }
 
 // Opened, the template is whole and unmodified, without a background, and

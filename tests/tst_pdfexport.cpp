@@ -330,6 +330,8 @@ void TestPdfExport::commandLineFiles_data()
         << "onto template" << QStringLiteral("%1 is the template being printed; the PDF needs another name.");
     QTest::newRow("onto a folder") << "folder"
                                    << QStringLiteral("Could not create the file %1: Is a directory.");
+    QTest::newRow("onto a full device")
+        << "full" << QStringLiteral("Could not write the file %1: No space left on device.");
     QTest::newRow("empty template") << "empty"
                                     << QStringLiteral("%1 is empty: there is no template to print.");
     QTest::newRow("Latin-1 names") << "latin-1" << QString();
@@ -359,6 +361,7 @@ void TestPdfExport::commandLineFiles()
     options.templatePath = tmt;
     options.outputPath = what == QLatin1String("onto template") ? tmt
                          : what == QLatin1String("folder")      ? dir_.path()
+                         : what == QLatin1String("full")        ? QStringLiteral("/dev/full")
                                                                 : decodePath(folder + "/\xe9xport.pdf");
     NoPrinterSystem system;
     PrinterSelection printers(system);
@@ -377,6 +380,8 @@ void TestPdfExport::commandLineFiles()
     QCOMPARE(sink.texts, QStringList{message.arg(shown)});
     QVERIFY(source.open(QIODevice::ReadOnly));
     QCOMPARE(source.readAll(), templateBytes);
+    // A device stays the device it was.
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
 QTEST_MAIN(TestPdfExport)
