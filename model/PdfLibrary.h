@@ -119,6 +119,10 @@ RenderResult RenderPageBitmap(const PageHandle& page, int width, int height,
 // the page could not be rendered.
 QImage RenderPageBitmap(const PageHandle& page, int width, int height);
 
+// A bitmap of width x height the renderer can make: not empty, and at most
+// 2^31 - 1 bytes, the renderer's own limit. Larger ones fail at once.
+bool RenderableSize(int width, int height);
+
 // Rendering threads still running, given up or not. A process that ends while
 // one runs must leave without running static destructors under it
 // (std::_Exit), since the renderer's shared state goes with them.

@@ -108,9 +108,19 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         PdfJobWriter::Id form = WriteBackgroundForm(writer, *doc.pdfData, doc.pdfPageNumber - 1, paper, &why);
         if (!form) {
             // The toolkit cannot copy the page: print what the renderer makes of it.
+            const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, fallbackDpi);
+            if (!pdf::RenderableSize(geometry.paperPixels.width(), geometry.paperPixels.height())) {
+                showMessage(
+                    tr("The PDF background could not be copied as it is (%1), and at %2 dots per inch "
+                       "the paper is too large or too small to print it as a picture. Nothing was "
+                       "printed.")
+                        .arg(why)
+                        .arg(fallbackDpi),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+                return JobPdfResult::Failed;
+            }
             try {
-                const pdf::RenderStatus status =
-                    job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, fallbackDpi), owner, showProgress);
+                const pdf::RenderStatus status = job.BeginPrinting(geometry, owner, showProgress);
                 if (status == pdf::RenderStatus::TimedOut && !ConfirmPrintWithoutBackground(showProgress)) {
                     job.EndPrinting();
                     return JobPdfResult::Cancelled;

@@ -168,6 +168,7 @@ private slots:
     void hostileContentIsBounded();
     void printRunsStopAtTheTimeLimit();
     void uncopiedPageIsRendered();
+    void uncopiedPageOnHugePaper();
     void cancelStopsTheRendering_data();
     void cancelStopsTheRendering();
     void editorDrawsOffTheInterfaceThread();
@@ -353,6 +354,24 @@ void TestHostilePdf::printRunsStopAtTheTimeLimit()
         QCOMPARE(sink.texts, QStringList{question});
         QVERIFY(QFileInfo(options.outputPath).size() > 0);
     }
+}
+
+// A paper too large for a rendered picture fails with that reason, before
+// the renderer is asked (it would only complain on standard error).
+void TestHostilePdf::uncopiedPageOnHugePaper()
+{
+    const QString tmt = dir_.filePath(QStringLiteral("huge paper.tmt"));
+    QVERIFY(saveTemplate(tmt, pageThatCannotBeCopied(300)));
+    CCadenzoDoc doc(nullptr);
+    QVERIFY(doc.OnOpenDocument(tmt));
+    doc.paperWidth = doc.paperHeight = 200 * 1440;
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    QVERIFY(!ExportPdf(doc, dir_.filePath(QStringLiteral("huge paper.pdf")), SheetRange{1, 1}));
+    QCOMPARE(sink.texts.size(), 1);
+    QVERIFY2(sink.texts[0].contains(QLatin1String("the paper is too large or too small")),
+             qPrintable(sink.texts[0]));
+    QVERIFY(!QFileInfo::exists(dir_.filePath(QStringLiteral("huge paper.pdf"))));
 }
 
 // A page the PDF toolkit cannot copy but the renderer can draw goes out as
