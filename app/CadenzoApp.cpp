@@ -94,7 +94,9 @@ bool CCadenzoApp::InitInstance(const CommandLineInfo& commandLine)
     const qsizetype separator = program.lastIndexOf(QLatin1Char('/'));
     programFolder_ = separator < 0 ? QString() : program.left(separator + 1);
 
-    if (!InitDataFolder(&dataFolder_))
+    // A print run writes nothing of its own and needs no data folder: it
+    // works with a home folder it cannot write to.
+    if (!commandLine.isPrintRun() && !InitDataFolder(&dataFolder_))
         return false;
 
     switch (commandLine.command) {

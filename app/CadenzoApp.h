@@ -67,8 +67,8 @@ public:
         Cancelled,
         Failed
     };
-    // Asks to save a modified template, then reads path. When reading ruined
-    // the template, a new default template takes its place.
+    // Reads path, then asks to save a modified template and shows the one
+    // read. A file that cannot be read is reported and changes nothing.
     OpenResult OpenDocumentFile(const QString& path);
     // The "Save changes to %1?" prompt; false when the user cancelled or the
     // save failed.

@@ -75,24 +75,15 @@ void CCadenzoApp::OnFileOpen()
 
 CCadenzoApp::OpenResult CCadenzoApp::OpenDocumentFile(const QString& path)
 {
+    // The file is read before the template on screen is let go: a file that
+    // cannot be read leaves it as it was, and asks nothing about saving it.
+    const QString fullPath = absolutePath(path);
+    CCadenzoDoc opened(nullptr);
+    if (!opened.DocumentBase::OnOpenDocument(fullPath))
+        return OpenResult::Failed;
     if (!SaveModified())
         return OpenResult::Cancelled;
-
-    const QString fullPath = absolutePath(path);
-    // The flag tells afterwards whether reading touched the template: an
-    // open that fails before reading leaves it clear.
-    const bool wasModified = doc_->IsModified();
-    doc_->SetModifiedFlag(false);
-    if (!doc_->OnOpenDocument(fullPath)) {
-        if (!doc_->IsModified()) {
-            doc_->SetModifiedFlag(wasModified);
-        } else {
-            // The failed read emptied the template; a template without heads
-            // is no state to edit in, so a new default one replaces it.
-            NewDefaultTemplate();
-        }
-        return OpenResult::Failed;
-    }
+    doc_->TakeOpenedDocument(opened, fullPath);
 
     AddToRecentFileList(fullPath);
     frame_->view()->InitialUpdate();

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/MessageBoxSink.h"
 #include "app/ShellRegistration.h"
+#include "model/NativePath.h"
 #include "model/PdfLibrary.h"
 
 #include <QApplication>
@@ -12,11 +13,13 @@
 
 namespace {
 
+// The arguments as the file system's bytes: Qt's own list loses the bytes of
+// a file name that are not UTF-8.
 QStringList rawArguments(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(decodePath(QByteArray(argv[i])));
     return arguments;
 }
 
@@ -43,7 +46,7 @@ void print(std::FILE* stream, const QString& text)
 int main(int argc, char** argv)
 {
     // A first look before Qt exists, for the platform; the arguments are read
-    // again once Qt has taken out its own options.
+    // again once Qt has taken its own options out of argv.
     chooseHeadlessPlatform(ParseCommandLine(rawArguments(argc, argv)));
 
     QApplication application(argc, argv);
@@ -53,7 +56,7 @@ int main(int argc, char** argv)
     // Wayland's app id and the desktop's match with the installed entry.
     QGuiApplication::setDesktopFileName(QLatin1String(shell::kAppId));
 
-    const CommandLineInfo commandLine = ParseCommandLine(QApplication::arguments().mid(1));
+    const CommandLineInfo commandLine = ParseCommandLine(rawArguments(argc, argv));
     const QString programName = QFileInfo(QApplication::applicationFilePath()).fileName();
     switch (commandLine.command) {
     case CommandLineInfo::ShowHelp:

@@ -1,9 +1,12 @@
 #include "Archive.h"
 
 #include "Codepage.h"
+#include "InputFile.h"
 #include "LittleEndian.h"
 
 #include <QString>
+
+#include <algorithm>
 
 const char* CArchiveException::what() const noexcept
 {
@@ -15,7 +18,8 @@ CArchive::CArchive(QIODevice* device, Mode mode) : device_(device), mode_(mode) 
 qint64 CArchive::remaining() const
 {
     // size - pos for files and buffers. A file asks the system for its size
-    // each time, so only readers about to allocate call this.
+    // each time, so only readers about to allocate call this. A pipe knows
+    // only what it has buffered.
     return device_->bytesAvailable();
 }
 
@@ -83,18 +87,22 @@ void CArchive::writeString(const QByteArray& s)
 
 void CArchive::readExactly(void* data, qint64 size)
 {
-    if (size <= 0)
-        return;
-    if (device_->read(static_cast<char*>(data), size) != size)
+    if (readAvailable(data, size) != std::max<qint64>(size, 0))
         throw CArchiveException(CArchiveException::endOfFile);
 }
 
 qint64 CArchive::readAvailable(void* data, qint64 size)
 {
-    if (size <= 0)
-        return 0;
-    const qint64 got = device_->read(static_cast<char*>(data), size);
-    return got < 0 ? 0 : got;
+    // A pipe may deliver a value in parts; only the end of the data stops.
+    char* p = static_cast<char*>(data);
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = device_->read(p + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    return got;
 }
 
 std::uint8_t CArchive::readUInt8()
@@ -160,18 +168,19 @@ QByteArray CArchive::readString()
         }
     }
 
-    // n is below 2^32 here, so the byte count fits. A length beyond what the
-    // data still holds fails before anything is allocated, so a damaged length
-    // cannot ask for gigabytes. Short strings, the usual case, skip the check
-    // (a file's size costs a system call): their buffer is small either way
-    // and the read below still fails when bytes are missing.
-    constexpr qint64 kUncheckedBytes = 64 * 1024;
+    // n is below 2^32 here, so the byte count fits. The bytes are read in
+    // bounded pieces: a length beyond the data fails at the data's end, in
+    // memory no larger than the data. A length above kMostStringBytes fails
+    // at once: when a file holds that many bytes it is still no template,
+    // whose strings are printer names, head texts and a path.
     const qint64 bytes = qint64(n) * (wide ? 2 : 1);
-    if (bytes > kUncheckedBytes && bytes > remaining())
+    if (bytes > kMostStringBytes) {
+        const bool cut = device_->isSequential() || bytes > remaining();
+        throw CArchiveException(cut ? CArchiveException::endOfFile : CArchiveException::genericException);
+    }
+    const QByteArray raw = ReadUpTo(*device_, bytes);
+    if (raw.size() != bytes)
         throw CArchiveException(CArchiveException::endOfFile);
-
-    QByteArray raw(qsizetype(bytes), Qt::Uninitialized);
-    readExactly(raw.data(), bytes);
     if (!wide)
         return raw;
 

@@ -34,6 +34,9 @@ public:
     };
     CArchive(QIODevice* device, Mode mode);
 
+    // The longest string a template may hold, in bytes.
+    static constexpr qint64 kMostStringBytes = qint64(16) << 20;
+
     bool IsStoring() const { return mode_ == store; }
     bool IsLoading() const { return mode_ == load; }
 
@@ -47,7 +50,8 @@ public:
     void writeBytes(const void* data, qint64 size);
     void writeString(const QByteArray& s);
 
-    // Each throws CArchiveException(endOfFile) when the data ends inside it.
+    // Each throws CArchiveException(endOfFile) when the data ends inside it;
+    // readString also throws genericException for a length no template holds.
     std::uint8_t readUInt8();
     std::uint16_t readUInt16();
     std::int32_t readInt32();
@@ -58,6 +62,8 @@ public:
     // Reads up to size bytes without a length check and returns how many it
     // got; bytes it could not read keep their previous values.
     qint64 readAvailable(void* data, qint64 size);
+
+    QIODevice* device() const { return device_; }
 
     // True when every write so far reached the device.
     bool ok() const { return ok_; }

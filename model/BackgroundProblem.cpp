@@ -22,6 +22,10 @@ QString BackgroundProblem(const CCadenzoDoc& doc)
     case pdf::LoadStatus::NoPages:
         why = QCoreApplication::translate("BackgroundProblem", "the file has no pages");
         break;
+    case pdf::LoadStatus::BadPage:
+        why = QCoreApplication::translate("BackgroundProblem", "page %1 of the file cannot be read")
+                  .arg(doc.pdfPageNumber);
+        break;
     case pdf::LoadStatus::NoSuchPage:
         why = QCoreApplication::translate("BackgroundProblem", "the file has no page %1")
                   .arg(doc.pdfPageNumber);

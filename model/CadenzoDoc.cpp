@@ -46,7 +46,22 @@ bool CCadenzoDoc::OnOpenDocument(const QString& path)
     newFromPdf = false;
     if (!DocumentBase::OnOpenDocument(path))
         return false;
+    CheckOpenedTemplate();
+    return true;
+}
 
+void CCadenzoDoc::TakeOpenedDocument(const CCadenzoDoc& opened, const QString& path)
+{
+    newFromPdf = false;
+    DeleteContents();
+    CopyFrom(opened);
+    SetPathName(path);
+    SetModifiedFlag(false);
+    CheckOpenedTemplate();
+}
+
+void CCadenzoDoc::CheckOpenedTemplate()
+{
     // An empty file, or one that lists no heads, still opens as a template the
     // user can work with: it gets the master head a new template has.
     if (heads.empty()) {
@@ -65,7 +80,6 @@ bool CCadenzoDoc::OnOpenDocument(const QString& path)
     }
     if (!printerName.isEmpty())
         ApplyPrinterSettings();
-    return true;
 }
 
 void CCadenzoDoc::ResetSettings(bool closePdf)
@@ -321,6 +335,10 @@ void CCadenzoDoc::AttachPdf(std::shared_ptr<PdfBlock> block)
     pdfData = std::move(block);
     pdfDocument = pdf::LoadMemDocument(pdfData, &pdfStatus);
     pdfPage = pdf::LoadPage(pdfDocument, int32::sub(pdfPageNumber, 1));
+    // A page the library refuses (too many objects on it, say) is there all
+    // the same: the file has it, it cannot be read.
     if (!pdfPage && pdfStatus == pdf::LoadStatus::Ok)
-        pdfStatus = pdf::LoadStatus::NoSuchPage;
+        pdfStatus = pdfPageNumber >= 1 && pdfPageNumber <= pdf::GetPageCount(pdfDocument)
+                        ? pdf::LoadStatus::BadPage
+                        : pdf::LoadStatus::NoSuchPage;
 }

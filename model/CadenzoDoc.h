@@ -39,6 +39,11 @@ public:
     void DeleteContents() override;
     bool OnNewDocument() override;
     bool OnOpenDocument(const QString& path) override;
+    // Becomes the template read into opened (with DocumentBase's
+    // OnOpenDocument) from path, as OnOpenDocument would have left it. The
+    // file is read before this template is let go, so that a file that is no
+    // template leaves it as it was.
+    void TakeOpenedDocument(const CCadenzoDoc& opened, const QString& path);
 
     // Settings.
     void ResetSettings(bool closePdf);
@@ -122,6 +127,8 @@ public:
     PrinterSelection* printers() const { return printers_; }
 
 private:
+    // After a read: the master head an empty file lacks, a printer that exists.
+    void CheckOpenedTemplate();
     void TakeOverPageSize(double widthInches, double heightInches);
 
     PrinterSelection* printers_ = nullptr;

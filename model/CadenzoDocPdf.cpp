@@ -2,12 +2,14 @@
 #include "CadenzoDoc.h"
 
 #include "Codepage.h"
+#include "InputFile.h"
 #include "Int32.h"
+#include "MessageSink.h"
+#include "NativePath.h"
 #include "PdfPageChooser.h"
 #include "Units.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <limits>
@@ -40,34 +42,46 @@ bool pageMatches(float paperWidth, float paperHeight, std::uint16_t orientation,
 
 bool CCadenzoDoc::OpenPdf(const QString& path, int pageNumber)
 {
-    QFile file(path);
-    if (path.isEmpty() || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        ReportOpenFailure(path, file);
+    InputFile input;
+    if (const int error = input.open(path)) {
+        ReportOpenFailure(path, error);
         return false;
     }
 
-    const qint64 size = file.size();
+    // One byte past the largest PDF tells a file that is too large.
+    QIODevice& file = input.device();
     std::shared_ptr<PdfBlock> block;
     try {
-        if (size > kMaxPdfBytes)
+        if (!file.isSequential() && file.size() > kMaxPdfBytes)
             throw std::bad_alloc();
-        block = std::make_shared<PdfBlock>(std::uint32_t(size));
+        block = ReadPdfBlock(file, kMaxPdfBytes + 1);
+        if (block && block->length > kMaxPdfBytes)
+            throw std::bad_alloc();
     } catch (const std::bad_alloc&) {
         ReportFailure("Out of Memory!");
         ClosePdf();
         return false;
     }
-    if (file.read(block->bytes.get(), size) != size) {
-        ReportFailure("An unexpected error occurred while reading %1.", path);
+    if (input.readFailed()) {
+        ReportFailure(input.timedOut() ? "Nothing arrived from %1 for 5 seconds."
+                                       : "An unexpected error occurred while reading %1.",
+                      path);
         return false;
     }
+    if (!block)
+        block = std::make_shared<PdfBlock>(0);
 
     // A file that is no PDF, or one without pages, would give the template a
     // paper of 0 x 0: it is refused and the template stays as it was.
-    const pdf::DocumentHandle document = pdf::LoadMemDocument(block);
+    pdf::LoadStatus status = pdf::LoadStatus::Ok;
+    const pdf::DocumentHandle document = pdf::LoadMemDocument(block, &status);
     const int pageCount = pdf::GetPageCount(document);
     if (pageCount < 1) {
-        ReportFailure("Unexpected file format.");
+        ReportFailure(
+            status == pdf::LoadStatus::Locked
+                ? "%1 is protected by a password; only a PDF that opens without one can be imported."
+                : "Unexpected file format.",
+            path);
         return false;
     }
 
@@ -102,7 +116,14 @@ bool CCadenzoDoc::OpenPdf(const QString& path, int pageNumber)
         adopt = request.allowSizeChoice && choice.sizeChoice == kSizeChoiceAdopt;
     }
     if (!page) {
-        ReportFailure("Unexpected file format.");
+        // A page the file has but the library refuses is no format error.
+        if (chosenPage >= 1 && chosenPage <= pageCount)
+            showMessage(QCoreApplication::translate("DocumentBase", "Page %1 of %2 cannot be read.")
+                            .arg(chosenPage)
+                            .arg(displayPath(path)),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
+        else
+            ReportFailure("Unexpected file format.");
         return false;
     }
 

@@ -1,18 +1,21 @@
 #include "DocumentBase.h"
 
 #include "Archive.h"
+#include "InputFile.h"
 #include "MessageSink.h"
+#include "NativePath.h"
+#include "OutputFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <initializer_list>
 #include <new>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,23 +29,28 @@ void report(const char* text, const QString& path = QString())
 {
     QString message = tr(text);
     if (message.contains(QLatin1String("%1")))
-        message = message.arg(QDir::toNativeSeparators(path));
+        message = message.arg(displayPath(path));
     showMessage(message, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 // Qt keeps only the system's error text of a failed file operation; it is
 // built from errno with qt_error_string, so comparing texts recovers the cause.
-bool errorIs(const QFileDevice& file, std::initializer_list<int> codes)
+bool errorIs(const QString& text, std::initializer_list<int> codes)
 {
-    const QString text = file.errorString();
     return std::any_of(codes.begin(), codes.end(),
                        [&text](int code) { return text == qt_error_string(code); });
 }
 
+bool isOneOf(int error, std::initializer_list<int> codes)
+{
+    return std::find(codes.begin(), codes.end(), error) != codes.end();
+}
+
 bool folderMissing(const QString& path)
 {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    return !folder.isDir();
+    struct stat info;
+    const QByteArray folder = encodePath(QFileInfo(path).absolutePath());
+    return ::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode);
 }
 
 bool invalidPathText(const QString& path)
@@ -50,43 +58,45 @@ bool invalidPathText(const QString& path)
     return path.isEmpty() || path.contains(QChar(u'\0'));
 }
 
-// Why a template could not be opened for reading.
-const char* openReadMessage(const QString& path, const QFileDevice& file)
+// Why a template could not be opened for reading (error as InputFile::open
+// gives it).
+const char* openReadMessage(const QString& path, int error)
 {
     if (invalidPathText(path))
         return QT_TRANSLATE_NOOP("DocumentBase", "%1 contains an invalid path.");
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    if (error == ENOENT) {
         return folderMissing(path) ? QT_TRANSLATE_NOOP("DocumentBase", "%1 contains an invalid path.")
                                    : QT_TRANSLATE_NOOP("DocumentBase", "%1 was not found.");
     }
-    if (info.isDir() || errorIs(file, {EACCES, EPERM}))
+    if (isOneOf(error, {EISDIR, EACCES, EPERM}))
         return QT_TRANSLATE_NOOP("DocumentBase", "Access to %1 was denied.");
-    if (errorIs(file, {ENOTDIR, ENAMETOOLONG, ELOOP}))
+    if (isOneOf(error, {ENOTDIR, ENAMETOOLONG, ELOOP}))
         return QT_TRANSLATE_NOOP("DocumentBase", "%1 contains an invalid path.");
+    if (error == ENODEV)
+        return QT_TRANSLATE_NOOP("DocumentBase", "%1 is a device, not a file that can be read.");
     return QT_TRANSLATE_NOOP("DocumentBase", "An unexpected error occurred while reading %1.");
 }
 
 // Why a template could not be written.
-const char* writeMessage(const QString& path, const QSaveFile& file)
+const char* writeMessage(const QString& path, const OutputFile& file)
 {
-    if (errorIs(file, {ENOSPC, EDQUOT}))
+    const int error = file.error();
+    const QString text = file.errorString();
+    if (isOneOf(error, {ENOSPC, EDQUOT}) || errorIs(text, {ENOSPC, EDQUOT}))
         return QT_TRANSLATE_NOOP("DocumentBase", "There is not enough space on the disk.");
-    if (invalidPathText(path) || folderMissing(path) || errorIs(file, {ENOTDIR, ENAMETOOLONG, ELOOP}))
+    if (invalidPathText(path) || isOneOf(error, {ENOENT, ENOTDIR, ENAMETOOLONG, ELOOP}) ||
+        errorIs(text, {ENOTDIR, ENAMETOOLONG, ELOOP}))
         return QT_TRANSLATE_NOOP("DocumentBase", "%1 contains an invalid path.");
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    if (info.isDir() || (info.exists() && !info.isWritable()) || !folder.isWritable() ||
-        errorIs(file, {EACCES, EPERM, EROFS}))
+    if (isOneOf(error, {EISDIR, EACCES, EPERM, EROFS, ENXIO}) || errorIs(text, {EACCES, EPERM, EROFS}))
         return QT_TRANSLATE_NOOP("DocumentBase", "Access to %1 was denied.");
     return QT_TRANSLATE_NOOP("DocumentBase", "An unexpected error occurred while writing %1.");
 }
 
 } // namespace
 
-void DocumentBase::ReportOpenFailure(const QString& path, const QFileDevice& file)
+void DocumentBase::ReportOpenFailure(const QString& path, int error)
 {
-    report(openReadMessage(path, file), path);
+    report(openReadMessage(path, error), path);
 }
 
 void DocumentBase::ReportFailure(const char* text, const QString& path)
@@ -139,11 +149,14 @@ bool DocumentBase::OnNewDocument()
     return true;
 }
 
+static_assert(InputFile::kIdleSeconds == 5, "the message below names the wait");
+
 bool DocumentBase::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    if (invalidPathText(path) || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        report(openReadMessage(path, file), path);
+    InputFile file;
+    const int error = invalidPathText(path) ? ENOENT : file.open(path);
+    if (error != 0) {
+        report(openReadMessage(path, error), path);
         return false;
     }
 
@@ -151,13 +164,20 @@ bool DocumentBase::OnOpenDocument(const QString& path)
     // Modified while the contents are half read; cleared once they are whole.
     SetModifiedFlag(true);
     try {
-        if (file.size() != 0) {
-            CArchive ar(&file, CArchive::load);
+        // A pipe has no size: whether anything is there shows by reading.
+        char first = 0;
+        openedEmpty_ = file.device().peek(&first, 1) <= 0 && !file.readFailed();
+        if (file.readFailed())
+            throw CArchiveException(CArchiveException::endOfFile);
+        if (!openedEmpty_) {
+            CArchive ar(&file.device(), CArchive::load);
             Serialize(ar);
         }
     } catch (const CArchiveException& e) {
         DeleteContents();
-        if (file.error() == QFileDevice::ReadError)
+        if (file.timedOut())
+            report(QT_TRANSLATE_NOOP("DocumentBase", "Nothing arrived from %1 for 5 seconds."), path);
+        else if (file.readFailed())
             report(QT_TRANSLATE_NOOP("DocumentBase", "An unexpected error occurred while reading %1."), path);
         else if (e.cause == CArchiveException::endOfFile)
             report(QT_TRANSLATE_NOOP("DocumentBase", "Unexpected file format."));
@@ -177,36 +197,26 @@ bool DocumentBase::OnOpenDocument(const QString& path)
 
 bool DocumentBase::OnSaveDocument(const QString& path)
 {
-    // QSaveFile writes a temporary file beside the target and renames it over
-    // the target only when everything was written.
-    QSaveFile file(path);
-    if (invalidPathText(path) || QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly)) {
+    OutputFile file(path);
+    if (invalidPathText(path) || !file.open()) {
         report(writeMessage(path, file), path);
         return false;
     }
 
     bool written = false;
     try {
-        CArchive ar(&file, CArchive::store);
+        CArchive ar(&file.device(), CArchive::store);
         Serialize(ar);
-        // Qt keeps the last bytes in its buffer, and a commit that fails to
-        // write them still reports success: flush first and check.
-        written = ar.ok() && file.flush() && file.error() == QFileDevice::NoError;
+        written = ar.ok() && file.commit();
     } catch (const std::bad_alloc&) {
-        file.cancelWriting();
+        file.discard();
         report(QT_TRANSLATE_NOOP("DocumentBase", "Out of Memory!"));
         return false;
     }
-    // The cause is taken before cancelling, which replaces the error text.
     if (!written) {
         const char* message = writeMessage(path, file);
-        file.cancelWriting();
-        file.commit();
+        file.discard();
         report(message, path);
-        return false;
-    }
-    if (!file.commit()) {
-        report(writeMessage(path, file), path);
         return false;
     }
 

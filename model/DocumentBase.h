@@ -6,7 +6,6 @@
 #include <vector>
 
 class CArchive;
-class QFileDevice;
 
 // Something that shows a document and wants to hear when it changes.
 class DocumentObserver
@@ -49,6 +48,9 @@ public:
     // been told why ("%1 was not found.", "Unexpected file format.", ...), the
     // document is empty again and false is returned.
     virtual bool OnOpenDocument(const QString& path);
+    // The last open read no byte (an empty file, a pipe that sent nothing):
+    // the document is as emptying left it.
+    bool OpenedEmptyFile() const { return openedEmpty_; }
     // Writes the document to path without ever leaving a half-written file;
     // on failure the user is told and the previous file stays in place.
     virtual bool OnSaveDocument(const QString& path);
@@ -58,15 +60,17 @@ public:
 
 protected:
     // The file messages of the open and save steps, for documents that read
-    // other files too: why path could not be opened for reading, and a plain
-    // message (its %1, if any, is path).
-    static void ReportOpenFailure(const QString& path, const QFileDevice& file);
+    // other files too: why path could not be opened for reading (error as
+    // InputFile::open answers it), and a plain message (its %1, if any, is
+    // path).
+    static void ReportOpenFailure(const QString& path, int error);
     static void ReportFailure(const char* text, const QString& path = QString());
 
 private:
     QString pathName_;
     QString title_;
     bool modified_ = false;
+    bool openedEmpty_ = false;
     std::function<void()> modifiedListener_;
     std::vector<DocumentObserver*> views_;
 };

@@ -259,7 +259,7 @@ std::shared_ptr<RenderTask> RenderTask::Start(const PageHandle& page, int width,
 
     const QSizeF points = page ? page->sizePoints : QSizeF();
     std::shared_ptr<const PdfBlock> block = page ? page->document->block : nullptr;
-    if (!block || width <= 0 || height <= 0 || !(points.width() > 0) || !(points.height() > 0)) {
+    if (!block || !RenderableSize(width, height) || !(points.width() > 0) || !(points.height() > 0)) {
         const std::lock_guard<std::mutex> lock(state->mutex);
         state->finished = true;
         return task;
@@ -292,6 +292,11 @@ std::shared_ptr<RenderTask> RenderTask::Start(const PageHandle& page, int width,
         state->finished = true;
     }
     return task;
+}
+
+bool RenderableSize(int width, int height)
+{
+    return width > 0 && height > 0 && qint64(width) * height * 4 <= std::numeric_limits<int>::max();
 }
 
 void RenderTask::Cancel()

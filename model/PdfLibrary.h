@@ -36,6 +36,7 @@ enum class LoadStatus
     Locked,     // needs a password
     NoPages,    // a readable file without a single page
     NoSuchPage, // the page asked for is not in the file
+    BadPage,    // the page is in the file, but cannot be read
 };
 
 // Loads a PDF from memory without a password; null when the bytes are not a
@@ -117,6 +118,10 @@ RenderResult RenderPageBitmap(const PageHandle& page, int width, int height,
 // The same with the longest time limit any caller allows; a null image when
 // the page could not be rendered.
 QImage RenderPageBitmap(const PageHandle& page, int width, int height);
+
+// A bitmap of width x height the renderer can make: not empty, and at most
+// 2^31 - 1 bytes, the renderer's own limit. Larger ones fail at once.
+bool RenderableSize(int width, int height);
 
 // Rendering threads still running, given up or not. A process that ends while
 // one runs must leave without running static destructors under it

@@ -3,6 +3,7 @@
 // is no signature or version; the first byte belongs to the printer name.
 #include "Archive.h"
 #include "CadenzoDoc.h"
+#include "InputFile.h"
 #include "LittleEndian.h"
 
 #include <algorithm>
@@ -156,14 +157,10 @@ void CCadenzoDoc::Serialize(CArchive& ar)
             // Only the bytes the file really holds are taken, so a damaged
             // length cannot allocate gigabytes; the length then describes the
             // block, and saving writes a consistent file.
-            const qint64 available = std::max<qint64>(0, ar.remaining());
-            const auto size = std::uint32_t(std::min<qint64>(pdfLength, available));
-            pdfLength = size;
-            if (size != 0) {
-                auto block = std::make_shared<PdfBlock>(size);
-                ar.readAvailable(block->bytes.get(), size);
+            std::shared_ptr<PdfBlock> block = ReadPdfBlock(*ar.device(), pdfLength);
+            pdfLength = block ? block->length : 0;
+            if (block)
                 AttachPdf(std::move(block));
-            }
         }
     } catch (...) {
         printerName = oldPrinterName;

@@ -8,11 +8,12 @@
 #include "model/CadenzoDoc.h"
 #include "model/HeadFontProblem.h"
 #include "model/MessageSink.h"
+#include "model/NativePath.h"
+#include "model/OutputFile.h"
 #include "model/Units.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>
-#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -87,7 +88,7 @@ QSizeF JobPaperPoints(const CCadenzoDoc& doc)
 }
 
 JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi, QWidget* owner,
-                         bool showProgress, const SheetProgress& progress)
+                         bool showProgress, const SheetProgress& progress, QString* writeError)
 {
     const CCadenzoDoc& doc = job.document();
     if (range.isEmpty() || job.sheetCount() <= 0) {
@@ -113,9 +114,19 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         PdfJobWriter::Id form = WriteBackgroundForm(writer, *doc.pdfData, doc.pdfPageNumber - 1, paper, &why);
         if (!form) {
             // The toolkit cannot copy the page: print what the renderer makes of it.
+            const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, fallbackDpi);
+            if (!pdf::RenderableSize(geometry.paperPixels.width(), geometry.paperPixels.height())) {
+                showMessage(
+                    tr("The PDF background could not be copied as it is (%1), and at %2 dots per inch "
+                       "the paper is too large or too small to print it as a picture. Nothing was "
+                       "printed.")
+                        .arg(why)
+                        .arg(fallbackDpi),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+                return JobPdfResult::Failed;
+            }
             try {
-                const pdf::RenderStatus status =
-                    job.BeginPrinting(SheetGeometry::ofTemplatePaper(doc, fallbackDpi), owner, showProgress);
+                const pdf::RenderStatus status = job.BeginPrinting(geometry, owner, showProgress);
                 if (status == pdf::RenderStatus::TimedOut && !ConfirmPrintWithoutBackground(showProgress)) {
                     job.EndPrinting();
                     return JobPdfResult::Cancelled;
@@ -176,6 +187,10 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
     if (stopped)
         return JobPdfResult::Cancelled;
     if (!writer.finish(doc.GetTitle())) {
+        if (writeError) {
+            *writeError = writer.errorString();
+            return JobPdfResult::Failed;
+        }
         const QString file = out.fileName();
         showMessage(tr("Could not write the file %1.").arg(file) + QLatin1Char(' ') + writer.errorString(),
                     MsgButtons::Ok, MsgIcon::Exclamation);
@@ -187,22 +202,24 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
 JobPdfResult SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
                         QWidget* owner, bool showProgress, const SheetProgress& progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showMessage(tr("Could not create the file %1.").arg(path), MsgButtons::Ok, MsgIcon::Exclamation);
-        return JobPdfResult::Failed;
-    }
-    const JobPdfResult result = WriteJobPdf(job, file, range, fallbackDpi, owner, showProgress, progress);
-    if (result != JobPdfResult::Written) {
-        file.cancelWriting();
-        return result;
-    }
-    // QSaveFile::commit() can report success when the last flush fails.
-    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
-        showMessage(tr("Could not write the file %1.").arg(path) + QLatin1Char(' ') + file.errorString(),
+    OutputFile file(path);
+    if (!file.open()) {
+        showMessage(tr("Could not create the file %1: %2.").arg(displayPath(path), file.errorString()),
                     MsgButtons::Ok, MsgIcon::Exclamation);
-        file.cancelWriting();
         return JobPdfResult::Failed;
     }
-    return JobPdfResult::Written;
+    QString writeError;
+    JobPdfResult result =
+        WriteJobPdf(job, file.device(), range, fallbackDpi, owner, showProgress, progress, &writeError);
+    if (result == JobPdfResult::Written && !file.commit()) {
+        writeError = file.errorString();
+        result = JobPdfResult::Failed;
+    }
+    if (result == JobPdfResult::Written)
+        return result;
+    if (!writeError.isNull())
+        showMessage(tr("Could not write the file %1: %2.").arg(displayPath(path), writeError), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+    file.discard();
+    return result;
 }

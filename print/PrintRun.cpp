@@ -8,6 +8,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/Codepage.h"
 #include "model/MessageSink.h"
+#include "model/NativePath.h"
 #include "model/Units.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,13 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     CCadenzoDoc doc(printing ? &printers : nullptr);
     if (!doc.OnOpenDocument(options.templatePath))
         return 1; // the reason has been reported
+    // The window opens an empty file as a new template; printing one would
+    // print defaults nobody asked for.
+    if (doc.OpenedEmptyFile()) {
+        showMessage(tr("%1 is empty: there is no template to print.").arg(displayPath(options.templatePath)),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return 1;
+    }
     if (options.withoutBackground) {
         doc.ClearPdfPage();
     } else if (const QString problem = BackgroundProblem(doc); !problem.isEmpty()) {

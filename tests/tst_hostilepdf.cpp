@@ -169,6 +169,7 @@ private slots:
     void printRunsStopAtTheTimeLimit();
     void uncopiedPageIsRendered_data();
     void uncopiedPageIsRendered();
+    void uncopiedPageOnHugePaper();
     void cancelStopsTheRendering_data();
     void cancelStopsTheRendering();
     void editorDrawsOffTheInterfaceThread();
@@ -211,6 +212,10 @@ void TestHostilePdf::unreadableBackgrounds_data()
     hugeCount.count = "2147483647";
     QTest::newRow("count 2^31-1") << onePage(hugeCount) << 1 << noPages;
     QTest::newRow("page 3 of 1") << onePage(PageParts()) << 3 << "the file has no page 3";
+    PageParts crowded;
+    crowded.pageExtra = "/Annots [" + QByteArray("5 0 R ").repeated(1000000) + "]";
+    crowded.more = {"<< /Type /Annot /Subtype /Square /Rect [0 0 10 10] >>"};
+    QTest::newRow("page refused") << onePage(crowded) << 1 << "page 1 of the file cannot be read";
 }
 
 // Opened, the template is whole and unmodified, without a background, and
@@ -359,6 +364,24 @@ void TestHostilePdf::uncopiedPageIsRendered_data()
     PageParts parts; // a number too large for the toolkit, not for the renderer
     parts.pageExtra = "/StructParents 99999999999999999999";
     QTest::newRow("page the toolkit cannot parse") << onePage(parts);
+}
+
+// A paper too large for a rendered picture fails with that reason, before
+// the renderer is asked (it would only complain on standard error).
+void TestHostilePdf::uncopiedPageOnHugePaper()
+{
+    const QString tmt = dir_.filePath(QStringLiteral("huge paper.tmt"));
+    QVERIFY(saveTemplate(tmt, pageThatCannotBeCopied(300)));
+    CCadenzoDoc doc(nullptr);
+    QVERIFY(doc.OnOpenDocument(tmt));
+    doc.paperWidth = doc.paperHeight = 200 * 1440;
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    QVERIFY(!ExportPdf(doc, dir_.filePath(QStringLiteral("huge paper.pdf")), SheetRange{1, 1}));
+    QCOMPARE(sink.texts.size(), 1);
+    QVERIFY2(sink.texts[0].contains(QLatin1String("the paper is too large or too small")),
+             qPrintable(sink.texts[0]));
+    QVERIFY(!QFileInfo::exists(dir_.filePath(QStringLiteral("huge paper.pdf"))));
 }
 
 // A page the PDF toolkit cannot copy but the renderer can draw goes out as

@@ -1,5 +1,6 @@
 // Importing a PDF page as the template's background: which page is asked for,
 // when the page size is taken over, and what failures leave behind.
+#include "HandMadePdf.h"
 #include "RecordingSink.h"
 #include "TestPdf.h"
 #include "TestStrings.h"
@@ -231,6 +232,16 @@ private slots:
                                    << unreadable;
         QTest::newRow("no such page, new template")
             << testpdf::makePdf({testpdf::letter()}) << true << 2 << true << false << unreadable;
+        QTest::newRow("password-protected")
+            << handpdf::passwordPdf() << true << 1 << false << false
+            << QStringLiteral(
+                   "%1 is protected by a password; only a PDF that opens without one can be imported.");
+        handpdf::PageParts crowded;
+        crowded.pageExtra = "/Annots [" + QByteArray("5 0 R ").repeated(1000000) + "]";
+        crowded.more = {"<< /Type /Annot /Subtype /Square /Rect [0 0 10 10] >>"};
+        QTest::newRow("page with a million annotations")
+            << handpdf::onePage(crowded) << true << 1 << false << false
+            << QStringLiteral("Page 1 of %1 cannot be read.");
         QTest::newRow("dialog cancelled") << a4 << true << 1 << false << true << QString();
     }
 

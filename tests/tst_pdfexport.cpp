@@ -6,6 +6,7 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
+#include "model/NativePath.h"
 #include "model/PrinterSelection.h"
 #include "print/PdfExport.h"
 #include "print/PrintRun.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -141,6 +143,8 @@ private slots:
     void commandLineRuns();
     void hugeHeadFontsPrint_data();
     void hugeHeadFontsPrint();
+    void commandLineFiles_data();
+    void commandLineFiles();
 
 private:
     QTemporaryDir dir_;
@@ -379,6 +383,68 @@ void TestPdfExport::hugeHeadFontsPrint()
              qPrintable(QString::number(words[1].box.top())));
     const double cells = words[1].box.height() / printedPoints;
     QVERIFY2(cells > 1.0 && cells < 1.2, qPrintable(QString::number(cells)));
+}
+
+void TestPdfExport::commandLineFiles_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("message"); // empty: exported
+    QTest::newRow("onto its own template")
+        << "onto template" << QStringLiteral("%1 is the template being printed; the PDF needs another name.");
+    QTest::newRow("onto a folder") << "folder"
+                                   << QStringLiteral("Could not create the file %1: Is a directory.");
+    QTest::newRow("onto a full device")
+        << "full" << QStringLiteral("Could not write the file %1: No space left on device.");
+    QTest::newRow("empty template") << "empty"
+                                    << QStringLiteral("%1 is empty: there is no template to print.");
+    QTest::newRow("Latin-1 names") << "latin-1" << QString();
+}
+
+// Names are the file system's bytes; nothing the run cannot do is done
+// half, or reported as success.
+void TestPdfExport::commandLineFiles()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, message);
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    const bool latin1 = what == QLatin1String("latin-1");
+    const QString tmt = decodePath(folder + (latin1 ? "/t\xe9mplate.tmt" : "/files.tmt"));
+    if (what == QLatin1String("empty")) {
+        QFile empty(tmt);
+        QVERIFY(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    } else {
+        QVERIFY(makeDoc(1, 0, 3)->OnSaveDocument(tmt));
+    }
+    QFile source(latin1 ? QString() : tmt); // Qt's own names would lose the byte
+    const QByteArray templateBytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+    source.close();
+
+    PrintRunOptions options;
+    options.mode = PrintRunOptions::ExportPdf;
+    options.templatePath = tmt;
+    options.outputPath = what == QLatin1String("onto template") ? tmt
+                         : what == QLatin1String("folder")      ? dir_.path()
+                         : what == QLatin1String("full")        ? QStringLiteral("/dev/full")
+                                                                : decodePath(folder + "/\xe9xport.pdf");
+    NoPrinterSystem system;
+    PrinterSelection printers(system);
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    const int status = RunPrint(options, printers);
+    if (message.isEmpty()) {
+        QCOMPARE(status, 0);
+        QVERIFY(sink.texts.isEmpty());
+        const QByteArray pdf = folder + "/\xe9xport.pdf";
+        QCOMPARE(::access(pdf.constData(), R_OK), 0);
+        return;
+    }
+    QCOMPARE(status, 1);
+    const QString shown = what == QLatin1String("empty") ? tmt : options.outputPath;
+    QCOMPARE(sink.texts, QStringList{message.arg(shown)});
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QCOMPARE(source.readAll(), templateBytes);
+    // A device stays the device it was.
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
 QTEST_MAIN(TestPdfExport)

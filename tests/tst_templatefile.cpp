@@ -4,7 +4,9 @@
 #include "TestPdf.h"
 #include "model/Archive.h"
 #include "model/CadenzoDoc.h"
+#include "model/InputFile.h"
 #include "model/MessageSink.h"
+#include "model/NativePath.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,8 +18,12 @@
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -254,6 +260,10 @@ private slots:
     void fullDiskKeepsTarget();
 
     void viewsAreNotified();
+
+    void readsAnyKindOfFile_data();
+    void readsAnyKindOfFile();
+    void savesIntoFifoWithoutReplacingIt();
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes);
@@ -836,6 +846,101 @@ void TestTemplateFile::viewsAreNotified()
     doc.UpdateAllViews(nullptr);
     QCOMPARE(a.calls.size(), 1);
     QCOMPARE(b.calls.size(), 1);
+}
+
+void TestTemplateFile::readsAnyKindOfFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message"); // empty: the template opens
+    QTest::newRow("FIFO, writer comes late") << "fifo" << QString();
+    QTest::newRow("FIFO nobody writes to")
+        << "silent fifo" << QStringLiteral("Nothing arrived from %1 for 5 seconds.");
+    QTest::newRow("device") << "device" << QStringLiteral("%1 is a device, not a file that can be read.");
+    QTest::newRow("3 GB file claiming a 2.9 GB printer name")
+        << "huge string" << QStringLiteral("Failed to open document.");
+    QTest::newRow("Latin-1 file name") << "latin-1" << QString();
+}
+
+// What the file holds is read, whatever kind of file it is, and no open
+// waits for ever or takes the memory a damaged length asks for.
+void TestTemplateFile::readsAnyKindOfFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QByteArray image = newTemplateImage();
+    QString path = dir_.filePath(kind);
+    std::thread writer;
+    if (kind.endsWith(QLatin1String("fifo"))) {
+        QFile::remove(path);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == QLatin1String("fifo")) {
+            writer = std::thread([path, image] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY);
+                if (fd >= 0 && ::write(fd, image.constData(), std::size_t(image.size())) >= 0)
+                    ::close(fd);
+            });
+        }
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
+    } else if (kind == QLatin1String("huge string")) {
+        QFile file(writeFile(kind, hex("ff ffff 007ddaac")));
+        QVERIFY(file.resize(qint64(3000000000)));
+    } else {
+        path = decodePath(QFile::encodeName(dir_.path()) + "/caf\xe9.tmt");
+        CCadenzoDoc saved(nullptr);
+        makeNewTemplate(saved);
+        QVERIFY(saved.OnSaveDocument(path));
+        const QByteArray bytes = QFile::encodeName(dir_.path()) + "/caf\xe9.tmt";
+        QCOMPARE(::access(bytes.constData(), F_OK), 0);
+    }
+
+    CCadenzoDoc doc(nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    const bool opened = doc.DocumentBase::OnOpenDocument(path);
+    if (writer.joinable())
+        writer.join();
+    QVERIFY(timer.elapsed() < 1000 * (InputFile::kIdleSeconds + 2));
+    if (message.isEmpty()) {
+        QVERIFY(opened);
+        QVERIFY(sink_.texts.isEmpty());
+        QCOMPARE(saveToBytes(doc), image);
+        QCOMPARE(doc.GetPathName(), path);
+    } else {
+        QVERIFY(!opened);
+        QCOMPARE(sink_.texts,
+                 QStringList{message.contains(QLatin1String("%1")) ? message.arg(path) : message});
+    }
+}
+
+// A FIFO or a device at the target is written to, never replaced by a file.
+void TestTemplateFile::savesIntoFifoWithoutReplacingIt()
+{
+    const QString path = dir_.filePath(QStringLiteral("save fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    // The reader is there before the save starts, as a FIFO's reader must be.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(fd >= 0);
+    ::fcntl(fd, F_SETFL, 0);
+    QByteArray received;
+    std::thread reader([fd, &received] {
+        // Until a writer comes, a read would see the end of the data.
+        pollfd waiting{fd, POLLIN, 0};
+        ::poll(&waiting, 1, 5000);
+        QFile fifo;
+        if (fifo.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            received = fifo.readAll();
+    });
+    CCadenzoDoc doc(nullptr);
+    makeNewTemplate(doc);
+    const bool saved = doc.OnSaveDocument(path);
+    reader.join();
+    QVERIFY2(saved, qPrintable(sink_.texts.join(u'|')));
+    QCOMPARE(received, newTemplateImage());
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
 }
 
 QTEST_MAIN(TestTemplateFile)
