@@ -72,7 +72,7 @@ void CCadenzoDoc::CheckOpenedTemplate()
     // While the printers cannot be asked the template keeps its printer; it
     // is applied once they answer.
     if (printers_ && !printers_->system().reachable())
-        return true;
+        return;
     const QString name = fromCp1252(printerName);
     if (!printers_ || !printers_->system().openPrinter(name, nullptr)) {
         printerName = printers_ ? toCp1252(printers_->system().defaultPrinterName()) : QByteArray();
