@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "model/NumberingLimits.h"
+
 #include <QRegularExpression>
 
 #include <limits>
@@ -45,6 +47,32 @@ bool parseSheets(const QString& text, qint64* first, qint64* last)
     return true;
 }
 
+// The numbering a print run may override, and the panel's limits for each.
+struct NumberOption
+{
+    const char* name;
+    std::optional<std::int32_t> CommandLineInfo::*field;
+    bool totalPages;
+};
+constexpr NumberOption kNumberOptions[] = {
+    {"start", &CommandLineInfo::startNumber, false},
+    {"total", &CommandLineInfo::totalPages, true},
+    {"copies", &CommandLineInfo::copies, false},
+    {"skip", &CommandLineInfo::skip, false},
+};
+
+std::optional<std::int32_t> parseNumber(const QString& text, NumberingLimits limits)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,10})\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const qulonglong value = match.captured(1).toULongLong();
+    if (value > limits.maximum || !limits.contains(std::uint32_t(value)))
+        return std::nullopt;
+    return std::int32_t(value);
+}
+
 CommandLineInfo invalid(const QString& why)
 {
     CommandLineInfo info;
@@ -74,6 +102,10 @@ PrintRunOptions CommandLineInfo::printRunOptions() const
     options.firstSheet = firstSheet;
     options.lastSheet = lastSheet;
     options.withoutBackground = noBackground;
+    options.startNumber = startNumber;
+    options.totalPages = totalPages;
+    options.copies = copies;
+    options.skip = skip;
     return options;
 }
 
@@ -82,6 +114,7 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
     CommandLineInfo info;
     bool commandSet = false;
     QStringList plain; // arguments that are no switch, in order
+    QString printer;   // "--printer"
     bool switchesEnded = false;
 
     auto setCommand = [&](CommandLineInfo::Command command, const QString& argument) {
@@ -109,7 +142,9 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
         QString name = switchName(argument);
         QString attached;
         bool hasAttached = false;
-        if (argument.startsWith(QLatin1String("--"))) {
+        const bool longOption = argument.startsWith(QLatin1String("--"));
+        const bool shortOption = !longOption && argument.startsWith(u'-');
+        if (longOption) {
             const qsizetype equals = name.indexOf(u'=');
             if (equals >= 0) {
                 attached = argument.mid(2 + equals + 1);
@@ -128,8 +163,32 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
             return true;
         };
 
+        const NumberOption* number = nullptr;
+        for (const NumberOption& option : kNumberOptions) {
+            if (longOption && name == QLatin1String(option.name))
+                number = &option;
+        }
+
         bool ok = true;
-        if (name == QLatin1String("p")) {
+        if (number) {
+            const NumberingLimits limits = numberingLimits(number->totalPages);
+            QString text;
+            if (!takeValue(&text) || !(info.*(number->field) = parseNumber(text, limits)))
+                return invalid(QStringLiteral("--%1 needs a number from %2 to %3.")
+                                   .arg(QLatin1String(number->name))
+                                   .arg(limits.minimum)
+                                   .arg(limits.maximum));
+        } else if (longOption && name == QLatin1String("print")) {
+            ok = setCommand(CommandLineInfo::FilePrint, argument);
+            QString file;
+            if (ok && (!takeValue(&file) || file.isEmpty()))
+                return invalid(QStringLiteral("--print needs the name of the template to print."));
+            // The template named here comes before any other plain argument.
+            plain.prepend(file);
+        } else if (longOption && name == QLatin1String("printer")) {
+            if (!takeValue(&printer) || printer.isEmpty())
+                return invalid(QStringLiteral("--printer needs the name of a printer."));
+        } else if (name == QLatin1String("p")) {
             ok = setCommand(CommandLineInfo::FilePrint, argument);
         } else if (name == QLatin1String("pt")) {
             ok = setCommand(CommandLineInfo::FilePrintTo, argument);
@@ -142,9 +201,11 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
                    name == QLatin1String("unregisterperuser") ||
                    name == QLatin1String("unregserverperuser")) {
             ok = setCommand(CommandLineInfo::AppUnregister, argument);
-        } else if (name == QLatin1String("help") && argument.startsWith(QLatin1String("--"))) {
+        } else if ((name == QLatin1String("help") && longOption) ||
+                   (name == QLatin1String("h") && shortOption)) {
             ok = setCommand(CommandLineInfo::ShowHelp, argument);
-        } else if (name == QLatin1String("version") && argument.startsWith(QLatin1String("--"))) {
+        } else if ((name == QLatin1String("version") && longOption) ||
+                   (name == QLatin1String("v") && shortOption)) {
             ok = setCommand(CommandLineInfo::ShowVersion, argument);
         } else if (name == QLatin1String("export-pdf") && argument.startsWith(QLatin1String("--"))) {
             ok = setCommand(CommandLineInfo::ExportPdf, argument);
@@ -176,6 +237,14 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
         wanted = 4;
     if (plain.size() > wanted)
         return invalid(QStringLiteral("Unexpected argument %1.").arg(plain.at(wanted)));
+    if (!printer.isEmpty()) {
+        if (info.command == CommandLineInfo::ExportPdf)
+            return invalid(QStringLiteral("--printer cannot be combined with --export-pdf."));
+        if (info.command != CommandLineInfo::FilePrint)
+            return invalid(QStringLiteral("--printer applies only to --print."));
+        info.command = CommandLineInfo::FilePrintTo;
+        info.printerName = printer;
+    }
     if (!plain.isEmpty())
         info.fileName = plain.at(0);
     if (plain.size() > 1)
@@ -210,35 +279,53 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
     case CommandLineInfo::Invalid:
         break;
     }
-    if (info.hasSheets && !info.isPrintRun())
-        return invalid(QStringLiteral("--sheets applies only to /p, /pt and --export-pdf."));
-    if (info.noBackground && !info.isPrintRun())
-        return invalid(QStringLiteral("--no-background applies only to /p, /pt and --export-pdf."));
+    if (!info.isPrintRun()) {
+        QString option = info.hasSheets      ? QStringLiteral("--sheets")
+                         : info.noBackground ? QStringLiteral("--no-background")
+                                             : QString();
+        for (const NumberOption& number : kNumberOptions) {
+            if (option.isEmpty() && info.*(number.field))
+                option = QStringLiteral("--") + QLatin1String(number.name);
+        }
+        if (!option.isEmpty())
+            return invalid(QStringLiteral("%1 applies only to /p, /pt and --export-pdf.").arg(option));
+    }
     return info;
 }
 
 QString CommandLineUsage(const QString& programName)
 {
-    return QStringLiteral(
-               "Usage: %1 [TEMPLATE.tmt]\n"
-               "       %1 /p TEMPLATE.tmt [--sheets FROM-TO] [--no-background]\n"
-               "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [--sheets FROM-TO] [--no-background]\n"
-               "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [--sheets FROM-TO] [--no-background]\n"
-               "       %1 /Register | /Unregister\n"
-               "\n"
-               "Prints sequentially numbered pages from a Tallimark template.\n"
-               "\n"
-               "  /p                print the template on its own printer, else on the\n"
-               "                    default printer, and end\n"
-               "  /pt               print the template on the named printer and end\n"
-               "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end\n"
-               "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
-               "  --no-background   print without the template's PDF background; without\n"
-               "                    it, a background that cannot be read stops the run\n"
-               "  /Register         make Tallimark the desktop's program for .tmt files\n"
-               "  /Unregister       undo /Register and remove the stored settings\n"
-               "  --help            show this text\n"
-               "  --version         show the program's version\n")
+    return QStringLiteral("Usage: %1 [TEMPLATE.tmt]\n"
+                          "       %1 --print TEMPLATE.tmt [--printer PRINTER] [RUN OPTIONS]\n"
+                          "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [RUN OPTIONS]\n"
+                          "       %1 /p TEMPLATE.tmt [RUN OPTIONS]\n"
+                          "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [RUN OPTIONS]\n"
+                          "       %1 /Register | /Unregister\n"
+                          "\n"
+                          "Prints sequentially numbered pages from a Tallimark template.\n"
+                          "Options may come in any order; switches ignore case.\n"
+                          "\n"
+                          "  --print TEMPLATE  print the template on its own printer, else on the\n"
+                          "                    default printer, and end; the same as /p\n"
+                          "  --printer NAME    with --print: print on the named printer; the same\n"
+                          "                    as /pt\n"
+                          "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end;\n"
+                          "                    OUT - is standard output\n"
+                          "  /Register         make Tallimark the desktop's program for .tmt files\n"
+                          "  /Unregister       undo /Register and remove the stored settings\n"
+                          "  -h, --help        show this text\n"
+                          "  -V, --version     show the program's version\n"
+                          "\n"
+                          "Run options, for this run only (the template is not changed):\n"
+                          "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
+                          "  --no-background   print without the template's PDF background; without\n"
+                          "                    it, a background that cannot be read stops the run\n"
+                          "  --start N         the first number, 0 to 9999998\n"
+                          "  --total N         how many numbers, 1 to 9999999\n"
+                          "  --copies N        sheets for each number, 0 to 9999998\n"
+                          "  --skip N          empty sheets after each number's copies, 0 to 9999998\n"
+                          "\n"
+                          "Exit status: 0 done, 1 the run failed, 2 the command line was wrong.\n")
         .arg(programName);
 }
 

@@ -66,9 +66,9 @@ int main(int argc, char** argv)
         print(stdout, QStringLiteral("Tallimark %1\n").arg(ProgramVersion()));
         return 0;
     case CommandLineInfo::Invalid:
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(programName, commandLine.error));
-        return 1;
+        // A usage error, told apart from a run that failed by its status.
+        print(stderr, QStringLiteral("tallimark: %1\nTry 'tallimark --help'.\n").arg(commandLine.error));
+        return 2;
     default:
         break;
     }

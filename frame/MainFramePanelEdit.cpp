@@ -5,6 +5,7 @@
 #include "LeftDialogBar.h"
 #include "PanelInput.h"
 #include "model/Codepage.h"
+#include "model/NumberingLimits.h"
 #include "model/Preferences.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
@@ -24,12 +25,6 @@
 #include <cstdint>
 
 namespace {
-
-// Largest accepted value of each numbering field; Total Pages also rejects 0.
-std::uint32_t numberingMaximum(int id)
-{
-    return id == CLeftDialogBar::kTotalPages ? 9999999u : 9999998u;
-}
 
 POSITION positionOf(const QListWidgetItem* item)
 {
@@ -149,8 +144,7 @@ void CMainFrame::OnNumberingField(int id)
     if (fillingPanel_)
         return;
     const std::optional<std::uint32_t> value = panelinput::readUnsigned(panel_->edit(id)->text());
-    const std::uint32_t minimum = id == CLeftDialogBar::kTotalPages ? 1u : 0u;
-    if (!value || *value < minimum || *value > numberingMaximum(id)) {
+    if (!value || !numberingLimits(id == CLeftDialogBar::kTotalPages).contains(*value)) {
         panel_->MarkInvalid(id);
         return;
     }

@@ -9,7 +9,7 @@ class StandardErrorSink : public MessageSink
 public:
     MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon) override
     {
-        std::fprintf(stderr, "Tallimark: %s\n", text.toLocal8Bit().constData());
+        std::fprintf(stderr, "tallimark: %s\n", text.toLocal8Bit().constData());
         switch (buttons) {
         case MsgButtons::Ok:
             return MsgAnswer::Ok;

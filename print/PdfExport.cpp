@@ -7,6 +7,9 @@
 #include "model/NativePath.h"
 
 #include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -45,4 +48,33 @@ bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QW
     }
     return SaveJobPdf(job, path, range, kExportBackgroundDpi, owner, showProgress, progress) ==
            JobPdfResult::Written;
+}
+
+bool ExportPdfToStandardOutput(const CCadenzoDoc& doc, SheetRange range)
+{
+    CPrintJob job(doc);
+    if (range.isEmpty() || job.sheetCount() <= 0) {
+        ReportNoSheets();
+        return false;
+    }
+    std::fflush(stdout);
+    QFile out;
+    QString writeError;
+    JobPdfResult result = JobPdfResult::Failed;
+    if (!out.open(fileno(stdout), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        writeError = out.errorString();
+    } else {
+        result =
+            WriteJobPdf(job, out, range, kExportBackgroundDpi, nullptr, false, SheetProgress(), &writeError);
+        if (result == JobPdfResult::Written && !out.flush()) {
+            writeError = out.errorString();
+            result = JobPdfResult::Failed;
+        }
+    }
+    if (result != JobPdfResult::Written && !writeError.isNull())
+        showMessage(
+            QCoreApplication::translate("ExportPdf", "Could not write the PDF to standard output: %1.")
+                .arg(writeError),
+            MsgButtons::Ok, MsgIcon::Exclamation);
+    return result == JobPdfResult::Written;
 }

@@ -16,5 +16,8 @@ class QWidget;
 bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QWidget* owner = nullptr,
                bool showProgress = false, const SheetProgress& progress = SheetProgress());
 
+// ExportPdf onto standard output, which then carries nothing but the PDF.
+bool ExportPdfToStandardOutput(const CCadenzoDoc& doc, SheetRange range);
+
 // Resolution of a background that has to be exported as a rendered picture.
 constexpr int kExportBackgroundDpi = 300;

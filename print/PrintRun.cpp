@@ -15,6 +15,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,13 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         return 1;
     }
 
+    for (const auto& [value, field] :
+         {std::pair{options.startNumber, &doc.startNumber}, std::pair{options.totalPages, &doc.totalPages},
+          std::pair{options.copies, &doc.copies}, std::pair{options.skip, &doc.skip}}) {
+        if (value)
+            *field = *value;
+    }
+
     CPrintJob job(doc);
     const SheetRange range = clampSheetRange(options.firstSheet, options.lastSheet, job.sheetCount());
     if (job.sheetCount() <= 0) {
@@ -71,8 +79,11 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         return 1;
     }
 
-    if (!printing)
+    if (!printing) {
+        if (options.outputPath == QLatin1String("-"))
+            return ExportPdfToStandardOutput(doc, range) ? 0 : 1;
         return ExportPdf(doc, options.outputPath, range) ? 0 : 1;
+    }
 
     // "/pt" names its printer; "/p" without a default printer takes the
     // template's own, which opening the template has checked.

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstdint>
+#include <optional>
+
 class PrinterSelection;
 
 // A print or export run from the command line, without any window.
@@ -18,13 +21,18 @@ struct PrintRunOptions
     QString printerName; // PrintTo only
     QString driverName;  // PrintTo only; Qt finds a printer by name alone
     QString portName;    // PrintTo only
-    QString outputPath;  // ExportPdf only
+    QString outputPath;  // ExportPdf only; "-" is standard output
     // Sheets to print, 1-based and inclusive; lastSheet -1 means the end of the job.
     qint64 firstSheet = 1;
     qint64 lastSheet = -1;
     // Print without the PDF background, readable or not. Otherwise a
     // background that cannot be read stops the run before anything prints.
     bool withoutBackground = false;
+    // The template's numbering for this run only; the file is not changed.
+    std::optional<std::int32_t> startNumber;
+    std::optional<std::int32_t> totalPages;
+    std::optional<std::int32_t> copies;
+    std::optional<std::int32_t> skip;
 };
 
 // Opens the template and prints or exports it. Failures are reported through

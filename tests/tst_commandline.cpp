@@ -88,6 +88,23 @@ void TestCommandLine::parse_data()
         << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("o.pdf"), t,
                        QStringLiteral("--sheets=3-")}
         << int(Cmd::ExportPdf) << names(t, {}, {}, {}, QStringLiteral("o.pdf")) << 3LL << -1LL;
+    const QString o = QStringLiteral("out.pdf");
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << int(Cmd::ShowHelp) << none << 1LL << -1LL;
+    QTest::newRow("-V") << QStringList{QStringLiteral("-V")} << int(Cmd::ShowVersion) << none << 1LL << -1LL;
+    QTest::newRow("--print") << QStringList{QStringLiteral("--print"), t} << int(Cmd::FilePrint) << names(t)
+                             << 1LL << -1LL;
+    QTest::newRow("--printer before --print=")
+        << QStringList{QStringLiteral("--printer"), QStringLiteral("Office"), QStringLiteral("--print=") + t}
+        << int(Cmd::FilePrintTo) << names(t, QStringLiteral("Office")) << 1LL << -1LL;
+    QTest::newRow("--sheets, then --export-pdf -")
+        << QStringList{QStringLiteral("--sheets"), QStringLiteral("5-9"), QStringLiteral("--export-pdf"),
+                       QStringLiteral("-"), t}
+        << int(Cmd::ExportPdf) << names(t, {}, {}, {}, QStringLiteral("-")) << 5LL << 9LL;
+    QTest::newRow("numbering among the options")
+        << QStringList{QStringLiteral("--start=0"),    t,
+                       QStringLiteral("--total"),      QStringLiteral("9999999"),
+                       QStringLiteral("--export-pdf"), o}
+        << int(Cmd::ExportPdf) << names(t, {}, {}, {}, o) << 1LL << -1LL;
     QTest::newRow("--sheets one sheet range")
         << QStringList{QStringLiteral("/p"), t, QStringLiteral("--sheets"), QStringLiteral("4-4")}
         << int(Cmd::FilePrint) << names(t) << 4LL << 4LL;
@@ -145,6 +162,18 @@ void TestCommandLine::invalid_data()
     QTest::newRow("--sheets huge") << QStringList{p, t, sheets, QStringLiteral("1-9999999999999999999")};
     QTest::newRow("--sheets without print run") << QStringList{t, sheets, QStringLiteral("1-2")};
     QTest::newRow("--no-background without print run") << QStringList{t, QStringLiteral("--no-background")};
+    const QString e = QStringLiteral("--export-pdf");
+    QTest::newRow("--printer with --export-pdf")
+        << QStringList{e, QStringLiteral("o.pdf"), t, QStringLiteral("--printer"), QStringLiteral("Office")};
+    QTest::newRow("--printer with /pt")
+        << QStringList{QStringLiteral("/pt"), t, QStringLiteral("A"), QStringLiteral("--printer=B")};
+    QTest::newRow("--printer alone") << QStringList{t, QStringLiteral("--printer"), QStringLiteral("Office")};
+    QTest::newRow("--print without template") << QStringList{QStringLiteral("--print")};
+    QTest::newRow("--print and a second template") << QStringList{QStringLiteral("--print"), t, t};
+    for (const char* wrong : {"--start=9999999", "--total=0", "--total=10000000", "--copies=-1",
+                              "--skip=9999999", "--copies=", "--skip=1e3", "--start=99999999999"})
+        QTest::addRow("%s", wrong) << QStringList{e, QStringLiteral("o.pdf"), t, QLatin1String(wrong)};
+    QTest::newRow("--start without print run") << QStringList{t, QStringLiteral("--start=3")};
     QTest::newRow("--no-background with a value") << QStringList{p, t, QStringLiteral("--no-background=1")};
 }
 
@@ -187,6 +216,15 @@ void TestCommandLine::printRunOptions()
         QCOMPARE(plain.printRunOptions().templatePath, QStringLiteral("a.tmt"));
     }
     QVERIFY(!ParseCommandLine({QStringLiteral("a.tmt")}).needsNoWindow());
+
+    const PrintRunOptions numbers =
+        ParseCommandLine({QStringLiteral("--print"), QStringLiteral("a.tmt"), QStringLiteral("--copies"),
+                          QStringLiteral("0"), QStringLiteral("--skip=9999998"), QStringLiteral("--Start=7")})
+            .printRunOptions();
+    QCOMPARE(numbers.startNumber, std::optional<std::int32_t>(7));
+    QCOMPARE(numbers.totalPages, std::nullopt);
+    QCOMPARE(numbers.copies, std::optional<std::int32_t>(0));
+    QCOMPARE(numbers.skip, std::optional<std::int32_t>(9999998));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

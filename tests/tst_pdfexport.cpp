@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -145,6 +147,8 @@ private slots:
     void hugeHeadFontsPrint();
     void commandLineFiles_data();
     void commandLineFiles();
+    void programRuns_data();
+    void programRuns();
 
 private:
     QTemporaryDir dir_;
@@ -445,6 +449,77 @@ void TestPdfExport::commandLineFiles()
     QCOMPARE(source.readAll(), templateBytes);
     // A device stays the device it was.
     QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+void TestPdfExport::programRuns_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // T the template, O the PDF file
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("numbers"); // one a page; empty: no PDF
+    QTest::addColumn<QString>("error");
+    QTest::newRow("PDF onto standard output")
+        << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("-"), QStringLiteral("T")} << 0
+        << QStringList{QStringLiteral("00001"), QStringLiteral("00002"), QStringLiteral("00003")}
+        << QString();
+    QTest::newRow("numbering for this run")
+        << QStringList{QStringLiteral("--start"),      QStringLiteral("41"), QStringLiteral("--total=2"),
+                       QStringLiteral("--export-pdf"), QStringLiteral("O"),  QStringLiteral("T")}
+        << 0 << QStringList{QStringLiteral("00041"), QStringLiteral("00042")} << QString();
+    QTest::newRow("total out of range")
+        << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("-"), QStringLiteral("T"),
+                       QStringLiteral("--total"), QStringLiteral("0")}
+        << 2 << QStringList()
+        << QStringLiteral("tallimark: --total needs a number from 1 to 9999999.\nTry 'tallimark --help'.\n");
+    QTest::newRow("missing template, said the one way")
+        << QStringList{QStringLiteral("--export-pdf"), QStringLiteral("-"), QStringLiteral("absent.tmt")} << 1
+        << QStringList() << QStringLiteral("tallimark: absent.tmt was not found.\n");
+}
+
+// The program itself, as a shell runs it: only the PDF on standard output,
+// messages on standard error, the template left as it was.
+void TestPdfExport::programRuns()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, error);
+    const QString tmt = dir_.filePath(QStringLiteral("program.tmt"));
+    const QString pdf = dir_.filePath(QStringLiteral("program.pdf"));
+    QVERIFY(makeDoc(1, 0, 3)->OnSaveDocument(tmt));
+    QFile source(tmt);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray templateBytes = source.readAll();
+    source.close();
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^T$")), tmt);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^O$")), pdf);
+
+    QProcess run;
+    run.setWorkingDirectory(dir_.path());
+    run.start(QStringLiteral(TALLIMARK_EXECUTABLE), arguments);
+    QVERIFY(run.waitForFinished(120000));
+    QCOMPARE(run.exitCode(), status);
+    QByteArray output = run.readAllStandardOutput();
+    QString messages = QString::fromLocal8Bit(run.readAllStandardError());
+    messages.remove(QRegularExpression(QStringLiteral("^QStandardPaths: .*\n"))); // no runtime folder here
+    QCOMPARE(messages, error);
+    if (arguments.contains(QStringLiteral("-"))) {
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(output);
+        output.clear();
+    }
+    QCOMPARE(output, QByteArray());
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QCOMPARE(source.readAll(), templateBytes);
+    if (numbers.isEmpty())
+        return;
+    bool checked = false;
+    pdftext::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}, &checked);
+    QVERIFY(checked);
+    QStringList printed;
+    for (const pdftext::Page& page : pdftext::read(pdf))
+        printed << page.texts();
+    QCOMPARE(printed, numbers);
 }
 
 QTEST_MAIN(TestPdfExport)
