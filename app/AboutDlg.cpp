@@ -29,7 +29,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& guidePath)
 {
     ui_->setupUi(this);
     backgroundPicture();
-    setWindowTitle(QStringLiteral("About Tallimark"));
+    setWindowTitle(tr("About Tallimark"));
     setFixedSize(size());
 
     // Support and the product's pages are both in the user guide that comes

@@ -240,7 +240,7 @@ QString CCadenzoApp::chooseSaveFile(const QString& suggestion)
 {
     if (chooseSaveFile_)
         return chooseSaveFile_(suggestion);
-    QFileDialog dialog(frame_.get(), QStringLiteral("Save As"));
+    QFileDialog dialog(frame_.get(), tr("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters());

@@ -66,7 +66,7 @@ QString CCadenzoApp::choosePdfFile()
     QFileDialog dialog(frame_.get(), LoadString(61440));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("PDF Files (*.pdf)"));
+    dialog.setNameFilter(tr("PDF Files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

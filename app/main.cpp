@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/MessageBoxSink.h"
 #include "app/ShellRegistration.h"
+#include "app/Translations.h"
 #include "model/NativePath.h"
 #include "model/PdfLibrary.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(ProgramVersion());
     // Wayland's app id and the desktop's match with the installed entry.
     QGuiApplication::setDesktopFileName(QLatin1String(shell::kAppId));
+    InstallTranslations(QLocale::system());
 
     const CommandLineInfo commandLine = ParseCommandLine(rawArguments(argc, argv));
     const QString programName = QFileInfo(QApplication::applicationFilePath()).fileName();

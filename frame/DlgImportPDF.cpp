@@ -83,12 +83,12 @@ bool CDlgImportPDF::TakePageNumber()
     bool ok = false;
     const int value = ui_->edit1065->text().trimmed().toInt(&ok);
     if (!ok) {
-        showMessage(QStringLiteral("Enter an integer."), MsgButtons::Ok, MsgIcon::Exclamation);
+        showMessage(tr("Enter an integer."), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     if (value < 1 || value > pageCount_) {
-        showMessage(QStringLiteral("Enter an integer between %1 and %2.").arg(1).arg(pageCount_),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+        showMessage(tr("Enter an integer between %1 and %2.").arg(1).arg(pageCount_), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
         return false;
     }
     pageNumber_ = value;

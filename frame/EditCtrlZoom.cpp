@@ -75,9 +75,8 @@ void CEditCtrlZoom::acceptText()
 {
     const unsigned level = ParseZoomText(text());
     if (level < unsigned(kZoomMin) || level > unsigned(kZoomMax)) {
-        showMessage(
-            QStringLiteral("Please enter a zoom level between %1 and %2.").arg(kZoomMin).arg(kZoomMax),
-            MsgButtons::Ok, MsgIcon::Information);
+        showMessage(tr("Please enter a zoom level between %1 and %2.").arg(kZoomMin).arg(kZoomMax),
+                    MsgButtons::Ok, MsgIcon::Information);
         setText(savedText_);
         return;
     }

@@ -110,7 +110,7 @@ void CMainFrame::createPanel()
 
     panelDock_ = new QDockWidget(this);
     panelDock_->setObjectName(QStringLiteral("panel59397"));
-    panelDock_->setWindowTitle(QStringLiteral("Settings"));
+    panelDock_->setWindowTitle(tr("Settings"));
     // A fixed strip along the left edge: no title bar, no floating, no closing.
     panelDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     panelDock_->setAllowedAreas(Qt::LeftDockWidgetArea);
@@ -328,8 +328,9 @@ QString CMainFrame::PageSizeText() const
 {
     const double width = TwipsToDisplay(doc_->paperWidth, prefs_->units);
     const double height = TwipsToDisplay(doc_->paperHeight, prefs_->units);
-    return prefs_->units == DisplayUnits::inches ? QString::asprintf("W %0.2f x H %0.2f", width, height)
-                                                 : QString::asprintf("W %0.1f x H %0.1f", width, height);
+    const int decimals = prefs_->units == DisplayUnits::inches ? 2 : 1;
+    //: The paper's width and height in the status bar.
+    return tr("W %1 x H %2").arg(width, 0, 'f', decimals).arg(height, 0, 'f', decimals);
 }
 
 QString CMainFrame::OrientationText() const
@@ -368,7 +369,7 @@ void CMainFrame::SetRecentFiles(const QStringList& paths)
             entry->setEnabled(true);
             entry->setVisible(true);
         } else if (i == 0) {
-            entry->setText(QStringLiteral("Recent File"));
+            entry->setText(tr("Recent File"));
             entry->setEnabled(false);
             entry->setVisible(true);
         } else {

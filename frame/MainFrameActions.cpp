@@ -65,54 +65,51 @@ void CMainFrame::createActions()
     const int alt = Qt::AltModifier;
     const int keypad = Qt::KeypadModifier;
 
-    addCommand(kNew, QStringLiteral("&New...\tCtrl+N"), {keys(ctrl | Qt::Key_N)});
-    addCommand(kOpen, QStringLiteral("&Open...\tCtrl+O"), {keys(ctrl | Qt::Key_O)});
-    addCommand(kSave, QStringLiteral("&Save\tCtrl+S"), {keys(ctrl | Qt::Key_S)});
-    addCommand(kSaveAs, QStringLiteral("Save &As..."), {keys(ctrl | shift | Qt::Key_S)});
-    addCommand(kImportPdf, QStringLiteral("&Import PDF..."));
-    addCommand(kPrint, QStringLiteral("&Print...\tCtrl+P"), {keys(ctrl | Qt::Key_P)});
-    addCommand(kPrintPreview, QStringLiteral("Print Pre&view"));
-    addCommand(kExportPdf, QStringLiteral("Export PD&F..."));
+    addCommand(kNew, tr("&New...\tCtrl+N"), {keys(ctrl | Qt::Key_N)});
+    addCommand(kOpen, tr("&Open...\tCtrl+O"), {keys(ctrl | Qt::Key_O)});
+    addCommand(kSave, tr("&Save\tCtrl+S"), {keys(ctrl | Qt::Key_S)});
+    addCommand(kSaveAs, tr("Save &As..."), {keys(ctrl | shift | Qt::Key_S)});
+    addCommand(kImportPdf, tr("&Import PDF..."));
+    addCommand(kPrint, tr("&Print...\tCtrl+P"), {keys(ctrl | Qt::Key_P)});
+    addCommand(kPrintPreview, tr("Print Pre&view"));
+    addCommand(kExportPdf, tr("Export PD&F..."));
     // No menu item, accelerator or button: reachable by its id alone.
     addCommand(kPrintDirect, QString());
     for (int i = 0; i < kRecentFileCount; ++i) {
-        QAction* recent = addCommand(kRecentFile1 + i, QStringLiteral("Recent File"));
+        QAction* recent = addCommand(kRecentFile1 + i, tr("Recent File"));
         connect(recent, &QAction::triggered, this, [this, i] {
             SettlePanelFields();
             emit recentFileChosen(i);
         });
     }
-    addCommand(kExit, QStringLiteral("E&xit"), {keys(ctrl | Qt::Key_Q)});
+    addCommand(kExit, tr("E&xit"), {keys(ctrl | Qt::Key_Q)});
 
-    addCommand(kUndo, QStringLiteral("&Undo\tCtrl+Z"),
-               {keys(alt | Qt::Key_Backspace), keys(ctrl | Qt::Key_Z)});
-    addCommand(kRedo, QStringLiteral("&Redo\tCtrl+Y"),
-               {keys(ctrl | Qt::Key_Y), keys(ctrl | shift | Qt::Key_Z)});
-    addCommand(kAdd, QStringLiteral("&Add\tCtrl+D"), {keys(ctrl | Qt::Key_D)});
-    addCommand(kCopy, QStringLiteral("&Copy\tCtrl+C"), {keys(ctrl | Qt::Key_C), keys(ctrl | Qt::Key_Insert)});
-    addCommand(kPaste, QStringLiteral("&Paste\tCtrl+V"),
-               {keys(ctrl | Qt::Key_V), keys(shift | Qt::Key_Insert)});
-    addCommand(kDelete, QStringLiteral("&Delete\tCtrl+Del"), {keys(ctrl | Qt::Key_Delete)});
-    addCommand(kClearPdf, QStringLiteral("Clear PD&F"));
-    addCommand(kSelectAll, QStringLiteral("&Select All\tCtrl+A"), {keys(ctrl | Qt::Key_A)});
+    addCommand(kUndo, tr("&Undo\tCtrl+Z"), {keys(alt | Qt::Key_Backspace), keys(ctrl | Qt::Key_Z)});
+    addCommand(kRedo, tr("&Redo\tCtrl+Y"), {keys(ctrl | Qt::Key_Y), keys(ctrl | shift | Qt::Key_Z)});
+    addCommand(kAdd, tr("&Add\tCtrl+D"), {keys(ctrl | Qt::Key_D)});
+    addCommand(kCopy, tr("&Copy\tCtrl+C"), {keys(ctrl | Qt::Key_C), keys(ctrl | Qt::Key_Insert)});
+    addCommand(kPaste, tr("&Paste\tCtrl+V"), {keys(ctrl | Qt::Key_V), keys(shift | Qt::Key_Insert)});
+    addCommand(kDelete, tr("&Delete\tCtrl+Del"), {keys(ctrl | Qt::Key_Delete)});
+    addCommand(kClearPdf, tr("Clear PD&F"));
+    addCommand(kSelectAll, tr("&Select All\tCtrl+A"), {keys(ctrl | Qt::Key_A)});
 
-    addCommand(kToolbar, QStringLiteral("&Toolbar"))->setCheckable(true);
-    addCommand(kStatusBar, QStringLiteral("&Status Bar"))->setCheckable(true);
-    addCommand(kSettings, QStringLiteral("Settin&gs"))->setCheckable(true);
-    addCommand(kShowCaptions, QStringLiteral("Show &Header Captions"))->setCheckable(true);
-    addCommand(kShowFieldHelp, QStringLiteral("Show &Field Help"))->setCheckable(true);
-    addCommand(kSetZoomLevel, QStringLiteral("Set Zoom &Level\tCtrl+L"), {keys(ctrl | Qt::Key_L)});
+    addCommand(kToolbar, tr("&Toolbar"))->setCheckable(true);
+    addCommand(kStatusBar, tr("&Status Bar"))->setCheckable(true);
+    addCommand(kSettings, tr("Settin&gs"))->setCheckable(true);
+    addCommand(kShowCaptions, tr("Show &Header Captions"))->setCheckable(true);
+    addCommand(kShowFieldHelp, tr("Show &Field Help"))->setCheckable(true);
+    addCommand(kSetZoomLevel, tr("Set Zoom &Level\tCtrl+L"), {keys(ctrl | Qt::Key_L)});
     // Besides the keypad's keys, those of the main keyboard that other
     // programs zoom with; "+" is Shift+= on most layouts, so Ctrl+= too.
-    addCommand(kZoomIn, QStringLiteral("Zoom &In\tCtrl+Num+"),
+    addCommand(kZoomIn, tr("Zoom &In\tCtrl+Num+"),
                {keys(ctrl | keypad | Qt::Key_Plus), keys(ctrl | Qt::Key_Plus), keys(ctrl | Qt::Key_Equal)});
-    addCommand(kZoomOut, QStringLiteral("Zoom &Out\tCtrl+Num- "),
+    addCommand(kZoomOut, tr("Zoom &Out\tCtrl+Num- "),
                {keys(ctrl | keypad | Qt::Key_Minus), keys(ctrl | Qt::Key_Minus)});
     // Accelerator-only: back to 100 %.
     addCommand(kZoomActual, QString(), {keys(ctrl | Qt::Key_0), keys(ctrl | keypad | Qt::Key_0)});
 
-    addCommand(kOnlineHelp, QStringLiteral("&Online Help"), {keys(Qt::Key_F1)});
-    addCommand(kAbout, QStringLiteral("&About Tallimark..."));
+    addCommand(kOnlineHelp, tr("&Online Help"), {keys(Qt::Key_F1)});
+    addCommand(kAbout, tr("&About Tallimark..."));
 
     // Accelerator-only commands: move the focus between the editor and the panel.
     addCommand(kNextPane, QString(), {keys(Qt::Key_F6)});
@@ -138,17 +135,17 @@ void CMainFrame::createMenus()
         std::initializer_list<int> items;
     };
     const MenuDef menus[] = {
-        {"&File",
+        {QT_TR_NOOP("&File"),
          {kNew, kOpen, kSave, kSaveAs, 0, kImportPdf, 0, kPrint, kPrintPreview, kExportPdf, 0, kRecentFile1,
           kRecentFile1 + 1, kRecentFile1 + 2, kRecentFile1 + 3, 0, kExit}},
-        {"&Edit", {kUndo, kRedo, 0, kAdd, kCopy, kPaste, kDelete, 0, kClearPdf, 0, kSelectAll}},
-        {"&View",
+        {QT_TR_NOOP("&Edit"), {kUndo, kRedo, 0, kAdd, kCopy, kPaste, kDelete, 0, kClearPdf, 0, kSelectAll}},
+        {QT_TR_NOOP("&View"),
          {kToolbar, kStatusBar, kSettings, 0, kShowCaptions, kShowFieldHelp, 0, kSetZoomLevel, kZoomIn,
           kZoomOut}},
-        {"&Help", {kOnlineHelp, 0, kAbout}},
+        {QT_TR_NOOP("&Help"), {kOnlineHelp, 0, kAbout}},
     };
     for (const MenuDef& def : menus) {
-        QMenu* menu = menuBar()->addMenu(QLatin1String(def.title));
+        QMenu* menu = menuBar()->addMenu(tr(def.title));
         menu->setObjectName(QStringLiteral("menu") + QString(QLatin1String(def.title)).remove(u'&'));
         for (int id : def.items) {
             if (id == 0)
@@ -165,7 +162,7 @@ void CMainFrame::createToolBar()
 {
     toolBar_ = addToolBar(QString());
     toolBar_->setObjectName(QStringLiteral("toolbar59392"));
-    toolBar_->setWindowTitle(QStringLiteral("Toolbar"));
+    toolBar_->setWindowTitle(tr("Toolbar"));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setFloatable(false);

@@ -90,7 +90,7 @@ void CMainFrame::RebuildHeadList()
         return;
     POSITION position = nullptr;
     doc_->GetFirstHead(&position);
-    auto* master = new QListWidgetItem(QStringLiteral("Master Head"));
+    auto* master = new QListWidgetItem(fromCp1252(HeadCaption(0)));
     master->setData(Qt::UserRole, positionData(position));
     list->addItem(master);
     for (int index = 1; index < doc_->GetHeadCount(); ++index) {
@@ -103,7 +103,7 @@ int CMainFrame::AddHeadListEntry(int index, POSITION position)
 {
     QListWidget* list = panel_->headList();
     const QSignalBlocker blocker(list);
-    auto* item = new QListWidgetItem(QStringLiteral("Head %1").arg(index + 1));
+    auto* item = new QListWidgetItem(fromCp1252(HeadCaption(index)));
     item->setData(Qt::UserRole, positionData(position));
     list->addItem(item);
     return list->row(item);

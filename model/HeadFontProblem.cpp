@@ -1,6 +1,7 @@
 #include "HeadFontProblem.h"
 
 #include "CadenzoDoc.h"
+#include "Codepage.h"
 #include "FontFromLogFont.h"
 #include "Units.h"
 
@@ -12,7 +13,7 @@ QString HeadFontProblem(const CCadenzoDoc& doc)
     QStringList heads;
     for (int i = 0; i < doc.GetHeadCount(); ++i) {
         if (!drawnAsStored(doc.GetHeadByIndex(i)->font))
-            heads << QString::fromLatin1(HeadCaption(i));
+            heads << fromCp1252(HeadCaption(i));
     }
     if (heads.isEmpty())
         return QString();

@@ -1,8 +1,11 @@
 #include "Heading.h"
 
+#include "Codepage.h"
 #include "FontFromLogFont.h"
 #include "Int32.h"
 #include "TextMeasurer.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +27,10 @@ LOGFONTA defaultHeadFont()
 
 QByteArray HeadCaption(int index)
 {
-    return index == 0 ? QByteArray("Master Head") : QByteArray("Head ") + QByteArray::number(index + 1);
+    // In the user's language, in the code page head texts are drawn in.
+    const QString caption = index == 0 ? QCoreApplication::translate("Heading", "Master Head")
+                                       : QCoreApplication::translate("Heading", "Head %1").arg(index + 1);
+    return toCp1252(caption);
 }
 
 HEADING::HEADING() : preface("No."), font(defaultHeadFont()) {}

@@ -1,5 +1,6 @@
 #include "StringTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
@@ -66,9 +67,14 @@ const QHash<int, QString>& table()
 
 } // namespace
 
+// The ids stay as they are; the text is the key of its translation, so the
+// table itself holds only the English.
 QString LoadString(int id)
 {
-    return table().value(id);
+    const auto it = table().constFind(id);
+    if (it == table().cend())
+        return QString();
+    return QCoreApplication::translate("StringTable", it->toUtf8().constData());
 }
 
 bool HasString(int id)

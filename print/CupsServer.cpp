@@ -16,11 +16,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CupsServer", text);
-}
-
 // What a check found, kept free of Qt: the checking thread may outlive the
 // application.
 struct Finding
@@ -75,12 +70,14 @@ ServerAnswer answerOf(const Finding& finding)
     case Finding::Answers:
         return {true, QString()};
     case Finding::Silent:
-        return {false,
-                tr("The print server %1 did not answer within %2 seconds.").arg(server).arg(kAnswerSeconds)};
+        return {false, QCoreApplication::translate("CupsServer",
+                                                   "The print server %1 did not answer within %2 seconds.")
+                           .arg(server)
+                           .arg(kAnswerSeconds)};
     case Finding::Unreachable:
         break;
     }
-    return {false, tr("The print server %1 cannot be reached (%2).")
+    return {false, QCoreApplication::translate("CupsServer", "The print server %1 cannot be reached (%2).")
                        .arg(server, QString::fromStdString(finding.reason))};
 }
 

@@ -19,11 +19,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("WriteJobPdf", text);
-}
-
 // The rendered page as an RGB image object, compressed row by row.
 QByteArray imageStreamData(const QImage& image)
 {
@@ -96,7 +91,8 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
         return JobPdfResult::Failed;
     }
     if (doc.GetPageWidth() <= 0 || doc.GetPageHeight() <= 0) {
-        showMessage(tr("The template's paper has no size."), MsgButtons::Ok, MsgIcon::Exclamation);
+        showMessage(QCoreApplication::translate("WriteJobPdf", "The template's paper has no size."),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
         return JobPdfResult::Failed;
     }
     const QSizeF paper = job.paperPoints();
@@ -117,9 +113,11 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
             const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, fallbackDpi);
             if (!pdf::RenderableSize(geometry.paperPixels.width(), geometry.paperPixels.height())) {
                 showMessage(
-                    tr("The PDF background could not be copied as it is (%1), and at %2 dots per inch "
-                       "the paper is too large or too small to print it as a picture. Nothing was "
-                       "printed.")
+                    QCoreApplication::translate(
+                        "WriteJobPdf",
+                        "The PDF background could not be copied as it is (%1), and at %2 dots per inch "
+                        "the paper is too large or too small to print it as a picture. Nothing was "
+                        "printed.")
                         .arg(why)
                         .arg(fallbackDpi),
                     MsgButtons::Ok, MsgIcon::Exclamation);
@@ -134,7 +132,9 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
                 if (status == pdf::RenderStatus::Failed) {
                     job.EndPrinting();
                     showMessage(
-                        tr("The PDF background could not be read (%1). Nothing was printed.").arg(why),
+                        QCoreApplication::translate(
+                            "WriteJobPdf", "The PDF background could not be read (%1). Nothing was printed.")
+                            .arg(why),
                         MsgButtons::Ok, MsgIcon::Exclamation);
                     return JobPdfResult::Failed;
                 }
@@ -144,8 +144,10 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
             }
             if (!job.background().image().isNull()) {
                 form = writeRenderedBackground(writer, job.background().image(), paper);
-                showMessage(tr("The PDF background could not be copied as it is (%1), so it is printed as a "
-                               "picture at %2 dots per inch.")
+                showMessage(QCoreApplication::translate(
+                                "WriteJobPdf",
+                                "The PDF background could not be copied as it is (%1), so it is printed as a "
+                                "picture at %2 dots per inch.")
                                 .arg(why)
                                 .arg(fallbackDpi),
                             MsgButtons::Ok, MsgIcon::Information);
@@ -192,7 +194,8 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
             return JobPdfResult::Failed;
         }
         const QString file = out.fileName();
-        showMessage(tr("Could not write the file %1.").arg(file) + QLatin1Char(' ') + writer.errorString(),
+        showMessage(QCoreApplication::translate("WriteJobPdf", "Could not write the file %1.").arg(file) +
+                        QLatin1Char(' ') + writer.errorString(),
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return JobPdfResult::Failed;
     }
@@ -204,7 +207,8 @@ JobPdfResult SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, i
 {
     OutputFile file(path);
     if (!file.open()) {
-        showMessage(tr("Could not create the file %1: %2.").arg(displayPath(path), file.errorString()),
+        showMessage(QCoreApplication::translate("WriteJobPdf", "Could not create the file %1: %2.")
+                        .arg(displayPath(path), file.errorString()),
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return JobPdfResult::Failed;
     }
@@ -218,8 +222,9 @@ JobPdfResult SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, i
     if (result == JobPdfResult::Written)
         return result;
     if (!writeError.isNull())
-        showMessage(tr("Could not write the file %1: %2.").arg(displayPath(path), writeError), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+        showMessage(QCoreApplication::translate("WriteJobPdf", "Could not write the file %1: %2.")
+                        .arg(displayPath(path), writeError),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
     file.discard();
     return result;
 }

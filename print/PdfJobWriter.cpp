@@ -2,6 +2,7 @@
 
 #include "PdfSyntax.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QIODevice>
@@ -233,7 +234,7 @@ void PdfJobWriter::beginPages(std::uint64_t pageCount, QSizeF mediaBox, const QB
     constexpr std::uint64_t kMaxPages = (std::uint64_t(1) << 31) / kChunkObjects * K;
     if (pageCount > kMaxPages) {
         d->failed = true;
-        d->error = QStringLiteral("Too many pages for one PDF file.");
+        d->error = QCoreApplication::translate("PdfJobWriter", "Too many pages for one PDF file.");
         pageCount = 0;
     }
     d->pageCount = pageCount;

@@ -160,7 +160,7 @@ void PrintCommands::Export()
     }
     QString suggestion = QFileInfo(doc_.GetTitle()).completeBaseName();
     if (suggestion.isEmpty())
-        suggestion = QStringLiteral("Template");
+        suggestion = tr("Template");
     const QString folder = doc_.GetPathName().isEmpty() ? QString() : QFileInfo(doc_.GetPathName()).path();
     const QString path = QFileDialog::getSaveFileName(
         window_, tr("Export PDF"),

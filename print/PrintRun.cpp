@@ -17,14 +17,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RunPrint", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
 {
@@ -45,7 +38,8 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     // The window opens an empty file as a new template; printing one would
     // print defaults nobody asked for.
     if (doc.OpenedEmptyFile()) {
-        showMessage(tr("%1 is empty: there is no template to print.").arg(displayPath(options.templatePath)),
+        showMessage(QCoreApplication::translate("RunPrint", "%1 is empty: there is no template to print.")
+                        .arg(displayPath(options.templatePath)),
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return 1;
     }
@@ -53,7 +47,8 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         doc.ClearPdfPage();
     } else if (const QString problem = BackgroundProblem(doc); !problem.isEmpty()) {
         showMessage(problem + QLatin1Char(' ') +
-                        tr("Nothing was printed; --no-background prints the sheets without it."),
+                        QCoreApplication::translate(
+                            "RunPrint", "Nothing was printed; --no-background prints the sheets without it."),
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return 1;
     }
@@ -72,7 +67,8 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         return 1;
     }
     if (range.isEmpty()) {
-        showMessage(tr("The print job has %1 pages; there is no page %2 to print.")
+        showMessage(QCoreApplication::translate("RunPrint",
+                                                "The print job has %1 pages; there is no page %2 to print.")
                         .arg(job.sheetCount())
                         .arg(std::max<qint64>(options.firstSheet, 1)),
                     MsgButtons::Ok, MsgIcon::Exclamation);
@@ -101,7 +97,7 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         printers.ApplyTemplatePrinter(printerName, doc.paperSize, units::twipsToInches(doc.paperWidth),
                                       units::twipsToInches(doc.paperHeight), doc.orientation);
     } else if (!printers.names() || printers.names()->device.isEmpty()) {
-        ReportCouldNotStart(tr("There is no default printer."));
+        ReportCouldNotStart(QCoreApplication::translate("RunPrint", "There is no default printer."));
         return 1;
     }
 

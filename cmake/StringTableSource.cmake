@@ -1,0 +1,15 @@
+# Writes a C++ source listing the string table's texts as QT_TRANSLATE_NOOP
+# entries, so that lupdate finds them. The table's escapes (\n, \r, \t, \\)
+# are C's own; only double quotes need one more.
+file(STRINGS ${STRINGS_FILE} lines ENCODING UTF-8)
+set(out "// Generated from the string table for lupdate; not compiled.\n#include <QtGlobal>\n")
+string(APPEND out "static const char* const kStringTableTexts[] = {\n")
+foreach(line IN LISTS lines)
+    if(line MATCHES "^([0-9]+)\t(.*)$")
+        set(text "${CMAKE_MATCH_2}")
+        string(REPLACE "\"" "\\\"" text "${text}")
+        string(APPEND out "    QT_TRANSLATE_NOOP(\"StringTable\", \"${text}\"), // ${CMAKE_MATCH_1}\n")
+    endif()
+endforeach()
+string(APPEND out "};\n")
+file(WRITE ${OUTPUT_FILE} "${out}")
