@@ -2,6 +2,7 @@
 
 #include "model/Preferences.h"
 
+#include <QLocale>
 #include <QSettings>
 
 namespace prefs {
@@ -24,13 +25,27 @@ std::uint32_t readNumber(const QSettings& settings, const QString& key, std::uin
     return ok ? static_cast<std::uint32_t>(static_cast<qulonglong>(number)) : fallback;
 }
 
+// With no stored choice the units follow the locale: millimetres where it
+// measures in metric. The C locale keeps the program's own default, inches.
+DisplayUnits localeUnits()
+{
+    const QLocale locale;
+    const bool metric =
+        locale.language() != QLocale::C && locale.measurementSystem() == QLocale::MetricSystem;
+    return metric ? DisplayUnits::millimetres : DisplayUnits::inches;
+}
+
 } // namespace
 
 void LoadPreferences(QSettings& settings, Preferences& preferences)
 {
     preferences.previewPages = static_cast<std::int32_t>(readNumber(settings, kPreviewPagesKey, 0));
-    const auto units = static_cast<std::int32_t>(readNumber(settings, kUnitsKey, 0));
-    preferences.units = displayUnitsFromId(units).value_or(DisplayUnits::inches);
+    if (settings.contains(kUnitsKey)) {
+        const auto units = static_cast<std::int32_t>(readNumber(settings, kUnitsKey, 0));
+        preferences.units = displayUnitsFromId(units).value_or(DisplayUnits::inches);
+    } else {
+        preferences.units = localeUnits();
+    }
     preferences.viewWord = readNumber(settings, kViewKey, preferences.viewWord);
 }
 

@@ -21,6 +21,8 @@ private slots:
     void storeWritesBack_data();
     void storeWritesBack();
     void previewPagesOnlyWhenShown();
+    void unitsFollowLocale_data();
+    void unitsFollowLocale();
 
 private:
     QTemporaryDir dir_;
@@ -135,6 +137,28 @@ void TestPreferences::previewPagesOnlyWhenShown()
     prefs_.previewPages = 0;
     prefs::LoadPreferences(*CCadenzoApp::OpenSettings(), prefs_);
     QCOMPARE(prefs_.previewPages, 3);
+}
+
+// With no stored choice the units are the locale's own.
+void TestPreferences::unitsFollowLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("units");
+    QTest::newRow("German") << "de_DE" << int(DisplayUnits::millimetres);
+    QTest::newRow("French") << "fr_FR" << int(DisplayUnits::millimetres);
+    QTest::newRow("American") << "en_US" << int(DisplayUnits::inches);
+    QTest::newRow("C") << "C" << int(DisplayUnits::inches);
+}
+
+void TestPreferences::unitsFollowLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, units);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    prefs::LoadPreferences(*CCadenzoApp::OpenSettings(), prefs_);
+    QLocale::setDefault(before);
+    QCOMPARE(int(prefs_.units), units);
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)
