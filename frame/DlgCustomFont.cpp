@@ -80,6 +80,16 @@ struct FontStyle
     bool italic;
 };
 
+// The style names fonts commonly carry, shown in the user's language; other
+// names are shown as the font has them.
+[[maybe_unused]] const char* const kCommonStyleNames[] = {
+    QT_TRANSLATE_NOOP("CDlgCustomFont", "Regular"), QT_TRANSLATE_NOOP("CDlgCustomFont", "Italic"),
+    QT_TRANSLATE_NOOP("CDlgCustomFont", "Bold"),    QT_TRANSLATE_NOOP("CDlgCustomFont", "Bold Italic"),
+    QT_TRANSLATE_NOOP("CDlgCustomFont", "Oblique"), QT_TRANSLATE_NOOP("CDlgCustomFont", "Bold Oblique"),
+    QT_TRANSLATE_NOOP("CDlgCustomFont", "Book"),    QT_TRANSLATE_NOOP("CDlgCustomFont", "Medium"),
+    QT_TRANSLATE_NOOP("CDlgCustomFont", "Light"),   QT_TRANSLATE_NOOP("CDlgCustomFont", "Condensed"),
+};
+
 // The styles of an installed family; a family that is not installed here
 // still offers the four usual ones. An oblique style is slanted as an
 // italic one is (the font record knows only "italic").
@@ -216,7 +226,7 @@ void CDlgCustomFont::fillStyles()
     int bestDistance = 0;
     for (const FontStyle& style : stylesOf(family())) {
         const int index = ui_->combo1137->count();
-        ui_->combo1137->addItem(style.name, style.weight);
+        ui_->combo1137->addItem(tr(style.name.toUtf8().constData()), style.weight);
         ui_->combo1137->setItemData(index, style.italic, kItalicRole);
         const int distance =
             std::abs(style.weight - wantedWeight_) + (style.italic != wantedItalic_ ? 10000 : 0);

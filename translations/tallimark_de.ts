@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Tallimark is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes WITHOUT ANY WARRANTY.</source>
-        <translation>Tallimark ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und/oder verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.</translation>
+        <translation>Tallimark ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version. Es kommt OHNE JEDE GEWÄHRLEISTUNG.</translation>
     </message>
     <message>
         <source>About &amp;Qt</source>
@@ -126,6 +126,46 @@
     <message>
         <source>Sc&amp;ript:</source>
         <translation>Schriftsys&amp;tem:</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Bold Italic</source>
+        <translation>Fett kursiv</translation>
+    </message>
+    <message>
+        <source>Oblique</source>
+        <translation>Schräg</translation>
+    </message>
+    <message>
+        <source>Bold Oblique</source>
+        <translation>Fett schräg</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Condensed</source>
+        <translation>Schmal</translation>
     </message>
 </context>
 <context>

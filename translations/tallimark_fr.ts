@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Tallimark is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes WITHOUT ANY WARRANTY.</source>
-        <translation>Tallimark est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
+        <translation>Tallimark est un logiciel libre sous licence GNU GPL, version 3 ou (à votre choix) toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE.</translation>
     </message>
     <message>
         <source>About &amp;Qt</source>
@@ -126,6 +126,46 @@
     <message>
         <source>Sc&amp;ript:</source>
         <translation>Scr&amp;ipt :</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Bold Italic</source>
+        <translation>Gras italique</translation>
+    </message>
+    <message>
+        <source>Oblique</source>
+        <translation>Oblique</translation>
+    </message>
+    <message>
+        <source>Bold Oblique</source>
+        <translation>Gras oblique</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Léger</translation>
+    </message>
+    <message>
+        <source>Condensed</source>
+        <translation>Étroit</translation>
     </message>
 </context>
 <context>
