@@ -25,8 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SVG icons are drawn by a plugin that nothing links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # qt6-wayland: the platform plugin a Wayland session needs; without it Qt
-# falls back to XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, cups-client, qt6-wayland")
+# falls back to XWayland. qt6-translations-l10n: Qt's own dialogs and buttons
+# in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, cups-client, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x-www-browser")
 
 # The licence and the Debian changelog, where Debian keeps them. GNU gzip
