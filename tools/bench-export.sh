@@ -1,7 +1,8 @@
 #!/bin/bash
 # Times the PDF export of numbered sheets, three heads on Letter, over a
 # vector form and over a JPEG photo background, and prints for each case the
-# wall time, the peak resident memory and the size of the PDF written.
+# wall time, the processor time (user and system; steadier than the wall time
+# on a busy machine), the peak resident memory and the size of the PDF written.
 #
 #   tools/bench-export.sh [SHEETS [MANY_SHEETS]]    (defaults: 10000 and 1000000)
 #
@@ -47,15 +48,16 @@ mib() {
 echo "backgrounds: form $(($(stat -c %s "$work/form.pdf") / 1024)) KiB, photo $(($(stat -c %s "$work/photo.pdf") / 1024)) KiB"
 run() { # BACKGROUND SHEETS
     local out="$work/$1-$2.pdf" status=0
-    /usr/bin/time -f '%e %M' -o "$work/time" "$program" --export-pdf "$out" "$work/$1-$2.tmt" \
+    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$program" --export-pdf "$out" "$work/$1-$2.tmt" \
         >/dev/null 2>"$work/stderr" || status=$?
     if ((status != 0)); then
         printf '%-5s %9d sheets  FAILED (exit %d)\n' "$1" "$2" "$status"
         grep -v XDG_RUNTIME_DIR "$work/stderr" >&2 || true
         return
     fi
-    read -r seconds kb <"$work/time"
-    printf '%-5s %9d sheets  %9.2f s  peak RSS %7s MiB  output %9s MiB\n' "$1" "$2" "$seconds" \
+    read -r seconds user system kb <"$work/time"
+    printf '%-5s %9d sheets  %9.2f s  cpu %9.2f s  peak RSS %7s MiB  output %9s MiB\n' "$1" "$2" "$seconds" \
+        "$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" \
         "$(mib $((kb * 1024)))" "$(mib "$(stat -c %s "$out")")"
     rm -f "$out"
 }
