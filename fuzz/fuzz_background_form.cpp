@@ -5,9 +5,9 @@
 #include "FuzzSupport.h"
 
 #include "model/PdfLibrary.h"
-#include "print/PdfBackgroundForm.h"
-#include "print/PdfFormCopy.h"
-#include "print/PdfJobWriter.h"
+#include "pdf/PdfBackgroundForm.h"
+#include "pdf/PdfFormCopy.h"
+#include "pdf/PdfJobWriter.h"
 
 #include <QBuffer>
 
@@ -20,13 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool quiet = (fuzz::quietLibraries(), true);
     (void)quiet;
 
-    PdfBlock block{std::uint32_t(size)};
-    if (size != 0)
-        std::memcpy(block.bytes.get(), data, size);
+    const QByteArrayView file(data, qsizetype(size));
 
     std::vector<CopiedPdfObject> objects;
     QString why;
-    const bool copied = CopyPageAsForm(block, 0, QSizeF(612, 792), &objects, &why);
+    const bool copied = CopyPageAsForm(file, 0, QSizeF(612, 792), &objects, &why);
     fuzz::check(copied || !why.isEmpty(), "a failed copy gives no reason");
     fuzz::check(copied == !objects.empty(), "a copy's objects do not match its outcome");
     for (const CopiedPdfObject& object : objects) {
@@ -40,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     PdfJobWriter writer(out);
-    const PdfJobWriter::Id form = WriteBackgroundForm(writer, block, 0, QSizeF(612, 792));
+    const PdfJobWriter::Id form = WriteBackgroundForm(writer, file, 0, QSizeF(612, 792));
     fuzz::check(form != 0, "a page copied once does not copy again");
     writer.beginPages(1, QSizeF(612, 792), "<</XObject<</B " + PdfJobWriter::ref(form) + ">>>>");
     writer.addPage("/B Do");

@@ -9,9 +9,9 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/PdfLibrary.h"
+#include "pdf/PdfJobWriter.h"
 #include "print/JobPdf.h"
 #include "print/PdfHeadText.h"
-#include "print/PdfJobWriter.h"
 #include "print/SheetMapping.h"
 
 #include <QBuffer>

@@ -1,8 +1,6 @@
 #include "JobPdf.h"
 
-#include "PdfBackgroundForm.h"
 #include "PdfHeadText.h"
-#include "PdfJobWriter.h"
 #include "PreparePrintException.h"
 
 #include "model/CadenzoDoc.h"
@@ -10,7 +8,10 @@
 #include "model/MessageSink.h"
 #include "model/NativePath.h"
 #include "model/OutputFile.h"
+#include "model/PdfLibrary.h"
 #include "model/Units.h"
+#include "pdf/PdfBackgroundForm.h"
+#include "pdf/PdfJobWriter.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>
@@ -107,7 +108,8 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
     QByteArray paintBackground;
     if (doc.GetPdfPage() && doc.pdfData) {
         QString why;
-        PdfJobWriter::Id form = WriteBackgroundForm(writer, *doc.pdfData, doc.pdfPageNumber - 1, paper, &why);
+        const QByteArrayView file(doc.pdfData->bytes.get(), doc.pdfData->length);
+        PdfJobWriter::Id form = WriteBackgroundForm(writer, file, doc.pdfPageNumber - 1, paper, &why);
         if (!form) {
             // The toolkit cannot copy the page: print what the renderer makes of it.
             const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, fallbackDpi);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfJobWriter.h"
+#include "pdf/PdfJobWriter.h"
 
 #include <QByteArray>
 

@@ -5,7 +5,7 @@
 #include "PdfText.h"
 #include "TestPdf.h"
 
-#include "print/PdfBackgroundForm.h"
+#include "pdf/PdfBackgroundForm.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -79,8 +79,7 @@ QByteArray jobPdf(const QByteArray& source, int pageIndex, QSizeF paper, QString
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     PdfJobWriter writer(out);
-    const PdfJobWriter::Id form =
-        WriteBackgroundForm(writer, *testpdf::blockFrom(source), pageIndex, paper, why);
+    const PdfJobWriter::Id form = WriteBackgroundForm(writer, source, pageIndex, paper, why);
     if (!form)
         return QByteArray();
     writer.beginPages(2, paper, "<</XObject<</BG " + PdfJobWriter::ref(form) + ">>>>");
@@ -475,8 +474,7 @@ void TestBackgroundForm::hostileFiles()
     PdfJobWriter writer(out);
     const std::uint64_t before = writer.bytesWritten();
     QString why;
-    const PdfJobWriter::Id form =
-        WriteBackgroundForm(writer, *testpdf::blockFrom(bytes), pageIndex, testpdf::letter(), &why);
+    const PdfJobWriter::Id form = WriteBackgroundForm(writer, bytes, pageIndex, testpdf::letter(), &why);
     if (reason == QLatin1String("!")) {
         QVERIFY(!form);
     } else if (reason != QLatin1String("?")) {

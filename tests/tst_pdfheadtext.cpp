@@ -5,9 +5,9 @@
 
 #include "model/CadenzoDoc.h"
 #include "model/HeadPainter.h"
-#include "print/PdfEmbeddedFont.h"
+#include "pdf/PdfEmbeddedFont.h"
+#include "pdf/PdfSyntax.h"
 #include "print/PdfHeadText.h"
-#include "print/PdfSyntax.h"
 
 #include <QFile>
 #include <QPageLayout>

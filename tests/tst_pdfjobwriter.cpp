@@ -3,7 +3,7 @@
 // noticed.
 #include "PdfText.h"
 
-#include "print/PdfJobWriter.h"
+#include "pdf/PdfJobWriter.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

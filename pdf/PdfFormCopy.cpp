@@ -4,8 +4,6 @@
 #include "PdfPrintedAnnotations.h"
 #include "PdfSyntax.h"
 
-#include "model/PdfLibrary.h"
-
 #include <QCoreApplication>
 
 #include <qpdf/Buffer.hh>
@@ -240,15 +238,18 @@ void requireReadablePage(QPDFObjectHandle page, PdfObjectGraph& graph)
     }
 }
 
-void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<CopiedPdfObject>& objects)
+void copyPage(QByteArrayView file, int pageIndex, QSizeF paper, std::vector<CopiedPdfObject>& objects)
 {
     if (!(paper.width() > 0 && paper.height() > 0 && paper.width() <= kMaxCoordinate &&
           paper.height() <= kMaxCoordinate))
         fail(QT_TRANSLATE_NOOP("PdfFormCopy", "the paper has no area"));
+    // An empty file is no PDF; qpdf is not handed a view that may point nowhere.
+    if (file.isEmpty())
+        fail(QT_TRANSLATE_NOOP("PdfFormCopy", "the file is damaged or is not a PDF file"));
     QPDF qpdf;
     qpdf.setSuppressWarnings(true);
     qpdf.setAttemptRecovery(true);
-    qpdf.processMemoryFile("background", bytes.bytes.get(), bytes.length);
+    qpdf.processMemoryFile("background", file.data(), size_t(file.size()));
     std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(qpdf).getAllPages();
     if (pageIndex < 0 || size_t(pageIndex) >= pages.size())
         throw PdfCopyError{
@@ -283,14 +284,14 @@ void copyPage(const PdfBlock& bytes, int pageIndex, QSizeF paper, std::vector<Co
 
 } // namespace
 
-bool CopyPageAsForm(const PdfBlock& bytes, int pageIndex, QSizeF paperPoints,
+bool CopyPageAsForm(QByteArrayView file, int pageIndex, QSizeF paperPoints,
                     std::vector<CopiedPdfObject>* objects, QString* why)
 {
     std::vector<CopiedPdfObject> copied;
     QString reason;
     const char* damaged = QT_TRANSLATE_NOOP("PdfFormCopy", "the file is damaged or is not a PDF file");
     try {
-        copyPage(bytes, pageIndex, paperPoints, copied);
+        copyPage(file, pageIndex, paperPoints, copied);
         *objects = std::move(copied);
         return true;
     } catch (const PdfCopyError& error) {

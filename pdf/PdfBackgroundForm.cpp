@@ -2,13 +2,13 @@
 
 #include "PdfFormCopy.h"
 
-PdfJobWriter::Id WriteBackgroundForm(PdfJobWriter& writer, const PdfBlock& bytes, int pageIndex,
+PdfJobWriter::Id WriteBackgroundForm(PdfJobWriter& writer, QByteArrayView file, int pageIndex,
                                      QSizeF paperPoints, QString* why)
 {
     // Everything is read before the first object is written, so that a file
     // that fails half way leaves nothing behind.
     std::vector<CopiedPdfObject> objects;
-    if (!CopyPageAsForm(bytes, pageIndex, paperPoints, &objects, why))
+    if (!CopyPageAsForm(file, pageIndex, paperPoints, &objects, why))
         return 0;
     std::vector<PdfJobWriter::Id> ids;
     ids.reserve(objects.size());

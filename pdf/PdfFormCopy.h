@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSizeF>
 #include <QString>
 
 #include <cstdint>
 #include <utility>
 #include <vector>
-
-struct PdfBlock;
 
 // One object read out of a PDF file to be written into another, its
 // references to the other objects of its set left as holes that are filled
@@ -28,10 +27,11 @@ struct CopiedPdfObject
     QByteArray resolved(const std::vector<std::uint32_t>& ids) const;
 };
 
-// Reads page pageIndex (0-based) of the PDF file in bytes as a form XObject
+// Reads page pageIndex (0-based) of the PDF file in file as a form XObject
 // covering a paper paperPoints large, as WriteBackgroundForm writes it:
 // objects[0] is the form, the rest what its resources reach, each once.
 // Returns false, with *why (may be null) for the user and objects left
-// empty, when the file or the page cannot be read.
-bool CopyPageAsForm(const PdfBlock& bytes, int pageIndex, QSizeF paperPoints,
+// empty, when the file or the page cannot be read. The file's bytes are read
+// where they are, and only during the call.
+bool CopyPageAsForm(QByteArrayView file, int pageIndex, QSizeF paperPoints,
                     std::vector<CopiedPdfObject>* objects, QString* why = nullptr);
