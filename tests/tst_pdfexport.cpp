@@ -8,6 +8,7 @@
 #include "model/MessageSink.h"
 #include "model/NativePath.h"
 #include "model/PrinterSelection.h"
+#include "print/JobControl.h"
 #include "print/PdfExport.h"
 #include "print/PrintRun.h"
 
@@ -191,8 +192,10 @@ void TestPdfExport::numbersOnTheRightPages()
 
     const auto doc = makeDoc(copies, skip, total);
     const QString path = dir_.filePath(QStringLiteral("numbers.pdf"));
-    const SheetRange range = clampSheetRange(first, last, SheetMapping::of(*doc).sheetCount());
-    QVERIFY(ExportPdf(*doc, path, range));
+    CPrintJob job(*doc);
+    const SheetRange range = clampSheetRange(first, last, job.sheetCount());
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, path, range, unattended).isDone());
     QCOMPARE(pdftext::pageCount(path), int(words.size()));
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), words.size());
@@ -225,7 +228,9 @@ void TestPdfExport::headOneInchFromCorner()
     doc->heads[0]->x = x;
     doc->heads[0]->y = y;
     const QString path = dir_.filePath(QStringLiteral("corner.pdf"));
-    QVERIFY(ExportPdf(*doc, path, SheetRange{1, 1}));
+    CPrintJob job(*doc);
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, path, SheetRange{1, 1}, unattended).isDone());
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), 1);
     QVERIFY(qAbs(pages[0].size.width() - pageSize.width()) < 0.5);
@@ -253,7 +258,9 @@ void TestPdfExport::backgroundKeptAsItIs()
     doc->AttachPdf(testpdf::blockFrom(source));
     QVERIFY(doc->GetPdfPage());
     const QString out = dir_.filePath(QStringLiteral("kept.pdf"));
-    QVERIFY(ExportPdf(*doc, out, SheetRange{1, 30}));
+    CPrintJob job(*doc);
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, out, SheetRange{1, 30}, unattended).isDone());
 
     bool ok = false;
     pdftext::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), out}, &ok);
