@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 
 // Shows the wait cursor for as long as it lives; nothing in a run without a

@@ -7,12 +7,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-bool& PrintAbortFlag()
-{
-    static bool aborted = false;
-    return aborted;
-}
-
 CDlgProgress::CDlgProgress(QWidget* owner)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), ui_(std::make_unique<Ui::CDlgProgress>()),
       owner_(owner)
@@ -21,7 +15,6 @@ CDlgProgress::CDlgProgress(QWidget* owner)
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose, false);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CDlgProgress::reject);
-    PrintAbortFlag() = false;
 }
 
 CDlgProgress::~CDlgProgress() = default;
@@ -68,6 +61,6 @@ void CDlgProgress::reject()
         MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes)
         return;
-    PrintAbortFlag() = true;
+    emit cancelConfirmed();
     QDialog::reject();
 }

@@ -8,13 +8,9 @@ namespace Ui {
 class CDlgProgress;
 }
 
-// The one abort flag of a print job: set when the user confirms Cancel in the
-// preparation dialog, read by the preparation loop between bands.
-bool& PrintAbortFlag();
-
 // Small modeless dialog shown while the background is prepared for printing:
-// a progress bar of bands done and a Cancel button. Creating it clears the
-// abort flag; Cancel or Esc asks for confirmation and, on Yes, sets it.
+// a progress bar of bands done and a Cancel button. Cancel or Esc asks for
+// confirmation and, on Yes, says so through cancelConfirmed() and closes.
 class CDlgProgress : public QDialog
 {
     Q_OBJECT
@@ -31,6 +27,9 @@ public:
     void StepIt();
     int value() const;
     int maximum() const;
+
+signals:
+    void cancelConfirmed();
 
 public slots:
     void reject() override;

@@ -1,11 +1,11 @@
 #include "JobPdf.h"
 
+#include "JobControl.h"
 #include "PdfHeadText.h"
 #include "PreparePrintException.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/HeadFontProblem.h"
-#include "model/MessageSink.h"
 #include "model/NativePath.h"
 #include "model/OutputFile.h"
 #include "model/PdfLibrary.h"
@@ -83,19 +83,14 @@ QSizeF JobPaperPoints(const CCadenzoDoc& doc)
     return QSizeF(doc.GetPageWidth() / twipsPerPoint, doc.GetPageHeight() / twipsPerPoint);
 }
 
-JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi, QWidget* owner,
-                         bool showProgress, const SheetProgress& progress, QString* writeError)
+JobOutcome WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int fallbackDpi,
+                       JobControl& control)
 {
+    Q_ASSERT(!range.isEmpty()); // the caller has told the user of a job without sheets
     const CCadenzoDoc& doc = job.document();
-    if (range.isEmpty() || job.sheetCount() <= 0) {
-        ReportNoSheets();
-        return JobPdfResult::Failed;
-    }
-    if (doc.GetPageWidth() <= 0 || doc.GetPageHeight() <= 0) {
-        showMessage(QCoreApplication::translate("WriteJobPdf", "The template's paper has no size."),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-        return JobPdfResult::Failed;
-    }
+    if (doc.GetPageWidth() <= 0 || doc.GetPageHeight() <= 0)
+        return JobOutcome::failed(
+            QCoreApplication::translate("WriteJobPdf", "The template's paper has no size."));
     const QSizeF paper = job.paperPoints();
     // On another paper than the template's the heads keep their distance
     // from the top-left corner.
@@ -114,45 +109,44 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
             // The toolkit cannot copy the page: print what the renderer makes of it.
             const SheetGeometry geometry = SheetGeometry::ofTemplatePaper(doc, fallbackDpi);
             if (!pdf::RenderableSize(geometry.paperPixels.width(), geometry.paperPixels.height())) {
-                showMessage(
+                return JobOutcome::failed(
                     QCoreApplication::translate(
                         "WriteJobPdf",
                         "The PDF background could not be copied as it is (%1), and at %2 dots per inch "
                         "the paper is too large or too small to print it as a picture. Nothing was "
                         "printed.")
                         .arg(why)
-                        .arg(fallbackDpi),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-                return JobPdfResult::Failed;
+                        .arg(fallbackDpi));
             }
             try {
-                const pdf::RenderStatus status = job.BeginPrinting(geometry, owner, showProgress);
-                if (status == pdf::RenderStatus::TimedOut && !ConfirmPrintWithoutBackground(showProgress)) {
-                    job.EndPrinting();
-                    return JobPdfResult::Cancelled;
+                const pdf::RenderStatus status = job.BeginPrinting(geometry, control);
+                if (status == pdf::RenderStatus::TimedOut) {
+                    if (const std::optional<JobOutcome> stop = ConfirmPrintWithoutBackground(control)) {
+                        job.EndPrinting();
+                        return *stop;
+                    }
                 }
                 if (status == pdf::RenderStatus::Failed) {
                     job.EndPrinting();
-                    showMessage(
+                    return JobOutcome::failed(
                         QCoreApplication::translate(
                             "WriteJobPdf", "The PDF background could not be read (%1). Nothing was printed.")
-                            .arg(why),
-                        MsgButtons::Ok, MsgIcon::Exclamation);
-                    return JobPdfResult::Failed;
+                            .arg(why));
                 }
             } catch (const CPreparePrintException&) {
                 job.EndPrinting();
-                return JobPdfResult::Cancelled;
+                return JobOutcome::cancelled();
             }
             if (!job.background().image().isNull()) {
                 form = writeRenderedBackground(writer, job.background().image(), paper);
-                showMessage(QCoreApplication::translate(
-                                "WriteJobPdf",
-                                "The PDF background could not be copied as it is (%1), so it is printed as a "
-                                "picture at %2 dots per inch.")
-                                .arg(why)
-                                .arg(fallbackDpi),
-                            MsgButtons::Ok, MsgIcon::Information);
+                control.tell(
+                    QCoreApplication::translate(
+                        "WriteJobPdf",
+                        "The PDF background could not be copied as it is (%1), so it is printed as a "
+                        "picture at %2 dots per inch.")
+                        .arg(why)
+                        .arg(fallbackDpi),
+                    MsgIcon::Information);
             }
             job.EndPrinting();
         }
@@ -163,7 +157,7 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
     }
 
     if (const QString problem = HeadFontProblem(doc); !problem.isEmpty())
-        showMessage(problem, MsgButtons::Ok, MsgIcon::Information);
+        control.tell(problem, MsgIcon::Information);
     PdfHeadText heads(doc);
     const QByteArray fonts = heads.writeFonts(writer);
     if (!fonts.isEmpty())
@@ -183,50 +177,43 @@ JobPdfResult WriteJobPdf(CPrintJob& job, QFileDevice& out, SheetRange range, int
                 content += "Q\n";
         }
         writer.addPage(content);
-        if ((progress && !progress(sheet - range.first + 1, range.count())) || !writer.ok()) {
+        control.sheetsDone(sheet - range.first + 1, range.count());
+        if (control.cancelled() || !writer.ok()) {
             stopped = writer.ok();
             break;
         }
     }
     if (stopped)
-        return JobPdfResult::Cancelled;
+        return JobOutcome::cancelled();
     if (!writer.finish(doc.GetTitle())) {
-        if (writeError) {
-            *writeError = writer.errorString();
-            return JobPdfResult::Failed;
-        }
-        const QString file = out.fileName();
-        showMessage(QCoreApplication::translate("WriteJobPdf", "Could not write the file %1.").arg(file) +
-                        QLatin1Char(' ') + writer.errorString(),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-        return JobPdfResult::Failed;
+        // The output by the name it has; callers that know it by another
+        // name tell the cause in a message of their own.
+        return JobOutcome::failed(
+            QCoreApplication::translate("WriteJobPdf", "Could not write the file %1.").arg(out.fileName()) +
+                QLatin1Char(' ') + writer.errorString(),
+            writer.errorString());
     }
-    return JobPdfResult::Written;
+    return JobOutcome::done();
 }
 
-JobPdfResult SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
-                        QWidget* owner, bool showProgress, const SheetProgress& progress)
+JobOutcome SaveJobPdf(CPrintJob& job, const QString& path, SheetRange range, int fallbackDpi,
+                      JobControl& control)
 {
     OutputFile file(path);
-    if (!file.open()) {
-        showMessage(QCoreApplication::translate("WriteJobPdf", "Could not create the file %1: %2.")
-                        .arg(displayPath(path), file.errorString()),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-        return JobPdfResult::Failed;
-    }
-    QString writeError;
-    JobPdfResult result =
-        WriteJobPdf(job, file.device(), range, fallbackDpi, owner, showProgress, progress, &writeError);
-    if (result == JobPdfResult::Written && !file.commit()) {
-        writeError = file.errorString();
-        result = JobPdfResult::Failed;
-    }
-    if (result == JobPdfResult::Written)
-        return result;
-    if (!writeError.isNull())
-        showMessage(QCoreApplication::translate("WriteJobPdf", "Could not write the file %1: %2.")
-                        .arg(displayPath(path), writeError),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!file.open())
+        return JobOutcome::failed(
+            QCoreApplication::translate("WriteJobPdf", "Could not create the file %1: %2.")
+                .arg(displayPath(path), file.errorString()));
+    JobOutcome outcome = WriteJobPdf(job, file.device(), range, fallbackDpi, control);
+    if (outcome.isDone() && !file.commit())
+        outcome = JobOutcome::failed(QString(), file.errorString());
+    if (outcome.isDone())
+        return outcome;
     file.discard();
-    return result;
+    if (!outcome.writeError().isNull())
+        return JobOutcome::failed(
+            QCoreApplication::translate("WriteJobPdf", "Could not write the file %1: %2.")
+                .arg(displayPath(path), outcome.writeError()),
+            outcome.writeError());
+    return outcome;
 }

@@ -3,7 +3,6 @@
 #include "JobPdf.h"
 
 #include "model/CadenzoDoc.h"
-#include "model/MessageSink.h"
 #include "model/NativePath.h"
 
 #include <QCoreApplication>
@@ -30,51 +29,33 @@ bool isTemplateFile(const CCadenzoDoc& doc, const QString& path)
 
 } // namespace
 
-bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QWidget* owner,
-               bool showProgress, const SheetProgress& progress)
+JobOutcome ExportPdf(CPrintJob& job, const QString& path, SheetRange range, JobControl& control)
 {
-    CPrintJob job(doc);
-    if (range.isEmpty() || job.sheetCount() <= 0) {
-        ReportNoSheets();
-        return false;
-    }
     // The PDF would take the template's place and lose it.
-    if (isTemplateFile(doc, path)) {
-        showMessage(QCoreApplication::translate(
-                        "ExportPdf", "%1 is the template being printed; the PDF needs another name.")
-                        .arg(displayPath(path)),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
-    return SaveJobPdf(job, path, range, kExportBackgroundDpi, owner, showProgress, progress) ==
-           JobPdfResult::Written;
+    if (isTemplateFile(job.document(), path))
+        return JobOutcome::failed(
+            QCoreApplication::translate("ExportPdf",
+                                        "%1 is the template being printed; the PDF needs another name.")
+                .arg(displayPath(path)));
+    return SaveJobPdf(job, path, range, kExportBackgroundDpi, control);
 }
 
-bool ExportPdfToStandardOutput(const CCadenzoDoc& doc, SheetRange range)
+JobOutcome ExportPdfToStandardOutput(CPrintJob& job, SheetRange range, JobControl& control)
 {
-    CPrintJob job(doc);
-    if (range.isEmpty() || job.sheetCount() <= 0) {
-        ReportNoSheets();
-        return false;
-    }
     std::fflush(stdout);
     QFile out;
-    QString writeError;
-    JobPdfResult result = JobPdfResult::Failed;
+    JobOutcome outcome = JobOutcome::done();
     if (!out.open(fileno(stdout), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        writeError = out.errorString();
+        outcome = JobOutcome::failed(QString(), out.errorString());
     } else {
-        result =
-            WriteJobPdf(job, out, range, kExportBackgroundDpi, nullptr, false, SheetProgress(), &writeError);
-        if (result == JobPdfResult::Written && !out.flush()) {
-            writeError = out.errorString();
-            result = JobPdfResult::Failed;
-        }
+        outcome = WriteJobPdf(job, out, range, kExportBackgroundDpi, control);
+        if (outcome.isDone() && !out.flush())
+            outcome = JobOutcome::failed(QString(), out.errorString());
     }
-    if (result != JobPdfResult::Written && !writeError.isNull())
-        showMessage(
+    if (!outcome.writeError().isNull())
+        return JobOutcome::failed(
             QCoreApplication::translate("ExportPdf", "Could not write the PDF to standard output: %1.")
-                .arg(writeError),
-            MsgButtons::Ok, MsgIcon::Exclamation);
-    return result == JobPdfResult::Written;
+                .arg(outcome.writeError()),
+            outcome.writeError());
+    return outcome;
 }

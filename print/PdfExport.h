@@ -1,23 +1,22 @@
 #pragma once
 
+#include "JobOutcome.h"
 #include "PrintJob.h"
 
 #include <QString>
 
-class CCadenzoDoc;
-class QWidget;
+class JobControl;
 
-// Writes sheets range of doc's job to a PDF file, one page per sheet, on the
-// template's own paper: as a printer without unprintable margins prints it
-// (heads from the paper's corner, the background over the whole sheet, skip
-// sheets empty). Reports failures through showMessage(). owner and
-// showProgress as for printing; progress may stop the export, and then the
-// unfinished file is removed. Returns whether the file was written.
-bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QWidget* owner = nullptr,
-               bool showProgress = false, const SheetProgress& progress = SheetProgress());
+// Writes sheets range (non-empty, of the job) of job to a PDF file, one page
+// per sheet, on the template's own paper: as a printer without unprintable
+// margins prints it (heads from the paper's corner, the background over the
+// whole sheet, skip sheets empty). Progress, questions and notes go through
+// control; a job cancelled there leaves no file. A failure carries its
+// message for the caller to report.
+JobOutcome ExportPdf(CPrintJob& job, const QString& path, SheetRange range, JobControl& control);
 
 // ExportPdf onto standard output, which then carries nothing but the PDF.
-bool ExportPdfToStandardOutput(const CCadenzoDoc& doc, SheetRange range);
+JobOutcome ExportPdfToStandardOutput(CPrintJob& job, SheetRange range, JobControl& control);
 
 // Resolution of a background that has to be exported as a rendered picture.
 constexpr int kExportBackgroundDpi = 300;

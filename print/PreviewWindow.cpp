@@ -1,6 +1,7 @@
 #include "PreviewWindow.h"
 
 #include "DlgGoToSheet.h"
+#include "WindowJobControl.h"
 
 #include "model/Preferences.h"
 
@@ -146,7 +147,10 @@ CPreviewWindow::CPreviewWindow(const CCadenzoDoc& doc, const SheetGeometry& geom
     connect(closeButton_, &QPushButton::clicked, this, &CPreviewWindow::reject);
 
     const int dpi = std::min({kPreviewBackgroundDpi, geometry_.resolutionX, geometry_.resolutionY});
-    const pdf::RenderStatus background = job_.BeginPreview(geometry_, std::max(dpi, 1), parent);
+    // Over a window the preparation shows its progress there and offers Cancel.
+    WindowJobControl control(parent);
+    const pdf::RenderStatus background =
+        job_.BeginPreview(geometry_, std::max(dpi, 1), parent ? &control : nullptr);
     cancelled_ = background == pdf::RenderStatus::Cancelled;
     if (background == pdf::RenderStatus::TimedOut)
         ReportBackgroundLeftOut();

@@ -1,6 +1,6 @@
 #include "PrintBackground.h"
 
-#include "DlgProgress.h"
+#include "JobControl.h"
 #include "PreparePrintException.h"
 
 #include "model/RenderTimeLimits.h"
@@ -26,7 +26,7 @@ int PrintBackground::bandCount(double heightPoints)
 }
 
 pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, QSize paperPixels,
-                                                   int resolutionX, int resolutionY, CDlgProgress* dialog)
+                                                   int resolutionX, int resolutionY, JobControl& control)
 {
     release();
     if (!page || paperPixels.isEmpty() || resolutionX <= 0 || resolutionY <= 0)
@@ -39,16 +39,14 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
     const int H = paperPixels.height();
     const double heightPoints = double(H) / resolutionY * 72.0;
     const int bands = bandCount(heightPoints);
-    if (dialog)
-        dialog->SetRange(0); // busy until the page is rendered
+    control.preparationSteps(0); // busy until the page is rendered
 
     // One rendering of the whole page, stretched to the paper whatever its own
     // proportions, on another thread while Cancel stays alive here; the bands
     // then pace the writing.
-    pdf::RenderResult result = pdf::RenderPageBitmap(page, W, H, renderTimeLimits().print, [dialog] {
-        if (dialog)
-            QCoreApplication::processEvents();
-        return !PrintAbortFlag();
+    pdf::RenderResult result = pdf::RenderPageBitmap(page, W, H, renderTimeLimits().print, [&control] {
+        control.poll();
+        return !control.cancelled();
     });
     if (result.status == pdf::RenderStatus::Cancelled) {
         release();
@@ -59,8 +57,7 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
         return result.status;
     }
     QImage rendered = std::move(result.image); // let go of it before the file is mapped
-    if (dialog)
-        dialog->SetRange(bands);
+    control.preparationSteps(bands);
     const qsizetype rowBytes = qsizetype(W) * 4;
     bool written = !rendered.isNull() && fileOpen;
 
@@ -80,15 +77,14 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
             }
         }
         y += rows;
-        if (dialog)
-            dialog->StepIt();
-        if (!PrintAbortFlag())
+        control.preparationStep();
+        if (!control.cancelled())
             QCoreApplication::processEvents();
         top = bottom;
     }
     rendered = QImage();
 
-    if (PrintAbortFlag()) {
+    if (control.cancelled()) {
         release();
         throw CPreparePrintException();
     }
@@ -105,19 +101,22 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
 }
 
 pdf::RenderStatus PrintBackground::prepareForPreview(const pdf::PageHandle& page, QSize pixels,
-                                                     CDlgProgress* dialog)
+                                                     JobControl* control)
 {
     release();
     if (!page || pixels.isEmpty())
         return pdf::RenderStatus::Failed;
-    if (dialog)
-        dialog->SetRange(0); // busy: one rendering, no steps
+    if (control)
+        control->preparationSteps(0); // busy: one rendering, no steps
     pdf::RenderResult result =
-        pdf::RenderPageBitmap(page, pixels.width(), pixels.height(), renderTimeLimits().preview, [dialog] {
-            // Without a dialog to take it, user input waits until the end.
-            QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents
-                                                   : QEventLoop::ExcludeUserInputEvents);
-            return !dialog || !PrintAbortFlag();
+        pdf::RenderPageBitmap(page, pixels.width(), pixels.height(), renderTimeLimits().preview, [control] {
+            if (!control) {
+                // Without anyone to take it, user input waits until the end.
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                return true;
+            }
+            control->poll();
+            return !control->cancelled();
         });
     image_ = std::move(result.image);
     return result.status;

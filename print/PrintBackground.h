@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class CDlgProgress;
+class JobControl;
 class QTemporaryFile;
 
 // The PDF background of one print job, prepared once before the first sheet
@@ -31,21 +31,22 @@ public:
     static constexpr int kBandPoints = 72;
 
     // Renders page over a paper of paperPixels device pixels at resolutionX x
-    // resolutionY dots per inch, within the print time limit. dialog (may be
-    // null) shows the bands done; while the page renders and between bands
-    // pending events are processed so that its Cancel works. Throws
-    // CPreparePrintException when Cancel was confirmed, with the temporary
+    // resolutionY dots per inch, within the print time limit. control takes
+    // the bands done; it is polled while the page renders and pending events
+    // are processed between bands, so that a Cancel comes in. Throws
+    // CPreparePrintException when control is cancelled, with the temporary
     // file already gone. A page that cannot be rendered (too large a bitmap)
     // or that runs out of time leaves the background empty (TimedOut says
     // which): sheets then carry heads only.
     pdf::RenderStatus prepareForPrint(const pdf::PageHandle& page, QSize paperPixels, int resolutionX,
-                                      int resolutionY, CDlgProgress* dialog);
+                                      int resolutionY, JobControl& control);
 
     // Renders page into a pixels-sized bitmap for the preview, within the
-    // preview time limit, processing pending events meanwhile. dialog (may
-    // be null) offers Cancel: Cancelled when it was confirmed.
+    // preview time limit. control (may be null) is polled meanwhile and
+    // may cancel it: Cancelled. Without one, pending events are processed
+    // but user input waits until the end.
     pdf::RenderStatus prepareForPreview(const pdf::PageHandle& page, QSize pixels,
-                                        CDlgProgress* dialog = nullptr);
+                                        JobControl* control = nullptr);
 
     // Deletes the picture and its temporary file.
     void release();

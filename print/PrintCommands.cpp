@@ -3,6 +3,7 @@
 #include "PdfExport.h"
 #include "PreviewWindow.h"
 #include "PrintJob.h"
+#include "WindowJobControl.h"
 #include "model/PrinterSelection.h"
 
 #include "model/CadenzoDoc.h"
@@ -14,58 +15,9 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QTimer>
 
 #include <limits>
-#include <memory>
-
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintCommands", text);
-}
-
-// The status box of a running job ("Printing", "Page %1") with its Cancel.
-// Shown only when the job takes a while; the bar counts in thousandths so
-// that jobs beyond the int range fit.
-class JobProgress
-{
-public:
-    JobProgress(QWidget* owner, const QString& title, const QString& docName)
-        : dialog_(owner), docName_(docName)
-    {
-        dialog_.setWindowTitle(title);
-        dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.setMinimumDuration(800);
-        dialog_.setRange(0, 1000);
-        dialog_.setAutoReset(false);
-        dialog_.setAutoClose(false);
-        dialog_.setValue(0);
-    }
-
-    bool operator()(qint64 done, qint64 total)
-    {
-        const int value = int(done * 1000 / std::max<qint64>(total, 1));
-        if (value != dialog_.value() || done == 1) {
-            dialog_.setLabelText(QStringLiteral("%1\n").arg(docName_) + tr("Page %1").arg(done));
-            dialog_.setValue(value);
-        }
-        return !dialog_.wasCanceled();
-    }
-
-    SheetProgress callback()
-    {
-        return [this](qint64 done, qint64 total) { return (*this)(done, total); };
-    }
-
-private:
-    QProgressDialog dialog_;
-    QString docName_;
-};
-
-} // namespace
 
 PrintCommands::PrintCommands(QWidget* window, CCadenzoDoc& doc, PrinterSelection& printers,
                              Preferences* preferences)
@@ -117,8 +69,8 @@ void PrintCommands::Print(bool withDialog)
             range = SheetRange{printer.fromPage(), std::max(printer.fromPage(), printer.toPage())};
         SetPrintResolution(printer);
     }
-    JobProgress progress(window_, tr("Printing"), doc_.GetTitle());
-    PrintSheets(job, printer, range, window_, true, progress.callback());
+    WindowJobControl control(window_, tr("Printing"), doc_.GetTitle());
+    ReportOutcome(PrintSheets(job, printer, range, control));
 }
 
 void PrintCommands::Preview()
@@ -169,6 +121,6 @@ void PrintCommands::Export()
         tr("PDF Files (*.pdf);;All Files (*.*)"));
     if (path.isEmpty())
         return;
-    JobProgress progress(window_, tr("Export PDF"), doc_.GetTitle());
-    ExportPdf(doc_, path, SheetRange{1, job.sheetCount()}, window_, true, progress.callback());
+    WindowJobControl control(window_, tr("Export PDF"), doc_.GetTitle());
+    ReportOutcome(ExportPdf(job, path, SheetRange{1, job.sheetCount()}, control));
 }

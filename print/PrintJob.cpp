@@ -1,7 +1,7 @@
 #include "PrintJob.h"
 
 #include "CupsPrinting.h"
-#include "DlgProgress.h"
+#include "JobControl.h"
 #include "JobPdf.h"
 #include "model/PrinterSelection.h"
 
@@ -19,7 +19,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
-#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -31,25 +30,25 @@ namespace {
 constexpr int kMaxPrintDpi = 600;
 constexpr int kFallbackPrintDpi = 300;
 
-// Re-enables the owner window however the preparation ends.
-class DisabledWindow
+// Ends the preparation's progress however the preparation ends.
+class Preparation
 {
 public:
-    explicit DisabledWindow(QWidget* window) : window_(window)
+    explicit Preparation(JobControl* control) : control_(control)
     {
-        if (window_)
-            window_->setEnabled(false);
+        if (control_)
+            control_->preparationBegins();
     }
-    ~DisabledWindow()
+    ~Preparation()
     {
-        if (window_)
-            window_->setEnabled(true);
+        if (control_)
+            control_->preparationEnds();
     }
-    DisabledWindow(const DisabledWindow&) = delete;
-    DisabledWindow& operator=(const DisabledWindow&) = delete;
+    Preparation(const Preparation&) = delete;
+    Preparation& operator=(const Preparation&) = delete;
 
 private:
-    QWidget* window_;
+    JobControl* control_;
 };
 
 } // namespace
@@ -98,27 +97,19 @@ QSizeF CPrintJob::paperPoints() const
     return paper_ ? *paper_ : JobPaperPoints(doc_);
 }
 
-pdf::RenderStatus CPrintJob::BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress)
+pdf::RenderStatus CPrintJob::BeginPrinting(const SheetGeometry& geometry, JobControl& control)
 {
     background_.release();
     const pdf::PageHandle& page = doc_.GetPdfPage();
     if (!page)
         return pdf::RenderStatus::Rendered;
-    std::unique_ptr<CDlgProgress> dialog;
-    if (showProgress) {
-        dialog = std::make_unique<CDlgProgress>(owner);
-    } else {
-        PrintAbortFlag() = false;
-    }
-    DisabledWindow disabled(showProgress ? owner : nullptr);
-    if (dialog)
-        dialog->Create();
+    const Preparation shown(&control);
     WaitCursor wait;
     return background_.prepareForPrint(page, geometry.paperPixels, geometry.resolutionX, geometry.resolutionY,
-                                       dialog.get());
+                                       control);
 }
 
-pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi, QWidget* owner)
+pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int previewDpi, JobControl* control)
 {
     background_.release();
     const pdf::PageHandle& page = doc_.GetPdfPage();
@@ -130,13 +121,8 @@ pdf::RenderStatus CPrintJob::BeginPreview(const SheetGeometry& geometry, int pre
     const QSize pixels(
         int(std::lround(double(geometry.paperPixels.width()) * previewDpi / geometry.resolutionX)),
         int(std::lround(double(geometry.paperPixels.height()) * previewDpi / geometry.resolutionY)));
-    std::unique_ptr<CDlgProgress> dialog;
-    if (owner)
-        dialog = std::make_unique<CDlgProgress>(owner);
-    DisabledWindow disabled(owner);
-    if (dialog)
-        dialog->Create();
-    return background_.prepareForPreview(page, pixels, dialog.get());
+    const Preparation shown(control);
+    return background_.prepareForPreview(page, pixels, control);
 }
 
 void CPrintJob::EndPrinting()
@@ -222,23 +208,23 @@ int seconds(std::chrono::milliseconds limit)
 
 } // namespace
 
-bool ConfirmPrintWithoutBackground(bool attended)
+std::optional<JobOutcome> ConfirmPrintWithoutBackground(JobControl& control)
 {
     const int limit = seconds(renderTimeLimits().print);
-    if (!attended) {
-        showMessage(QCoreApplication::translate("CPrintJob",
-                                                "The PDF background took longer than %1 seconds to prepare. "
-                                                "Nothing was printed; --no-background prints the sheets "
-                                                "without it.")
-                        .arg(limit),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
+    if (!control.attended())
+        return JobOutcome::failed(
+            QCoreApplication::translate("CPrintJob",
+                                        "The PDF background took longer than %1 seconds to prepare. "
+                                        "Nothing was printed; --no-background prints the sheets "
+                                        "without it.")
+                .arg(limit));
     const QString text =
         QCoreApplication::translate("CPrintJob", "The PDF background took longer than %1 seconds to prepare "
                                                  "and is left out. Print the sheets without it?")
             .arg(limit);
-    return showMessage(text, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes;
+    if (control.confirm(text, MsgButtons::YesNo))
+        return std::nullopt;
+    return JobOutcome::cancelled();
 }
 
 void ReportBackgroundLeftOut()
@@ -249,22 +235,22 @@ void ReportBackgroundLeftOut()
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-bool ConfirmOtherPaper(const QString& printer, const QString& jobPaper, const QString& printerPaper,
-                       bool attended)
+bool ConfirmOtherPaper(JobControl& control, const QString& printer, const QString& jobPaper,
+                       const QString& printerPaper)
 {
-    if (!attended) {
-        showMessage(QCoreApplication::translate(
-                        "CPrintJob", "The printer %1 has no %2 paper and takes no custom size; "
-                                     "printing on %3, the numbers placed from its top-left corner.")
-                        .arg(printer, jobPaper, printerPaper),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!control.attended()) {
+        control.tell(QCoreApplication::translate(
+                         "CPrintJob", "The printer %1 has no %2 paper and takes no custom size; "
+                                      "printing on %3, the numbers placed from its top-left corner.")
+                         .arg(printer, jobPaper, printerPaper),
+                     MsgIcon::Exclamation);
         return true;
     }
-    return showMessage(QCoreApplication::translate(
-                           "CPrintJob", "The printer %1 has no %2 paper and takes no custom size. "
-                                        "Print on %3, the numbers placed from its top-left corner?")
-                           .arg(printer, jobPaper, printerPaper),
-                       MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgAnswer::Ok;
+    return control.confirm(
+        QCoreApplication::translate("CPrintJob", "The printer %1 has no %2 paper and takes no custom size. "
+                                                 "Print on %3, the numbers placed from its top-left corner?")
+            .arg(printer, jobPaper, printerPaper),
+        MsgButtons::OkCancel);
 }
 
 void ReportNoSheets()
@@ -274,79 +260,54 @@ void ReportNoSheets()
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void ReportCouldNotStart(const QString& reason)
+QString CouldNotStartMessage(const QString& reason)
 {
     QString text = QCoreApplication::translate("CPrintJob", "Could not start print job.");
     if (!reason.isEmpty())
         text += QLatin1Char('\n') + reason;
-    showMessage(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    return text;
 }
 
-namespace {
-
-PrintOutcome outcomeOf(JobPdfResult result)
+void ReportCouldNotStart(const QString& reason)
 {
-    switch (result) {
-    case JobPdfResult::Written:
-        break;
-    case JobPdfResult::Cancelled:
-        return PrintOutcome::Cancelled;
-    case JobPdfResult::Failed:
-        return PrintOutcome::CouldNotStart;
-    }
-    return PrintOutcome::Printed;
+    showMessage(CouldNotStartMessage(reason), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-} // namespace
-
-PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
-                         bool showProgress, const SheetProgress& progress)
+JobOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, JobControl& control)
 {
-    if (range.isEmpty() || job.sheetCount() <= 0) {
-        ReportNoSheets();
-        return PrintOutcome::NoSheets;
-    }
     // A background the PDF cannot carry as it is gets rendered for the printer.
     const int fallbackDpi = std::clamp(printer.resolution(), 72, kMaxPrintDpi);
     // Print to file from the print dialog: the job's PDF itself.
     if (!printer.outputFileName().isEmpty())
-        return outcomeOf(
-            SaveJobPdf(job, printer.outputFileName(), range, fallbackDpi, owner, showProgress, progress));
+        return SaveJobPdf(job, printer.outputFileName(), range, fallbackDpi, control);
 
     // A queue without the paper would centre the sheets on another one: lay
     // them out on that one instead, from its corner, when the user agrees.
     if (const CupsPaperCheck paper = CheckCupsPaper(printer.printerName(), job.paperPoints()); !paper.fits) {
-        if (!ConfirmOtherPaper(printer.printerName(), paper.jobPaper, paper.queuePaper, showProgress))
-            return PrintOutcome::Cancelled;
+        if (!ConfirmOtherPaper(control, printer.printerName(), paper.jobPaper, paper.queuePaper))
+            return JobOutcome::cancelled();
         job.setPaperPoints(paper.queuePaperPoints);
     }
 
     // The spool copy goes once CUPS has it, or when anything goes wrong.
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/tallimark-print-XXXXXX.pdf"));
-    if (!pdf.open()) {
-        ReportCouldNotStart(pdf.errorString());
-        return PrintOutcome::CouldNotStart;
-    }
-    if (const JobPdfResult written = WriteJobPdf(job, pdf, range, fallbackDpi, owner, showProgress, progress);
-        written != JobPdfResult::Written)
-        return outcomeOf(written);
-    if (!pdf.flush()) {
-        ReportCouldNotStart(pdf.errorString());
-        return PrintOutcome::CouldNotStart;
-    }
+    if (!pdf.open())
+        return JobOutcome::failed(CouldNotStartMessage(pdf.errorString()));
+    if (const JobOutcome written = WriteJobPdf(job, pdf, range, fallbackDpi, control); !written.isDone())
+        return written;
+    if (!pdf.flush())
+        return JobOutcome::failed(CouldNotStartMessage(pdf.errorString()));
     const CCadenzoDoc& doc = job.document();
     const CupsJobSettings settings = CupsSettingsFor(printer, job.paperPoints(), doc.GetTitle());
     QString reason;
-    if (SubmitPdfToCups(pdf.fileName(), settings, &reason) == 0) {
-        ReportCouldNotStart(CupsQueueProblem(settings.printer, reason));
-        return PrintOutcome::CouldNotStart;
-    }
+    if (SubmitPdfToCups(pdf.fileName(), settings, &reason) == 0)
+        return JobOutcome::failed(CouldNotStartMessage(CupsQueueProblem(settings.printer, reason)));
     // A paused queue takes the job without a word.
     if (CupsQueuePaused(settings.printer))
-        showMessage(QCoreApplication::translate("CPrintJob",
-                                                "The printer %1 is paused; the job waits there until the "
-                                                "printer is resumed.")
-                        .arg(settings.printer),
-                    MsgButtons::Ok, MsgIcon::Information);
-    return PrintOutcome::Printed;
+        control.tell(QCoreApplication::translate("CPrintJob",
+                                                 "The printer %1 is paused; the job waits there until the "
+                                                 "printer is resumed.")
+                         .arg(settings.printer),
+                     MsgIcon::Information);
+    return JobOutcome::done();
 }

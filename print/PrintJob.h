@@ -1,5 +1,6 @@
 #pragma once
 
+#include "JobOutcome.h"
 #include "PrintBackground.h"
 #include "SheetMapping.h"
 
@@ -9,14 +10,11 @@
 
 #include <optional>
 
-#include <functional>
-
 class CCadenzoDoc;
-class CDlgProgress;
+class JobControl;
 class PrinterSelection;
 class QPainter;
 class QPrinter;
-class QWidget;
 
 // How a printing surface's device coordinates lie on the paper.
 struct SheetGeometry
@@ -50,15 +48,15 @@ public:
     const SheetMapping& mapping() const { return mapping_; }
     qint64 sheetCount() const { return mapping_.sheetCount(); }
 
-    // Prepares the background for printing on geometry; with owner, the
-    // progress dialog runs over it while it is disabled. Throws
-    // CPreparePrintException when the user cancels, everything released.
-    // TimedOut when the page took longer than the print time limit: the job
-    // then has no background.
-    pdf::RenderStatus BeginPrinting(const SheetGeometry& geometry, QWidget* owner, bool showProgress);
+    // Prepares the background for printing on geometry, its progress shown
+    // through control. Throws CPreparePrintException when control is
+    // cancelled, everything released. TimedOut when the page took longer than
+    // the print time limit: the job then has no background.
+    pdf::RenderStatus BeginPrinting(const SheetGeometry& geometry, JobControl& control);
     // Prepares the background for a preview at previewDpi dots per inch; with
-    // owner, the progress dialog offers Cancel over it while it is disabled.
-    pdf::RenderStatus BeginPreview(const SheetGeometry& geometry, int previewDpi, QWidget* owner = nullptr);
+    // control, its progress is shown there and it may be cancelled.
+    pdf::RenderStatus BeginPreview(const SheetGeometry& geometry, int previewDpi,
+                                   JobControl* control = nullptr);
     // Releases the background and deletes its temporary file.
     void EndPrinting();
 
@@ -93,42 +91,30 @@ void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers);
 // a PrinterResolution printer), capped at 600 dpi; sets it on the printer.
 void SetPrintResolution(QPrinter& printer);
 
-enum class PrintOutcome
-{
-    Printed,
-    Cancelled,
-    NoSheets,
-    CouldNotStart
-};
+// Prints sheets range.first .. range.last, a non-empty range of the job:
+// writes them as the job's PDF, on the template's own paper with the heads
+// measured from its corner, and hands that to the printer's CUPS queue with
+// the copies, sides and colour the printer asks for. A printer set to print
+// to a file gets the PDF in that file instead. Progress, questions and notes
+// go through control; a job cancelled there (or answered no) prints nothing.
+// A failure carries its message ("Could not start print job." with the
+// reason, among others) for the caller to report.
+JobOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, JobControl& control);
 
-// Called after every sheet with the number of sheets done and the total;
-// returning false stops the job, and nothing of it is printed.
-using SheetProgress = std::function<bool(qint64 done, qint64 total)>;
-
-// Prints sheets range.first .. range.last: writes them as the job's PDF, on
-// the template's own paper with the heads measured from its corner, and hands
-// that to the printer's CUPS queue with the copies, sides and colour the
-// printer asks for. A printer set to print to a file gets the PDF in that
-// file instead. owner (may be null) is the main window for the progress of the
-// background. Reports "Could not start print job." itself; a job cancelled
-// (through progress, or the background's preparation) prints nothing and
-// returns Cancelled without a message.
-PrintOutcome PrintSheets(CPrintJob& job, QPrinter& printer, SheetRange range, QWidget* owner,
-                         bool showProgress, const SheetProgress& progress = SheetProgress());
-
-// Tells the user that the background ran out of time and asks whether to
-// print the sheets without it. An unattended run (a command line) does not
-// ask: it says that nothing was printed and how to print without it.
-bool ConfirmPrintWithoutBackground(bool attended);
+// The background ran out of time. An attended job asks whether to print the
+// sheets without it: nothing to go on, Cancelled to stop. An unattended one
+// (a command line) is not asked: it fails, saying that nothing was printed
+// and how to print without it.
+std::optional<JobOutcome> ConfirmPrintWithoutBackground(JobControl& control);
 // Tells the user that the background ran out of time and is left out.
 void ReportBackgroundLeftOut();
-// Tells the user that the printer lacks the job's paper and, attended, asks
-// whether to print on the printer's own paper instead; an unattended run
-// says so and prints.
-bool ConfirmOtherPaper(const QString& printer, const QString& jobPaper, const QString& printerPaper,
-                       bool attended);
+// The printer lacks the job's paper: an attended job asks whether to print on
+// the printer's own paper instead, an unattended one says so and prints.
+bool ConfirmOtherPaper(JobControl& control, const QString& printer, const QString& jobPaper,
+                       const QString& printerPaper);
 // Tells the user that a job has no sheets to print.
 void ReportNoSheets();
-// Tells the user that the printer would not take the job, and why when the
-// reason is known.
+// That the printer would not take the job, and why when the reason is known.
+QString CouldNotStartMessage(const QString& reason = QString());
+// Tells the user CouldNotStartMessage(reason).
 void ReportCouldNotStart(const QString& reason = QString());

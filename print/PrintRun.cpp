@@ -1,5 +1,7 @@
 #include "PrintRun.h"
 
+#include "JobControl.h"
+#include "JobOutcome.h"
 #include "PdfExport.h"
 #include "PrintJob.h"
 #include "model/PrinterSelection.h"
@@ -16,8 +18,6 @@
 
 #include <algorithm>
 #include <utility>
-
-namespace {} // namespace
 
 int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
 {
@@ -75,10 +75,14 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
         return 1;
     }
 
+    // Nobody watches: nothing is asked, and what goes wrong ends the run.
+    JobControl unattended;
     if (!printing) {
-        if (options.outputPath == QLatin1String("-"))
-            return ExportPdfToStandardOutput(doc, range) ? 0 : 1;
-        return ExportPdf(doc, options.outputPath, range) ? 0 : 1;
+        const JobOutcome outcome = options.outputPath == QLatin1String("-")
+                                       ? ExportPdfToStandardOutput(job, range, unattended)
+                                       : ExportPdf(job, options.outputPath, range, unattended);
+        ReportOutcome(outcome);
+        return outcome.isDone() ? 0 : 1;
     }
 
     // "/pt" names its printer; "/p" without a default printer takes the
@@ -104,5 +108,7 @@ int RunPrint(const PrintRunOptions& options, PrinterSelection& printers)
     QPrinter printer(QPrinter::PrinterResolution);
     ApplyPrinterSelection(printer, printers);
     printer.setDocName(doc.GetTitle());
-    return PrintSheets(job, printer, range, nullptr, false) == PrintOutcome::Printed ? 0 : 1;
+    const JobOutcome outcome = PrintSheets(job, printer, range, unattended);
+    ReportOutcome(outcome);
+    return outcome.isDone() ? 0 : 1;
 }

@@ -16,9 +16,11 @@
 #include "model/PrinterSelection.h"
 #include "print/CupsPrinting.h"
 #include "print/CupsServer.h"
+#include "print/JobControl.h"
 #include "print/PrintCommands.h"
 #include "print/PrintJob.h"
 #include "print/QtPrinterSystem.h"
+#include "print/WindowJobControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +60,16 @@ const QString kOutputFolder = QStringLiteral("/tmp/tallimark-cups");
 const QString kPlain = QStringLiteral("tallimark-pdf");
 const QString kMargins = QStringLiteral("tallimark-margins");
 const QString kPaused = QStringLiteral("tallimark-paused");
+
+// An unattended job that the user cancels once its second sheet is written.
+struct CancelAtSecondSheet : JobControl
+{
+    void sheetsDone(qint64 done, qint64) override
+    {
+        if (done >= 2)
+            cancel();
+    }
+};
 
 // A print server on loopback that takes connections and never reads them,
 // or, closed, one that refuses them.
@@ -686,9 +698,9 @@ void TestCups::cancelledJobSubmitsNothing()
     QPrinter printer;
     printer.setPrinterName(kPlain);
     const int before = lastJobId();
-    const PrintOutcome outcome = PrintSheets(job, printer, SheetRange{1, 5}, nullptr, false,
-                                             [](qint64 done, qint64) { return done < 2; });
-    QCOMPARE(outcome, PrintOutcome::Cancelled);
+    CancelAtSecondSheet control;
+    const JobOutcome outcome = PrintSheets(job, printer, SheetRange{1, 5}, control);
+    QCOMPARE(outcome.status(), JobOutcome::Status::Cancelled);
     QCOMPARE(lastJobId(), before);
     QVERIFY(spoolFiles().isEmpty());
 }
@@ -707,11 +719,11 @@ void TestCups::printToFile()
     printer.setOutputFileName(path);
     const int before = lastJobId();
 
-    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, nullptr, false,
-                         [](qint64 done, qint64) { return done < 2; }),
-             PrintOutcome::Cancelled);
+    CancelAtSecondSheet cancelling;
+    QCOMPARE(PrintSheets(job, printer, SheetRange{1, 3}, cancelling).status(), JobOutcome::Status::Cancelled);
     QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(PrintSheets(job, printer, SheetRange{2, 3}, nullptr, false), PrintOutcome::Printed);
+    JobControl unattended;
+    QCOMPARE(PrintSheets(job, printer, SheetRange{2, 3}, unattended).status(), JobOutcome::Status::Done);
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), 2);
     QCOMPARE(pages[1].texts(), QStringList{QStringLiteral("00003")});
@@ -780,9 +792,10 @@ void TestCups::otherPaperCanBeRefused()
     RecordingSink sink;
     setMessageSink(&sink);
     const int before = lastJobId();
-    const PrintOutcome outcome = PrintSheets(job, printer, SheetRange{1, 2}, nullptr, true);
+    WindowJobControl attended(nullptr);
+    const JobOutcome outcome = PrintSheets(job, printer, SheetRange{1, 2}, attended);
     setMessageSink(nullptr);
-    QCOMPARE(outcome, PrintOutcome::Cancelled);
+    QCOMPARE(outcome.status(), JobOutcome::Status::Cancelled);
     QCOMPARE(lastJobId(), before);
     QCOMPARE(sink.texts,
              QStringList{QStringLiteral("The printer tallimark-no-4x6 has no 4 \u00d7 6 in paper and "

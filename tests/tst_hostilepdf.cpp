@@ -15,11 +15,13 @@
 #include "model/PrinterSelection.h"
 #include "model/RenderTimeLimits.h"
 #include "print/DlgProgress.h"
+#include "print/JobControl.h"
 #include "print/PdfExport.h"
 #include "print/PreparePrintException.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintJob.h"
 #include "print/PrintRun.h"
+#include "print/WindowJobControl.h"
 #include "view/CadenzoView.h"
 
 #include <QApplication>
@@ -357,7 +359,9 @@ void TestHostilePdf::printRunsStopAtTheTimeLimit()
         sink.answer = MsgAnswer::Yes;
         SinkGuard guard(&sink);
         QMainWindow window;
-        QVERIFY(ExportPdf(doc, options.outputPath, SheetRange{1, 1}, &window, true));
+        CPrintJob job(doc);
+        WindowJobControl attended(&window);
+        QVERIFY(ExportPdf(job, options.outputPath, SheetRange{1, 1}, attended).isDone());
         QCOMPARE(sink.texts, QStringList{question});
         QVERIFY(QFileInfo(options.outputPath).size() > 0);
     }
@@ -383,7 +387,13 @@ void TestHostilePdf::uncopiedPageOnHugePaper()
     doc.paperWidth = doc.paperHeight = 200 * 1440;
     RecordingSink sink;
     SinkGuard guard(&sink);
-    QVERIFY(!ExportPdf(doc, dir_.filePath(QStringLiteral("huge paper.pdf")), SheetRange{1, 1}));
+    CPrintJob job(doc);
+    JobControl unattended;
+    const JobOutcome outcome =
+        ExportPdf(job, dir_.filePath(QStringLiteral("huge paper.pdf")), SheetRange{1, 1}, unattended);
+    QVERIFY(outcome.isFailed());
+    QVERIFY(sink.texts.isEmpty()); // the caller tells the user
+    ReportOutcome(outcome);
     QCOMPARE(sink.texts.size(), 1);
     QVERIFY2(sink.texts[0].contains(QLatin1String("the paper is too large or too small")),
              qPrintable(sink.texts[0]));
@@ -462,7 +472,8 @@ void TestHostilePdf::cancelStopsTheRendering()
     } else {
         CPrintJob job(doc);
         try {
-            job.BeginPrinting(geometry, &window, true);
+            WindowJobControl attended(&window);
+            job.BeginPrinting(geometry, attended);
         } catch (const CPreparePrintException&) {
             cancelled = true;
         }

@@ -9,6 +9,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/Units.h"
+#include "print/JobControl.h"
 #include "print/PdfExport.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
@@ -564,7 +565,9 @@ void TestPanelEdit::savedAndExported()
     // Descending from 41 by 5 over 3 numbers: the first sheet carries 51,
     // the second head 100 more in seven digits between its texts.
     const QString pdf = dir.filePath(QStringLiteral("edited.pdf"));
-    QVERIFY(ExportPdf(reopened, pdf, SheetRange{1, 1}));
+    CPrintJob job(reopened);
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, pdf, SheetRange{1, 1}, unattended).isDone());
     const QList<pdftext::Page> pages = pdftext::read(pdf);
     QCOMPARE(pages.size(), 1);
     const QStringList words = pages.at(0).texts();

@@ -8,9 +8,11 @@
 #include "model/MessageSink.h"
 #include "model/NativePath.h"
 #include "model/PrinterSelection.h"
+#include "print/JobControl.h"
 #include "print/PdfExport.h"
 #include "print/PrintRun.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -32,6 +34,17 @@ struct RecordingSink : MessageSink
     {
         texts << text;
         return MsgAnswer::Ok;
+    }
+};
+
+// An unattended job that the user cancels once sheet cancelAt is written.
+struct CancelAt : JobControl
+{
+    qint64 cancelAt = 0;
+    void sheetsDone(qint64 done, qint64) override
+    {
+        if (cancelAt > 0 && done >= cancelAt)
+            cancel();
     }
 };
 
@@ -149,6 +162,8 @@ private slots:
     void commandLineFiles();
     void programRuns_data();
     void programRuns();
+    void exportEndsQuietly_data();
+    void exportEndsQuietly();
 
 private:
     QTemporaryDir dir_;
@@ -191,8 +206,10 @@ void TestPdfExport::numbersOnTheRightPages()
 
     const auto doc = makeDoc(copies, skip, total);
     const QString path = dir_.filePath(QStringLiteral("numbers.pdf"));
-    const SheetRange range = clampSheetRange(first, last, SheetMapping::of(*doc).sheetCount());
-    QVERIFY(ExportPdf(*doc, path, range));
+    CPrintJob job(*doc);
+    const SheetRange range = clampSheetRange(first, last, job.sheetCount());
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, path, range, unattended).isDone());
     QCOMPARE(pdftext::pageCount(path), int(words.size()));
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), words.size());
@@ -225,7 +242,9 @@ void TestPdfExport::headOneInchFromCorner()
     doc->heads[0]->x = x;
     doc->heads[0]->y = y;
     const QString path = dir_.filePath(QStringLiteral("corner.pdf"));
-    QVERIFY(ExportPdf(*doc, path, SheetRange{1, 1}));
+    CPrintJob job(*doc);
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, path, SheetRange{1, 1}, unattended).isDone());
     const QList<pdftext::Page> pages = pdftext::read(path);
     QCOMPARE(pages.size(), 1);
     QVERIFY(qAbs(pages[0].size.width() - pageSize.width()) < 0.5);
@@ -253,7 +272,9 @@ void TestPdfExport::backgroundKeptAsItIs()
     doc->AttachPdf(testpdf::blockFrom(source));
     QVERIFY(doc->GetPdfPage());
     const QString out = dir_.filePath(QStringLiteral("kept.pdf"));
-    QVERIFY(ExportPdf(*doc, out, SheetRange{1, 30}));
+    CPrintJob job(*doc);
+    JobControl unattended;
+    QVERIFY(ExportPdf(job, out, SheetRange{1, 30}, unattended).isDone());
 
     bool ok = false;
     pdftext::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), out}, &ok);
@@ -520,6 +541,59 @@ void TestPdfExport::programRuns()
     for (const pdftext::Page& page : pdftext::read(pdf))
         printed << page.texts();
     QCOMPARE(printed, numbers);
+}
+
+void TestPdfExport::exportEndsQuietly_data()
+{
+    QTest::addColumn<qint64>("cancelAt");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("before"); // the file already there; empty: none
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const int cancelled = int(JobOutcome::Status::Cancelled);
+    QTest::newRow("cancelled, no file before") << 2LL << QString() << QByteArray() << cancelled << QString();
+    QTest::newRow("cancelled, a file before")
+        << 2LL << QString() << QByteArray("kept") << cancelled << QString();
+    QTest::newRow("no such folder") << 0LL << QStringLiteral("missing/") << QByteArray()
+                                    << int(JobOutcome::Status::Failed)
+                                    << QStringLiteral("Could not create the file ");
+}
+
+// A cancelled or failed export keeps nothing of its own and tells nobody:
+// the outcome says what the caller is to tell.
+void TestPdfExport::exportEndsQuietly()
+{
+    QFETCH(qint64, cancelAt);
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, before);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString path = dir_.filePath(folder + QStringLiteral("quiet.pdf"));
+    QFile::remove(path);
+    if (!before.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    const auto doc = makeDoc(1, 0, 5);
+    CPrintJob job(*doc);
+    CancelAt control;
+    control.cancelAt = cancelAt;
+    RecordingSink sink;
+    SinkGuard guard(&sink);
+    const JobOutcome outcome = ExportPdf(job, path, SheetRange{1, 5}, control);
+    QCOMPARE(int(outcome.status()), status);
+    QVERIFY2(outcome.message().startsWith(message), qPrintable(outcome.message()));
+    QVERIFY(sink.texts.isEmpty());
+    if (before.isEmpty()) {
+        QVERIFY(!QFileInfo::exists(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList({QStringLiteral("*quiet*")}, QDir::Files).size(),
+             before.isEmpty() ? 0 : 1);
 }
 
 QTEST_MAIN(TestPdfExport)

@@ -7,9 +7,11 @@
 #include "model/PrinterSelection.h"
 #include "print/DlgGoToSheet.h"
 #include "print/DlgProgress.h"
+#include "print/JobControl.h"
 #include "print/PreparePrintException.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintJob.h"
+#include "print/WindowJobControl.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -203,10 +205,11 @@ void TestPrintJob::backgroundOnDrawnSheetsOnly()
     attachRedBackground(*doc);
     CPrintJob job(*doc);
     const SheetGeometry g = letterAt(72);
+    JobControl unattended;
     if (preview)
         job.BeginPreview(g, 50);
     else
-        job.BeginPrinting(g, nullptr, false);
+        job.BeginPrinting(g, unattended);
     QVERIFY(!job.background().image().isNull());
     for (qint64 sheet = 1; sheet <= 6; ++sheet) {
         bool drawn = false;
@@ -236,7 +239,8 @@ void TestPrintJob::backgroundCoversUnprintableMargin()
     attachRedBackground(*doc);
     CPrintJob job(*doc);
     const SheetGeometry g = letterAt(72, 18);
-    job.BeginPrinting(g, nullptr, false);
+    JobControl unattended;
+    job.BeginPrinting(g, unattended);
     const QImage image = renderSheet(job, 1, g);
     const int paperMiddle = 396 - 18;
     QVERIFY(isRed(image.pixel(300, paperMiddle - 2)));
@@ -271,7 +275,8 @@ void TestPrintJob::printCacheFileLifetime()
     CPrintJob job(*doc);
     const QStringList before = printCacheFiles();
     const SheetGeometry g = letterAt(100);
-    job.BeginPrinting(g, nullptr, false);
+    JobControl unattended;
+    job.BeginPrinting(g, unattended);
     const QString name = job.background().fileName();
     QVERIFY(QFileInfo(name).fileName().startsWith(QLatin1String("CZ2")));
     QCOMPARE(QFileInfo(name).size(), qint64(850) * 1100 * 4);
@@ -310,15 +315,16 @@ void TestPrintJob::cancelConfirmed()
         }
     });
     bool thrown = false;
+    WindowJobControl control(&window);
     try {
-        job.BeginPrinting(letterAt(150), &window, true);
+        job.BeginPrinting(letterAt(150), control);
     } catch (const CPreparePrintException&) {
         thrown = true;
     }
     QVERIFY(dialogShown);
     QVERIFY(windowWasDisabled);
     QVERIFY(thrown);
-    QVERIFY(PrintAbortFlag());
+    QVERIFY(control.cancelled());
     QCOMPARE(sink.texts, QStringList{QStringLiteral("Are you sure you want to cancel the print job?")});
     QCOMPARE(sink.buttons.value(0), MsgButtons::YesNo);
     QCOMPARE(sink.icons.value(0), MsgIcon::Question);
@@ -343,9 +349,10 @@ void TestPrintJob::cancelDeclined()
             if (auto* dialog = qobject_cast<CDlgProgress*>(w); dialog && dialog->isVisible())
                 dialog->reject();
     });
-    job.BeginPrinting(letterAt(150), &window, true);
+    WindowJobControl control(&window);
+    job.BeginPrinting(letterAt(150), control);
     QCOMPARE(sink.texts.size(), 1);
-    QVERIFY(!PrintAbortFlag());
+    QVERIFY(!control.cancelled());
     QVERIFY(!job.background().image().isNull());
     QVERIFY(window.isEnabled());
     // The dialog is gone once the preparation is done.
