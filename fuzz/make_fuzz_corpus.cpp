@@ -9,6 +9,7 @@
 #include "FuzzSupport.h"
 
 #include "model/CadenzoDoc.h"
+#include "model/ExtensionBlock.h"
 #include "model/LogFont.h"
 #include "model/QtTextMeasurer.h"
 
@@ -140,6 +141,29 @@ QByteArray lengthen(const QByteArray& file, const QByteArray& text)
     return file.left(at) + prefix + text + file.mid(at + narrow.size());
 }
 
+// Records on the template and on heads 1 and 3 of three, with the tags at
+// both ends of their range and an empty record.
+void addRecords(CCadenzoDoc& doc)
+{
+    while (doc.GetHeadCount() < 3)
+        doc.AddNewHead(nullptr);
+    doc.extensions.set(1, "layout 2x5");
+    doc.extensions.set(0xFFFF, QByteArray(300, '\x5A'));
+    doc.heads[0]->extensions.set(0x0100, "barcode");
+    doc.heads[2]->extensions.set(2, QByteArray());
+    doc.heads[2]->extensions.set(3, QByteArray("\x00\x01\x02\xFF", 4));
+}
+
+// Overwrites the 32-bit field at offset of the extension block at the end of
+// file, whose records area is area bytes long.
+QByteArray patchBlock(QByteArray file, qsizetype area, qsizetype offset, std::uint32_t value)
+{
+    const qsizetype at = file.size() - area - extblock::kHeaderBytes + offset;
+    for (int i = 0; i < 4; ++i)
+        file[at + i] = char(value >> (8 * i));
+    return file;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -262,6 +286,27 @@ int main(int argc, char** argv)
     });
     const QByteArray pageOutOfRange = save([](CCadenzoDoc& doc) { embed(doc, fuzz::minimalPdf(), 7); });
 
+    // The extension block whole, cut, with lengths that do not fit, and with
+    // records for heads the template lacks.
+    const QByteArray extended = save(addRecords);
+    const QByteArray extendedPdf = save([&onePage](CCadenzoDoc& doc) {
+        addRecords(doc);
+        embed(doc, onePage, 1);
+    });
+    const qsizetype area = extended.size() - save([](CCadenzoDoc& doc) {
+                                                 while (doc.GetHeadCount() < 3)
+                                                     doc.AddNewHead(nullptr);
+                                             }).size() -
+                           extblock::kHeaderBytes;
+    // The last record is head 3's tag 3, four bytes.
+    const qsizetype lastOwner = extblock::kHeaderBytes + area - 4 - extblock::kRecordHeaderBytes;
+    const QByteArray extendedCut = extended.chopped(7);
+    const QByteArray extendedLong = patchBlock(extended, area, 14, std::uint32_t(area + 1000));
+    const QByteArray extendedHuge = patchBlock(extended, area, 14, 0xFFFFFFF0u);
+    const QByteArray extendedShort = patchBlock(extended, area, 14, std::uint32_t(area - 3));
+    const QByteArray extendedMoreHeads = patchBlock(extended, area, lastOwner, 5);
+    const QByteArray extendedCount = patchBlock(extended, area, 10, 4);
+
     QByteArray ascendingTwo = save([](CCadenzoDoc&) {});
     ascendingTwo[33] = 2; // the ascending byte of a template with an empty printer name
     const QByteArray noHeads = save([](CCadenzoDoc& doc) { doc.DeleteAllHeads(); });
@@ -277,7 +322,15 @@ int main(int argc, char** argv)
          writeFile(templates, "page-out-of-range.tmt", pageOutOfRange) &&
          writeFile(templates, "ascending-2.tmt", ascendingTwo) &&
          writeFile(templates, "no-heads.tmt", noHeads) && writeFile(templates, "fonts.tmt", fonts(100)) &&
-         writeFile(templates, "fonts-outlined.tmt", fonts(-99));
+         writeFile(templates, "fonts-outlined.tmt", fonts(-99)) &&
+         writeFile(templates, "extension.tmt", extended) &&
+         writeFile(templates, "extension-after-pdf.tmt", extendedPdf) &&
+         writeFile(templates, "extension-cut.tmt", extendedCut) &&
+         writeFile(templates, "extension-length-past-end.tmt", extendedLong) &&
+         writeFile(templates, "extension-length-huge.tmt", extendedHuge) &&
+         writeFile(templates, "extension-length-short.tmt", extendedShort) &&
+         writeFile(templates, "extension-head-5-of-3.tmt", extendedMoreHeads) &&
+         writeFile(templates, "extension-for-4-heads.tmt", extendedCount);
     if (argc == 4) {
         const QString slow = QString::fromLocal8Bit(argv[3]);
         QDir().mkpath(slow);

@@ -31,6 +31,7 @@ void CCadenzoDoc::DeleteContents()
 {
     ResetSettings(!newFromPdf);
     DeleteAllHeads();
+    extensions = ExtensionRecords();
 }
 
 bool CCadenzoDoc::OnNewDocument()
@@ -257,7 +258,8 @@ bool headsEqual(const HEADING& a, const HEADING& b)
     return a.seed == b.seed && a.x == b.x && a.y == b.y && a.preface == b.preface &&
            a.spaceAfterPreface == b.spaceAfterPreface && a.suffix == b.suffix &&
            a.spaceBeforeSuffix == b.spaceBeforeSuffix && a.zeroPad == b.zeroPad && a.digits == b.digits &&
-           a.rotation == b.rotation && logFontBytesEqual(a.font, b.font) && a.color == b.color;
+           a.rotation == b.rotation && logFontBytesEqual(a.font, b.font) && a.color == b.color &&
+           a.extensions == b.extensions;
 }
 
 } // namespace
@@ -269,7 +271,7 @@ bool CCadenzoDoc::IsEqual(const CCadenzoDoc& o) const
         copies != o.copies || ascending != o.ascending || orientation != o.orientation ||
         printerName != o.printerName || pdfPath != o.pdfPath || pdfPageNumber != o.pdfPageNumber ||
         pdfLength != o.pdfLength || pdfDocument != o.pdfDocument || pdfPage != o.pdfPage ||
-        heads.size() != o.heads.size())
+        heads.size() != o.heads.size() || extensions != o.extensions)
         return false;
     for (std::size_t i = 0; i < heads.size(); ++i) {
         if (!headsEqual(*heads[i], *o.heads[i]))
@@ -293,6 +295,7 @@ void CCadenzoDoc::CopyFrom(const CCadenzoDoc& o)
     ascending = o.ascending;
     orientation = o.orientation;
     printerName = o.printerName;
+    extensions = o.extensions;
 
     const std::size_t count = o.heads.size();
     if (heads.size() > count)

@@ -123,6 +123,9 @@ public:
     std::shared_ptr<PdfBlock> pdfData;
     pdf::LoadStatus pdfStatus = pdf::LoadStatus::Ok;
     bool newFromPdf = false;
+    // What the template keeps beyond the Windows fields (the heads keep
+    // their own); part of the template's state like any setting.
+    ExtensionRecords extensions;
 
     PrinterSelection* printers() const { return printers_; }
 

@@ -52,6 +52,7 @@ void HEADING::CopyFrom(const HEADING& o)
     rotation = o.rotation;
     font = o.font;
     color = o.color;
+    extensions = o.extensions;
 }
 
 QByteArray HEADING::GetNumberText(std::int32_t value) const

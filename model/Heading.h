@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExtensionRecords.h"
 #include "Geometry.h"
 #include "LogFont.h"
 
@@ -46,6 +47,9 @@ public:
     std::int32_t rotation = 0;
     LOGFONTA font;
     COLORREF color = 0;
+    // What the head keeps beyond the Windows head record; copied, compared
+    // and saved with the rest of the head.
+    ExtensionRecords extensions;
 };
 
 // The font every new head starts with: Times New Roman, bold, 21 points.

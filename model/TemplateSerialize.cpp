@@ -1,8 +1,10 @@
 // The ".tmt" template file: the document's fields and head records in a fixed
 // order, little-endian, with the imported PDF file embedded at the end. There
 // is no signature or version; the first byte belongs to the printer name.
+// What the Windows fields cannot hold follows in the extension block.
 #include "Archive.h"
 #include "CadenzoDoc.h"
+#include "ExtensionBlock.h"
 #include "InputFile.h"
 #include "LittleEndian.h"
 
@@ -117,6 +119,10 @@ void CCadenzoDoc::Serialize(CArchive& ar)
         ar.writeInt32(pdfPageNumber);
         if (length != 0)
             ar.writeBytes(pdfData->bytes.get(), length);
+        // Only a template with records gets the block, so every other one is
+        // the Windows file byte for byte.
+        const QByteArray extension = extblock::Encode(*this);
+        ar.writeBytes(extension.constData(), extension.size());
         return;
     }
 
@@ -162,6 +168,9 @@ void CCadenzoDoc::Serialize(CArchive& ar)
             if (block)
                 AttachPdf(std::move(block));
         }
+        // Never fails the open: a damaged block leaves the plain template.
+        // A pipe kept open after the template delays this by its idle limit.
+        extblock::Read(*ar.device(), *this);
     } catch (...) {
         printerName = oldPrinterName;
         paperWidth = oldWidth;

@@ -140,6 +140,8 @@ void TestEditCommands::undoKeys()
 void TestEditCommands::copyPasteAcrossFileNew()
 {
     doc->AddNewHead(&view()->measurer());
+    // The second head's extension record goes with every copy of it.
+    head(1).extensions.set(9, "kind");
     view()->OnUpdate(nullptr, 0);
     QVERIFY(!act(CMainFrame::kPaste)->isEnabled());
     key(Qt::Key_A);
@@ -160,6 +162,8 @@ void TestEditCommands::copyPasteAcrossFileNew()
             QCOMPARE(head(first + i).x, copied[i].x + 180 * round);
             QCOMPARE(head(first + i).y, copied[i].y - 360 * round);
         }
+        QVERIFY(head(first).extensions.empty());
+        QCOMPARE(head(first + 1).extensions.get(9), std::optional<QByteArray>("kind"));
         QCOMPARE(listSelection(), (QList<int>{first, first + 1}));
         QVERIFY(act(CMainFrame::kUndo)->isEnabled());
     }

@@ -4,9 +4,11 @@
 #include "TestPdf.h"
 #include "model/Archive.h"
 #include "model/CadenzoDoc.h"
+#include "model/ExtensionBlock.h"
 #include "model/InputFile.h"
 #include "model/MessageSink.h"
 #include "model/NativePath.h"
+#include "model/UndoChain.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <csignal>
 #include <cstring>
@@ -249,6 +252,10 @@ private slots:
     void pdfLengthBeyondData_data();
     void pdfLengthBeyondData();
     void emptyFileOpens();
+    void extensionBlock_data();
+    void extensionBlock();
+    void damagedExtensionBlock_data();
+    void damagedExtensionBlock();
     void readAvailableKeepsMissingBytes();
 
     void openFailure_data();
@@ -630,6 +637,108 @@ void TestTemplateFile::pdfLengthBeyondData()
     const QByteArray saved = saveToBytes(doc);
     QCOMPARE(saved.size(), 188 + present);
     QCOMPARE(saved.mid(180, 4), QByteArray(1, char(present)) + QByteArray(3, '\0'));
+}
+
+void TestTemplateFile::extensionBlock_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<bool>("templateRecord");
+    QTest::addColumn<int>("recordHead"); // -1: none
+    QTest::newRow("new template, template record") << int(NewTemplate) << true << -1;
+    QTest::newRow("three heads, last head's record") << int(ManyHeads) << false << 2;
+    QTest::newRow("three heads and a PDF, both") << int(ManyHeadsWithPdf) << true << 0;
+}
+
+// Records follow the template through save, open, Undo and Save As; the file
+// is the plain one with the block after it, so the file cut there opens and
+// saves as the plain template.
+void TestTemplateFile::extensionBlock()
+{
+    QFETCH(int, variant);
+    QFETCH(bool, templateRecord);
+    QFETCH(int, recordHead);
+    CCadenzoDoc doc(nullptr);
+    buildVariant(doc, Variant(variant));
+    const QByteArray plain = saveToBytes(doc);
+    const auto le32 = [](qsizetype n) {
+        const quint32 v = qToLittleEndian(quint32(n));
+        return QByteArray(reinterpret_cast<const char*>(&v), 4);
+    };
+    QByteArray records;
+    if (templateRecord) {
+        QVERIFY(doc.extensions.set(0x0102, "ab"));
+        records += le32(0xFFFFFFFF) + hex("0201") + le32(2) + "ab";
+    }
+    if (recordHead >= 0) {
+        QVERIFY(doc.GetHeadByIndex(recordHead)->extensions.set(7, QByteArray()));
+        QVERIFY(doc.GetHeadByIndex(recordHead)->extensions.set(0xFFFF, QByteArray(300, '\0')));
+        records += le32(recordHead) + hex("0700") + le32(0);
+        records += le32(recordHead) + hex("ffff") + le32(300) + QByteArray(300, '\0');
+    }
+    const QByteArray header = hex("89544d580d0a1a0a 0100") + le32(doc.GetHeadCount()) + le32(records.size());
+
+    const QString path = dir_.filePath(QStringLiteral("extended.tmt"));
+    QVERIFY(doc.OnSaveDocument(path));
+    const QByteArray written = readFile(path);
+    QCOMPARE(written.toHex(' '), (plain + header + records).toHex(' '));
+
+    CCadenzoDoc reread(nullptr);
+    QVERIFY(reread.DocumentBase::OnOpenDocument(path));
+    QVERIFY(sink_.texts.isEmpty());
+    QVERIFY(equalApartFromPdfHandles(doc, reread));
+
+    // A changed record is an undo step; Undo brings the read one back.
+    HEADING* head = reread.GetHeadByIndex(std::max(recordHead, 0));
+    const std::optional<QByteArray> before = head->extensions.get(7);
+    UndoChain undo;
+    undo.Restart(reread);
+    head->extensions.set(7, "changed");
+    QVERIFY(undo.Record(reread));
+    QVERIFY(undo.Undo(reread));
+    QCOMPARE(head->extensions.get(7), before);
+
+    const QString savedAs = dir_.filePath(QStringLiteral("saved as.tmt"));
+    QVERIFY(reread.OnSaveDocument(savedAs));
+    QCOMPARE(readFile(savedAs).toHex(), written.toHex());
+
+    CCadenzoDoc cut(nullptr);
+    QVERIFY(
+        cut.DocumentBase::OnOpenDocument(writeFile(QStringLiteral("cut.tmt"), written.left(plain.size()))));
+    QCOMPARE(saveToBytes(cut).toHex(), plain.toHex());
+}
+
+void TestTemplateFile::damagedExtensionBlock_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    const QByteArray header = hex("89544d580d0a1a0a 0100 01000000");
+    const QByteArray record = hex("00000000 0500 03000000") + "xyz";
+    const QByteArray area = QByteArray(1, char(record.size())) + hex("000000") + record;
+    QTest::newRow("signature") << hex("89544d580d0a0a0a 0100 01000000") + area;
+    QTest::newRow("version 2") << hex("89544d580d0a1a0a 0200 01000000") + area;
+    QTest::newRow("written for two heads") << hex("89544d580d0a1a0a 0100 02000000") + area;
+    QTest::newRow("cut in the header") << header + hex("1000");
+    QTest::newRow("cut in a record") << (header + area).chopped(1);
+    QTest::newRow("length past the data") << header + hex("ffffff00") + record;
+    QTest::newRow("length over the limit") << header + hex("01000001") + record;
+    QTest::newRow("record past its area") << header + hex("0f000000 00000000 0500 06000000") + "xyzab";
+    QTest::newRow("record for head 2 of 1") << header + hex("0d000000 01000000 0500 03000000") + "xyz";
+    QTest::newRow("tag 0") << header + hex("0d000000 00000000 0000 03000000") + "xyz";
+    QTest::newRow("a tag twice") << header + hex("1a000000") + record + record;
+    QTest::newRow("record over 64 KiB")
+        << header + hex("0b000100 00000000 0500 01000100") + QByteArray(0x10001, 'r');
+}
+
+// A block that is not whole and consistent is ignored as a whole, as Windows
+// ignores it: the template opens plain, without a message, and saves plain.
+void TestTemplateFile::damagedExtensionBlock()
+{
+    QFETCH(QByteArray, block);
+    const QByteArray plain = newTemplateImage();
+    CCadenzoDoc doc(nullptr);
+    QVERIFY(doc.DocumentBase::OnOpenDocument(writeFile(QStringLiteral("damaged block.tmt"), plain + block)));
+    QVERIFY(sink_.texts.isEmpty());
+    // Saved without a block, so no record was taken.
+    QCOMPARE(saveToBytes(doc).toHex(), plain.toHex());
 }
 
 void TestTemplateFile::emptyFileOpens()
