@@ -88,7 +88,8 @@ void TestTranslations::complete()
         if (context == u"StringTable")
             QVERIFY2(text.count(u'\n') == source.count(u'\n'), qPrintable(where));
     }
-    QVERIFY2(!xml.hasError(), qPrintable(QStringLiteral("%1 at line %2").arg(xml.errorString()).arg(xml.lineNumber())));
+    QVERIFY2(!xml.hasError(),
+             qPrintable(QStringLiteral("%1 at line %2").arg(xml.errorString()).arg(xml.lineNumber())));
     QVERIFY(messages > 250);
 }
 
