@@ -480,15 +480,15 @@
     </message>
     <message>
         <source>&amp;New...	Ctrl+N</source>
-        <translation>&amp;Nuevo...	Ctrl+N</translation>
+        <translation>&amp;Nuevo...	Control+N</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation>&amp;Abrir...	Ctrl+O</translation>
+        <translation>&amp;Abrir...	Control+O</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Guardar	Ctrl+S</translation>
+        <translation>&amp;Guardar	Control+S</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation>Im&amp;primir...	Ctrl+P</translation>
+        <translation>Im&amp;primir...	Control+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
@@ -516,27 +516,27 @@
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation>&amp;Deshacer	Ctrl+Z</translation>
+        <translation>&amp;Deshacer	Control+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Rehacer	Ctrl+Y</translation>
+        <translation>&amp;Rehacer	Control+Y</translation>
     </message>
     <message>
         <source>&amp;Add	Ctrl+D</source>
-        <translation>&amp;Añadir	Ctrl+D</translation>
+        <translation>&amp;Añadir	Control+D</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Copiar	Ctrl+C</translation>
+        <translation>&amp;Copiar	Control+C</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation>&amp;Pegar	Ctrl+V</translation>
+        <translation>&amp;Pegar	Control+V</translation>
     </message>
     <message>
         <source>&amp;Delete	Ctrl+Del</source>
-        <translation>&amp;Eliminar	Ctrl+Supr</translation>
+        <translation>&amp;Eliminar	Control+Suprimir</translation>
     </message>
     <message>
         <source>Clear PD&amp;F</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>&amp;Select All	Ctrl+A</source>
-        <translation>Seleccionar &amp;todo	Ctrl+A</translation>
+        <translation>Seleccionar &amp;todo	Control+A</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -568,15 +568,15 @@
     </message>
     <message>
         <source>Set Zoom &amp;Level	Ctrl+L</source>
-        <translation>&amp;Nivel de zoom	Ctrl+L</translation>
+        <translation>&amp;Nivel de zoom	Control+L</translation>
     </message>
     <message>
         <source>Zoom &amp;In	Ctrl+Num+</source>
-        <translation>A&amp;mpliar	Ctrl+Num+</translation>
+        <translation>A&amp;mpliar	Control+Núm++</translation>
     </message>
     <message>
         <source>Zoom &amp;Out	Ctrl+Num- </source>
-        <translation>Re&amp;ducir	Ctrl+Num- </translation>
+        <translation>Re&amp;ducir	Control+Núm+- </translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>Go to a sheet of the job (Ctrl+G)</source>
-        <translation>Ir a una hoja del trabajo (Ctrl+G)</translation>
+        <translation>Ir a una hoja del trabajo (Control+G)</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1168,7 +1168,7 @@ Plantilla de Tallimark</translation>
     </message>
     <message>
         <source>The list of numbering heads for the template. Use the Add button (or Ctrl+D) to add a new head to the template. Multiple heads can be selected using the mouse. Settings can be applied to a single or multiple selection.</source>
-        <translation>La lista de numeradores de la plantilla. Con el botón Añadir (o Ctrl+D) se añade un numerador nuevo a la plantilla. Con el ratón se pueden seleccionar varios numeradores; los ajustes se aplican a uno solo o a toda la selección.</translation>
+        <translation>La lista de numeradores de la plantilla. Con el botón Añadir (o Control+D) se añade un numerador nuevo a la plantilla. Con el ratón se pueden seleccionar varios numeradores; los ajustes se aplican a uno solo o a toda la selección.</translation>
     </message>
     <message>
         <source>Choose from predefined text or enter custom text to be printed in front of the numbering head. </source>
