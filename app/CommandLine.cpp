@@ -2,6 +2,7 @@
 
 #include "model/NumberingLimits.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <limits>
@@ -119,7 +120,9 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
 
     auto setCommand = [&](CommandLineInfo::Command command, const QString& argument) {
         if (commandSet && info.command != command) {
-            info.error = QStringLiteral("%1 cannot be combined with the options before it.").arg(argument);
+            info.error = QCoreApplication::translate("CommandLine",
+                                                     "%1 cannot be combined with the options before it.")
+                             .arg(argument);
             return false;
         }
         info.command = command;
@@ -174,20 +177,23 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
             const NumberingLimits limits = numberingLimits(number->totalPages);
             QString text;
             if (!takeValue(&text) || !(info.*(number->field) = parseNumber(text, limits)))
-                return invalid(QStringLiteral("--%1 needs a number from %2 to %3.")
-                                   .arg(QLatin1String(number->name))
-                                   .arg(limits.minimum)
-                                   .arg(limits.maximum));
+                return invalid(
+                    QCoreApplication::translate("CommandLine", "--%1 needs a number from %2 to %3.")
+                        .arg(QLatin1String(number->name))
+                        .arg(limits.minimum)
+                        .arg(limits.maximum));
         } else if (longOption && name == QLatin1String("print")) {
             ok = setCommand(CommandLineInfo::FilePrint, argument);
             QString file;
             if (ok && (!takeValue(&file) || file.isEmpty()))
-                return invalid(QStringLiteral("--print needs the name of the template to print."));
+                return invalid(QCoreApplication::translate(
+                    "CommandLine", "--print needs the name of the template to print."));
             // The template named here comes before any other plain argument.
             plain.prepend(file);
         } else if (longOption && name == QLatin1String("printer")) {
             if (!takeValue(&printer) || printer.isEmpty())
-                return invalid(QStringLiteral("--printer needs the name of a printer."));
+                return invalid(
+                    QCoreApplication::translate("CommandLine", "--printer needs the name of a printer."));
         } else if (name == QLatin1String("p")) {
             ok = setCommand(CommandLineInfo::FilePrint, argument);
         } else if (name == QLatin1String("pt")) {
@@ -210,11 +216,13 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
         } else if (name == QLatin1String("export-pdf") && argument.startsWith(QLatin1String("--"))) {
             ok = setCommand(CommandLineInfo::ExportPdf, argument);
             if (ok && (!takeValue(&info.outputPath) || info.outputPath.isEmpty()))
-                return invalid(QStringLiteral("--export-pdf needs the name of the PDF file to write."));
+                return invalid(QCoreApplication::translate(
+                    "CommandLine", "--export-pdf needs the name of the PDF file to write."));
         } else if (name == QLatin1String("sheets") && argument.startsWith(QLatin1String("--"))) {
             QString range;
             if (!takeValue(&range) || !parseSheets(range, &info.firstSheet, &info.lastSheet))
-                return invalid(QStringLiteral("--sheets needs a range of sheets such as 5-10, 5- or 7."));
+                return invalid(QCoreApplication::translate(
+                    "CommandLine", "--sheets needs a range of sheets such as 5-10, 5- or 7."));
             info.hasSheets = true;
         } else if (name == QLatin1String("no-background") && argument.startsWith(QLatin1String("--")) &&
                    !hasAttached) {
@@ -224,7 +232,7 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
             plain.append(argument);
             continue;
         } else {
-            return invalid(QStringLiteral("Unknown option %1.").arg(argument));
+            return invalid(QCoreApplication::translate("CommandLine", "Unknown option %1.").arg(argument));
         }
         if (!ok)
             return invalid(info.error);
@@ -236,12 +244,14 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
     if (info.command == CommandLineInfo::FilePrintTo)
         wanted = 4;
     if (plain.size() > wanted)
-        return invalid(QStringLiteral("Unexpected argument %1.").arg(plain.at(wanted)));
+        return invalid(
+            QCoreApplication::translate("CommandLine", "Unexpected argument %1.").arg(plain.at(wanted)));
     if (!printer.isEmpty()) {
         if (info.command == CommandLineInfo::ExportPdf)
-            return invalid(QStringLiteral("--printer cannot be combined with --export-pdf."));
+            return invalid(QCoreApplication::translate("CommandLine",
+                                                       "--printer cannot be combined with --export-pdf."));
         if (info.command != CommandLineInfo::FilePrint)
-            return invalid(QStringLiteral("--printer applies only to --print."));
+            return invalid(QCoreApplication::translate("CommandLine", "--printer applies only to --print."));
         info.command = CommandLineInfo::FilePrintTo;
         info.printerName = printer;
     }
@@ -262,13 +272,14 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
     case CommandLineInfo::FilePrint:
     case CommandLineInfo::ExportPdf:
         if (info.fileName.isEmpty())
-            return invalid(QStringLiteral("No template to print was given."));
+            return invalid(QCoreApplication::translate("CommandLine", "No template to print was given."));
         break;
     case CommandLineInfo::FilePrintTo:
         // Qt finds a printer by its name; the driver and the port the shell
         // passes along are kept but not needed.
         if (info.fileName.isEmpty() || info.printerName.isEmpty())
-            return invalid(QStringLiteral("/pt needs a template and a printer name."));
+            return invalid(
+                QCoreApplication::translate("CommandLine", "/pt needs a template and a printer name."));
         break;
     case CommandLineInfo::FileDde:
     case CommandLineInfo::AppRegister:
@@ -288,45 +299,51 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments)
                 option = QStringLiteral("--") + QLatin1String(number.name);
         }
         if (!option.isEmpty())
-            return invalid(QStringLiteral("%1 applies only to /p, /pt and --export-pdf.").arg(option));
+            return invalid(
+                QCoreApplication::translate("CommandLine", "%1 applies only to /p, /pt and --export-pdf.")
+                    .arg(option));
     }
     return info;
 }
 
+// The help in paragraphs, each translated as a whole so that a translation
+// may rewrap its column of descriptions; the option names stay as typed.
 QString CommandLineUsage(const QString& programName)
 {
-    return QStringLiteral("Usage: %1 [TEMPLATE.tmt]\n"
-                          "       %1 --print TEMPLATE.tmt [--printer PRINTER] [RUN OPTIONS]\n"
-                          "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [RUN OPTIONS]\n"
-                          "       %1 /p TEMPLATE.tmt [RUN OPTIONS]\n"
-                          "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [RUN OPTIONS]\n"
-                          "       %1 /Register | /Unregister\n"
-                          "\n"
-                          "Prints sequentially numbered pages from a Tallimark template.\n"
-                          "Options may come in any order; switches ignore case.\n"
-                          "\n"
-                          "  --print TEMPLATE  print the template on its own printer, else on the\n"
-                          "                    default printer, and end; the same as /p\n"
-                          "  --printer NAME    with --print: print on the named printer; the same\n"
-                          "                    as /pt\n"
-                          "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end;\n"
-                          "                    OUT - is standard output\n"
-                          "  /Register         make Tallimark the desktop's program for .tmt files\n"
-                          "  /Unregister       undo /Register and remove the stored settings\n"
-                          "  -h, --help        show this text\n"
-                          "  -V, --version     show the program's version\n"
-                          "\n"
-                          "Run options, for this run only (the template is not changed):\n"
-                          "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
-                          "  --no-background   print without the template's PDF background; without\n"
-                          "                    it, a background that cannot be read stops the run\n"
-                          "  --start N         the first number, 0 to 9999998\n"
-                          "  --total N         how many numbers, 1 to 9999999\n"
-                          "  --copies N        sheets for each number, 0 to 9999998\n"
-                          "  --skip N          empty sheets after each number's copies, 0 to 9999998\n"
-                          "\n"
-                          "Exit status: 0 done, 1 the run failed, 2 the command line was wrong.\n")
-        .arg(programName);
+    const QString synopsis = QCoreApplication::translate(
+        "CommandLine", "Usage: %1 [TEMPLATE.tmt]\n"
+                       "       %1 --print TEMPLATE.tmt [--printer PRINTER] [RUN OPTIONS]\n"
+                       "       %1 --export-pdf OUT.pdf TEMPLATE.tmt [RUN OPTIONS]\n"
+                       "       %1 /p TEMPLATE.tmt [RUN OPTIONS]\n"
+                       "       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [RUN OPTIONS]\n"
+                       "       %1 /Register | /Unregister\n");
+    const QString purpose = QCoreApplication::translate(
+        "CommandLine", "Prints sequentially numbered pages from a Tallimark template.\n"
+                       "Options may come in any order; switches ignore case.\n");
+    const QString options = QCoreApplication::translate(
+        "CommandLine", "  --print TEMPLATE  print the template on its own printer, else on the\n"
+                       "                    default printer, and end; the same as /p\n"
+                       "  --printer NAME    with --print: print on the named printer; the same\n"
+                       "                    as /pt\n"
+                       "  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end;\n"
+                       "                    OUT - is standard output\n"
+                       "  /Register         make Tallimark the desktop's program for .tmt files\n"
+                       "  /Unregister       undo /Register and remove the stored settings\n"
+                       "  -h, --help        show this text\n"
+                       "  -V, --version     show the program's version\n");
+    const QString runOptions = QCoreApplication::translate(
+        "CommandLine", "Run options, for this run only (the template is not changed):\n"
+                       "  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7\n"
+                       "  --no-background   print without the template's PDF background; without\n"
+                       "                    it, a background that cannot be read stops the run\n"
+                       "  --start N         the first number, 0 to 9999998\n"
+                       "  --total N         how many numbers, 1 to 9999999\n"
+                       "  --copies N        sheets for each number, 0 to 9999998\n"
+                       "  --skip N          empty sheets after each number's copies, 0 to 9999998\n");
+    const QString exitStatus = QCoreApplication::translate(
+        "CommandLine", "Exit status: 0 done, 1 the run failed, 2 the command line was wrong.\n");
+    return synopsis.arg(programName) + u'\n' + purpose + u'\n' + options + u'\n' + runOptions + u'\n' +
+           exitStatus;
 }
 
 QString ProgramVersion()

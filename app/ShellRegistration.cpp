@@ -202,35 +202,23 @@ QString execLine(const QString& program)
     return quoteArgument(program) + QLatin1String(" %f");
 }
 
-// The installed entry's values with this executable in Exec: the user's entry
-// hides the system's of the same name, so both must read alike.
 QString desktopEntryText(const QString& program)
 {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Tallimark\n"
-                          "GenericName=Numbered Page Printing\n"
-                          "Comment=Print sequentially numbered forms, tickets and multi-part sets\n"
-                          "Icon=%3\n"
-                          "Exec=%1\n"
-                          "Terminal=false\n"
-                          "MimeType=%2;\n"
-                          "Categories=Office;Publishing;\n"
-                          "Keywords=numbering;numbered;tickets;forms;invoices;print;\n"
-                          "StartupWMClass=tallimark\n")
-        .arg(execLine(program), QLatin1String(kMimeType), QLatin1String(kAppId));
+    QFile file(QString::fromLatin1(kDesktopEntryResource));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (QString& line : lines) {
+        if (line.startsWith(QLatin1String("Exec=")))
+            line = QLatin1String("Exec=") + execLine(program);
+    }
+    return lines.join(u'\n');
 }
 
 QString mimePackageText()
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                          "  <mime-type type=\"%1\">\n"
-                          "    <comment>Tallimark Template</comment>\n"
-                          "    <glob pattern=\"*.tmt\"/>\n"
-                          "  </mime-type>\n"
-                          "</mime-info>\n")
-        .arg(QLatin1String(kMimeType));
+    QFile file(QString::fromLatin1(kMimePackageResource));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 bool IsRegistered(const QString& program, const QString& dataHome)

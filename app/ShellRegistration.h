@@ -13,6 +13,9 @@ constexpr const char* kMimeType = "application/x-tallimark-template";
 constexpr const char* kAppId = "org.tallimark.Tallimark";
 // The application icon the program carries, the installed one's source.
 constexpr const char* kIconResource = ":/icons/org.tallimark.Tallimark.svg";
+// The installed desktop entry and MIME package, carried for the same reason.
+constexpr const char* kDesktopEntryResource = ":/dist/org.tallimark.Tallimark.desktop";
+constexpr const char* kMimePackageResource = ":/dist/org.tallimark.Tallimark.xml";
 
 // What registering writes into the user's data folder, named with the
 // application id as an installation names its files: the desktop shows one
@@ -30,6 +33,9 @@ struct RegistrationFiles
 // dataHome empty = the user's data folder (XDG_DATA_HOME, ~/.local/share).
 RegistrationFiles registrationFiles(const QString& dataHome = QString());
 
+// The installed desktop entry with program in Exec, and the installed MIME
+// package: the user's files hide the system's of the same name, so both must
+// read alike, their translations included.
 QString desktopEntryText(const QString& program);
 QString mimePackageText();
 QByteArray iconData();

@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(ProgramVersion());
     // Wayland's app id and the desktop's match with the installed entry.
     QGuiApplication::setDesktopFileName(QLatin1String(shell::kAppId));
+    // Before the command line is read: its messages and help are translated.
     InstallTranslations(QLocale::system());
 
     const CommandLineInfo commandLine = ParseCommandLine(rawArguments(argc, argv));
@@ -69,7 +70,9 @@ int main(int argc, char** argv)
         return 0;
     case CommandLineInfo::Invalid:
         // A usage error, told apart from a run that failed by its status.
-        print(stderr, QStringLiteral("tallimark: %1\nTry 'tallimark --help'.\n").arg(commandLine.error));
+        print(stderr, QStringLiteral("tallimark: %1\n%2\n")
+                          .arg(commandLine.error,
+                               QCoreApplication::translate("CommandLine", "Try 'tallimark --help'.")));
         return 2;
     default:
         break;

@@ -707,12 +707,16 @@ void TestApp::registration()
     QVERIFY(entry.contains("\nExec=/opt/tallimark/tallimark %f\n"));
     QVERIFY(entry.contains("\nIcon=org.tallimark.Tallimark\n"));
     QVERIFY(entry.contains("\nMimeType=application/x-tallimark-template;\n"));
+    // In the languages of the installed entry, which it hides.
+    for (const char* line : {"\nGenericName[de]=", "\nComment[fr]=", "\nComment[es]=", "\nKeywords[de]="})
+        QVERIFY2(entry.contains(line), line);
     QFile mime(files.mimePackage);
     QVERIFY(mime.open(QIODevice::ReadOnly));
     const QByteArray xml = mime.readAll();
     QVERIFY(xml.contains("<mime-type type=\"application/x-tallimark-template\">"));
     QVERIFY(xml.contains("<glob pattern=\"*.tmt\"/>"));
     QVERIFY(xml.contains("<comment>Tallimark Template</comment>"));
+    QVERIFY(xml.contains("<comment xml:lang=\"de\">Tallimark-Vorlage</comment>"));
     QVERIFY(shell::IsRegistered(program, data));
 
     // Another executable's entry is replaced; this one's is left alone.

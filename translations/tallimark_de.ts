@@ -711,6 +711,143 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 cannot be combined with the options before it.</source>
+        <translation>%1 kann nicht mit den Optionen davor kombiniert werden.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a number from %2 to %3.</source>
+        <translation>--%1 braucht eine Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>--print needs the name of the template to print.</source>
+        <translation>--print braucht den Namen der zu druckenden Vorlage.</translation>
+    </message>
+    <message>
+        <source>--printer needs the name of a printer.</source>
+        <translation>--printer braucht den Namen eines Druckers.</translation>
+    </message>
+    <message>
+        <source>--export-pdf needs the name of the PDF file to write.</source>
+        <translation>--export-pdf braucht den Namen der zu schreibenden PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>--sheets needs a range of sheets such as 5-10, 5- or 7.</source>
+        <translation>--sheets braucht einen Bereich von Bogen wie 5-10, 5- oder 7.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unbekannte Option %1.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument %1.</source>
+        <translation>Unerwartetes Argument %1.</translation>
+    </message>
+    <message>
+        <source>--printer cannot be combined with --export-pdf.</source>
+        <translation>--printer kann nicht mit --export-pdf kombiniert werden.</translation>
+    </message>
+    <message>
+        <source>--printer applies only to --print.</source>
+        <translation>--printer gilt nur für --print.</translation>
+    </message>
+    <message>
+        <source>No template to print was given.</source>
+        <translation>Es wurde keine zu druckende Vorlage angegeben.</translation>
+    </message>
+    <message>
+        <source>/pt needs a template and a printer name.</source>
+        <translation>/pt braucht eine Vorlage und einen Druckernamen.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to /p, /pt and --export-pdf.</source>
+        <translation>%1 gilt nur für /p, /pt und --export-pdf.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [TEMPLATE.tmt]
+       %1 --print TEMPLATE.tmt [--printer PRINTER] [RUN OPTIONS]
+       %1 --export-pdf OUT.pdf TEMPLATE.tmt [RUN OPTIONS]
+       %1 /p TEMPLATE.tmt [RUN OPTIONS]
+       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [RUN OPTIONS]
+       %1 /Register | /Unregister
+</source>
+        <translation>Aufruf: %1 [VORLAGE.tmt]
+        %1 --print VORLAGE.tmt [--printer DRUCKER] [AUFTRAGSOPTIONEN]
+        %1 --export-pdf DATEI.pdf VORLAGE.tmt [AUFTRAGSOPTIONEN]
+        %1 /p VORLAGE.tmt [AUFTRAGSOPTIONEN]
+        %1 /pt VORLAGE.tmt DRUCKER [TREIBER PORT] [AUFTRAGSOPTIONEN]
+        %1 /Register | /Unregister
+</translation>
+    </message>
+    <message>
+        <source>Prints sequentially numbered pages from a Tallimark template.
+Options may come in any order; switches ignore case.
+</source>
+        <translation>Druckt fortlaufend nummerierte Seiten nach einer Tallimark-Vorlage. Die
+Optionen dürfen in beliebiger Reihenfolge stehen; bei den Schaltern zählt Groß-
+und Kleinschreibung nicht.
+</translation>
+    </message>
+    <message>
+        <source>  --print TEMPLATE  print the template on its own printer, else on the
+                    default printer, and end; the same as /p
+  --printer NAME    with --print: print on the named printer; the same
+                    as /pt
+  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end;
+                    OUT - is standard output
+  /Register         make Tallimark the desktop&apos;s program for .tmt files
+  /Unregister       undo /Register and remove the stored settings
+  -h, --help        show this text
+  -V, --version     show the program&apos;s version
+</source>
+        <translation>  --print VORLAGE     die Vorlage auf ihrem eigenen Drucker drucken, sonst auf
+                      dem Standarddrucker, und beenden; dasselbe wie /p
+  --printer NAME      mit --print: auf dem genannten Drucker drucken; dasselbe
+                      wie /pt
+  --export-pdf DATEI  die nummerierten Bogen in die PDF-Datei DATEI schreiben
+                      und beenden; DATEI - ist die Standardausgabe
+  /Register           Tallimark beim Desktop zum Programm für .tmt-Dateien
+                      machen
+  /Unregister         /Register rückgängig machen und die gespeicherten
+                      Einstellungen entfernen
+  -h, --help          diesen Text anzeigen
+  -V, --version       die Version des Programms anzeigen
+</translation>
+    </message>
+    <message>
+        <source>Run options, for this run only (the template is not changed):
+  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7
+  --no-background   print without the template&apos;s PDF background; without
+                    it, a background that cannot be read stops the run
+  --start N         the first number, 0 to 9999998
+  --total N         how many numbers, 1 to 9999999
+  --copies N        sheets for each number, 0 to 9999998
+  --skip N          empty sheets after each number&apos;s copies, 0 to 9999998
+</source>
+        <translation>Auftragsoptionen, nur für diesen Auftrag (die Vorlage bleibt unverändert):
+  --sheets BEREICH    nur diese Bogen, gezählt ab 1: 5-10, 5- oder 7
+  --no-background     ohne den PDF-Hintergrund der Vorlage drucken; ohne diese
+                      Option beendet ein Hintergrund, der nicht gelesen werden
+                      kann, den Auftrag
+  --start N           die erste Nummer, 0 bis 9999998
+  --total N           wie viele Nummern, 1 bis 9999999
+  --copies N          Bogen je Nummer, 0 bis 9999998
+  --skip N            leere Bogen nach den Kopien jeder Nummer, 0 bis 9999998
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the run failed, 2 the command line was wrong.
+</source>
+        <translation>Exit-Status: 0 erledigt, 1 Auftrag fehlgeschlagen, 2 Befehlszeile fehlerhaft.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallimark --help&apos;.</source>
+        <translation>„tallimark --help“ liefert weitere Informationen.</translation>
+    </message>
+</context>
+<context>
     <name>CupsPrinting</name>
     <message>
         <source>The printer cannot be opened.</source>

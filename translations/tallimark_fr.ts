@@ -5,7 +5,7 @@
     <name>BackgroundProblem</name>
     <message>
         <source>the file is damaged or is not a PDF file</source>
-        <translation>le fichier est endommagé ou n'est pas un fichier PDF</translation>
+        <translation>le fichier est endommagé ou n&apos;est pas un fichier PDF</translation>
     </message>
     <message>
         <source>the file is protected by a password</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>the file has no pages</source>
-        <translation>le fichier n'a aucune page</translation>
+        <translation>le fichier n&apos;a aucune page</translation>
     </message>
     <message>
         <source>page %1 of the file cannot be read</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>the file has no page %1</source>
-        <translation>le fichier n'a pas de page %1</translation>
+        <translation>le fichier n&apos;a pas de page %1</translation>
     </message>
     <message>
         <source>The PDF background of %1 could not be read: %2.</source>
-        <translation>Le fond PDF de %1 n'a pas pu être lu : %2.</translation>
+        <translation>Le fond PDF de %1 n&apos;a pas pu être lu : %2.</translation>
     </message>
 </context>
 <context>
@@ -63,7 +63,7 @@
     <name>CCadenzoApp</name>
     <message>
         <source>The template opens without it.</source>
-        <translation>Le modèle s'ouvre sans lui.</translation>
+        <translation>Le modèle s&apos;ouvre sans lui.</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>From &amp;PDF:</source>
-        <translation>D'après le P&amp;DF :</translation>
+        <translation>D&apos;après le P&amp;DF :</translation>
     </message>
     <message>
         <source>...</source>
@@ -298,7 +298,7 @@
         <source>The PDF file specified is not a valid PDF pathname.
 
 %1</source>
-        <translation>Le fichier PDF indiqué n'est pas un chemin PDF valide.
+        <translation>Le fichier PDF indiqué n&apos;est pas un chemin PDF valide.
 
 %1</translation>
     </message>
@@ -307,7 +307,7 @@
     <name>CDlgProgress</name>
     <message>
         <source>Preparing the template for printing. Please Wait.</source>
-        <translation>Préparation du modèle pour l'impression. Veuillez patienter.</translation>
+        <translation>Préparation du modèle pour l&apos;impression. Veuillez patienter.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Are you sure you want to cancel the print job?</source>
-        <translation>Voulez-vous vraiment annuler la tâche d'impression ?</translation>
+        <translation>Voulez-vous vraiment annuler la tâche d&apos;impression ?</translation>
     </message>
 </context>
 <context>
@@ -548,11 +548,11 @@
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;Barre d'outils</translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>Barre d'é&amp;tat</translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>Settin&amp;gs</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>W %1 x H %2</source>
@@ -679,7 +679,7 @@
     <name>CPrintJob</name>
     <message>
         <source>The PDF background took longer than %1 seconds to prepare. Nothing was printed; --no-background prints the sheets without it.</source>
-        <translation>La préparation du fond PDF a pris plus de %1 secondes. Rien n'a été imprimé ; --no-background imprime les feuilles sans lui.</translation>
+        <translation>La préparation du fond PDF a pris plus de %1 secondes. Rien n&apos;a été imprimé ; --no-background imprime les feuilles sans lui.</translation>
     </message>
     <message>
         <source>The PDF background took longer than %1 seconds to prepare and is left out. Print the sheets without it?</source>
@@ -691,30 +691,165 @@
     </message>
     <message>
         <source>The printer %1 has no %2 paper and takes no custom size; printing on %3, the numbers placed from its top-left corner.</source>
-        <translation>L'imprimante %1 n'a pas de papier %2 et n'accepte aucun format personnalisé ; impression sur %3, les numéros placés depuis le coin supérieur gauche.</translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas de papier %2 et n&apos;accepte aucun format personnalisé ; impression sur %3, les numéros placés depuis le coin supérieur gauche.</translation>
     </message>
     <message>
         <source>The printer %1 has no %2 paper and takes no custom size. Print on %3, the numbers placed from its top-left corner?</source>
-        <translation>L'imprimante %1 n'a pas de papier %2 et n'accepte aucun format personnalisé. Imprimer sur %3, les numéros placés depuis le coin supérieur gauche ?</translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas de papier %2 et n&apos;accepte aucun format personnalisé. Imprimer sur %3, les numéros placés depuis le coin supérieur gauche ?</translation>
     </message>
     <message>
         <source>The print job has no pages. Check Total Pages, Copies and Skip.</source>
-        <translation>La tâche d'impression n'a aucune page. Vérifiez Nombre de pages, Copies et Saut.</translation>
+        <translation>La tâche d&apos;impression n&apos;a aucune page. Vérifiez Nombre de pages, Copies et Saut.</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation>Impossible de lancer la tâche d'impression.</translation>
+        <translation>Impossible de lancer la tâche d&apos;impression.</translation>
     </message>
     <message>
         <source>The printer %1 is paused; the job waits there until the printer is resumed.</source>
-        <translation>L'imprimante %1 est en pause ; la tâche y attend la reprise de l'imprimante.</translation>
+        <translation>L&apos;imprimante %1 est en pause ; la tâche y attend la reprise de l&apos;imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 cannot be combined with the options before it.</source>
+        <translation>%1 ne peut pas être combiné avec les options qui le précèdent.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a number from %2 to %3.</source>
+        <translation>--%1 demande un nombre de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>--print needs the name of the template to print.</source>
+        <translation>--print demande le nom du modèle à imprimer.</translation>
+    </message>
+    <message>
+        <source>--printer needs the name of a printer.</source>
+        <translation>--printer demande le nom d&apos;une imprimante.</translation>
+    </message>
+    <message>
+        <source>--export-pdf needs the name of the PDF file to write.</source>
+        <translation>--export-pdf demande le nom du fichier PDF à écrire.</translation>
+    </message>
+    <message>
+        <source>--sheets needs a range of sheets such as 5-10, 5- or 7.</source>
+        <translation>--sheets demande une plage de feuilles comme 5-10, 5- ou 7.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Option inconnue : %1.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument %1.</source>
+        <translation>Argument inattendu : %1.</translation>
+    </message>
+    <message>
+        <source>--printer cannot be combined with --export-pdf.</source>
+        <translation>--printer ne peut pas être combiné avec --export-pdf.</translation>
+    </message>
+    <message>
+        <source>--printer applies only to --print.</source>
+        <translation>--printer ne s&apos;applique qu&apos;à --print.</translation>
+    </message>
+    <message>
+        <source>No template to print was given.</source>
+        <translation>Aucun modèle à imprimer n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <source>/pt needs a template and a printer name.</source>
+        <translation>/pt demande un modèle et un nom d&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>%1 applies only to /p, /pt and --export-pdf.</source>
+        <translation>%1 ne s&apos;applique qu&apos;à /p, /pt et --export-pdf.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [TEMPLATE.tmt]
+       %1 --print TEMPLATE.tmt [--printer PRINTER] [RUN OPTIONS]
+       %1 --export-pdf OUT.pdf TEMPLATE.tmt [RUN OPTIONS]
+       %1 /p TEMPLATE.tmt [RUN OPTIONS]
+       %1 /pt TEMPLATE.tmt PRINTER [DRIVER PORT] [RUN OPTIONS]
+       %1 /Register | /Unregister
+</source>
+        <translation>Usage : %1 [MODÈLE.tmt]
+        %1 --print MODÈLE.tmt [--printer IMPRIMANTE] [OPTIONS DU TIRAGE]
+        %1 --export-pdf SORTIE.pdf MODÈLE.tmt [OPTIONS DU TIRAGE]
+        %1 /p MODÈLE.tmt [OPTIONS DU TIRAGE]
+        %1 /pt MODÈLE.tmt IMPRIMANTE [PILOTE PORT] [OPTIONS DU TIRAGE]
+        %1 /Register | /Unregister
+</translation>
+    </message>
+    <message>
+        <source>Prints sequentially numbered pages from a Tallimark template.
+Options may come in any order; switches ignore case.
+</source>
+        <translation>Imprime des pages à numérotation continue d&apos;après un modèle Tallimark. Les
+options peuvent venir dans n&apos;importe quel ordre ; les commutateurs ignorent la
+casse.
+</translation>
+    </message>
+    <message>
+        <source>  --print TEMPLATE  print the template on its own printer, else on the
+                    default printer, and end; the same as /p
+  --printer NAME    with --print: print on the named printer; the same
+                    as /pt
+  --export-pdf OUT  write the numbered sheets to the PDF file OUT and end;
+                    OUT - is standard output
+  /Register         make Tallimark the desktop&apos;s program for .tmt files
+  /Unregister       undo /Register and remove the stored settings
+  -h, --help        show this text
+  -V, --version     show the program&apos;s version
+</source>
+        <translation>  --print MODÈLE       imprimer le modèle sur sa propre imprimante, sinon sur
+                       l&apos;imprimante par défaut, puis terminer ; équivaut à /p
+  --printer NOM        avec --print : imprimer sur l&apos;imprimante nommée ;
+                       équivaut à /pt
+  --export-pdf SORTIE  écrire les feuilles numérotées dans le fichier PDF
+                       SORTIE puis terminer ; SORTIE - est la sortie standard
+  /Register            faire de Tallimark le programme du bureau pour les
+                       fichiers .tmt
+  /Unregister          annuler /Register et supprimer les réglages enregistrés
+  -h, --help           afficher ce texte
+  -V, --version        afficher la version du programme
+</translation>
+    </message>
+    <message>
+        <source>Run options, for this run only (the template is not changed):
+  --sheets RANGE    only these sheets, counted from 1: 5-10, 5- or 7
+  --no-background   print without the template&apos;s PDF background; without
+                    it, a background that cannot be read stops the run
+  --start N         the first number, 0 to 9999998
+  --total N         how many numbers, 1 to 9999999
+  --copies N        sheets for each number, 0 to 9999998
+  --skip N          empty sheets after each number&apos;s copies, 0 to 9999998
+</source>
+        <translation>Options du tirage, pour ce tirage seulement (le modèle ne change pas) :
+  --sheets PLAGE       ces feuilles seulement, depuis 1 : 5-10, 5- ou 7
+  --no-background      imprimer sans le fond PDF du modèle ; sans cette option,
+                       un fond illisible arrête le tirage
+  --start N            le premier numéro, de 0 à 9999998
+  --total N            le nombre de numéros, de 1 à 9999999
+  --copies N           feuilles pour chaque numéro, de 0 à 9999998
+  --skip N             feuilles blanches après chaque numéro, de 0 à 9999998
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the run failed, 2 the command line was wrong.
+</source>
+        <translation>Code de sortie : 0 terminé, 1 échec du tirage, 2 ligne de commande erronée.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallimark --help&apos;.</source>
+        <translation>Saisissez « tallimark --help » pour plus d&apos;informations.</translation>
     </message>
 </context>
 <context>
     <name>CupsPrinting</name>
     <message>
         <source>The printer cannot be opened.</source>
-        <translation>Impossible d'ouvrir l'imprimante.</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Printer %1: %2</source>
@@ -725,11 +860,11 @@
     <name>CupsServer</name>
     <message>
         <source>The print server %1 did not answer within %2 seconds.</source>
-        <translation>Le serveur d'impression %1 n'a pas répondu dans les %2 secondes.</translation>
+        <translation>Le serveur d&apos;impression %1 n&apos;a pas répondu dans les %2 secondes.</translation>
     </message>
     <message>
         <source>The print server %1 cannot be reached (%2).</source>
-        <translation>Le serveur d'impression %1 est injoignable (%2).</translation>
+        <translation>Le serveur d&apos;impression %1 est injoignable (%2).</translation>
     </message>
 </context>
 <context>
@@ -748,7 +883,7 @@
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation>L'accès à %1 a été refusé.</translation>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
     </message>
     <message>
         <source>%1 is a device, not a file that can be read.</source>
@@ -756,19 +891,19 @@
     </message>
     <message>
         <source>An unexpected error occurred while reading %1.</source>
-        <translation>Une erreur inattendue s'est produite lors de la lecture de %1.</translation>
+        <translation>Une erreur inattendue s&apos;est produite lors de la lecture de %1.</translation>
     </message>
     <message>
         <source>There is not enough space on the disk.</source>
-        <translation>L'espace disque est insuffisant.</translation>
+        <translation>L&apos;espace disque est insuffisant.</translation>
     </message>
     <message>
         <source>An unexpected error occurred while writing %1.</source>
-        <translation>Une erreur inattendue s'est produite lors de l'écriture de %1.</translation>
+        <translation>Une erreur inattendue s&apos;est produite lors de l&apos;écriture de %1.</translation>
     </message>
     <message>
         <source>Nothing arrived from %1 for 5 seconds.</source>
-        <translation>Rien n'est arrivé de %1 pendant 5 secondes.</translation>
+        <translation>Rien n&apos;est arrivé de %1 pendant 5 secondes.</translation>
     </message>
     <message>
         <source>Unexpected file format.</source>
@@ -776,7 +911,7 @@
     </message>
     <message>
         <source>Failed to open document.</source>
-        <translation>Impossible d'ouvrir le document.</translation>
+        <translation>Impossible d&apos;ouvrir le document.</translation>
     </message>
     <message>
         <source>Out of Memory!</source>
@@ -787,11 +922,11 @@
     <name>ExportPdf</name>
     <message>
         <source>%1 is the template being printed; the PDF needs another name.</source>
-        <translation>%1 est le modèle en cours d'impression ; le PDF doit porter un autre nom.</translation>
+        <translation>%1 est le modèle en cours d&apos;impression ; le PDF doit porter un autre nom.</translation>
     </message>
     <message>
         <source>Could not write the PDF to standard output: %1.</source>
-        <translation>Impossible d'écrire le PDF sur la sortie standard : %1.</translation>
+        <translation>Impossible d&apos;écrire le PDF sur la sortie standard : %1.</translation>
     </message>
 </context>
 <context>
@@ -827,7 +962,7 @@
     </message>
     <message>
         <source>the page has no area</source>
-        <translation>la page n'a aucune surface</translation>
+        <translation>la page n&apos;a aucune surface</translation>
     </message>
     <message>
         <source>the page&apos;s content is too large</source>
@@ -839,15 +974,15 @@
     </message>
     <message>
         <source>the paper has no area</source>
-        <translation>le papier n'a aucune surface</translation>
+        <translation>le papier n&apos;a aucune surface</translation>
     </message>
     <message>
         <source>the file has no page %1</source>
-        <translation>le fichier n'a pas de page %1</translation>
+        <translation>le fichier n&apos;a pas de page %1</translation>
     </message>
     <message>
         <source>the file is damaged or is not a PDF file</source>
-        <translation>le fichier est endommagé ou n'est pas un fichier PDF</translation>
+        <translation>le fichier est endommagé ou n&apos;est pas un fichier PDF</translation>
     </message>
     <message>
         <source>the file is protected by a password</source>
@@ -863,7 +998,7 @@
     </message>
     <message>
         <source>a stream&apos;s length is damaged</source>
-        <translation>la longueur d'un flux est endommagée</translation>
+        <translation>la longueur d&apos;un flux est endommagée</translation>
     </message>
     <message>
         <source>its form fields are drawn by the viewer</source>
@@ -907,19 +1042,19 @@
     <name>RunPrint</name>
     <message>
         <source>%1 is empty: there is no template to print.</source>
-        <translation>%1 est vide : il n'y a aucun modèle à imprimer.</translation>
+        <translation>%1 est vide : il n&apos;y a aucun modèle à imprimer.</translation>
     </message>
     <message>
         <source>Nothing was printed; --no-background prints the sheets without it.</source>
-        <translation>Rien n'a été imprimé ; --no-background imprime les feuilles sans lui.</translation>
+        <translation>Rien n&apos;a été imprimé ; --no-background imprime les feuilles sans lui.</translation>
     </message>
     <message>
         <source>The print job has %1 pages; there is no page %2 to print.</source>
-        <translation>La tâche d'impression compte %1 pages ; il n'y a pas de page %2 à imprimer.</translation>
+        <translation>La tâche d&apos;impression compte %1 pages ; il n&apos;y a pas de page %2 à imprimer.</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation>Il n'y a aucune imprimante par défaut.</translation>
+        <translation>Il n&apos;y a aucune imprimante par défaut.</translation>
     </message>
 </context>
 <context>
@@ -928,7 +1063,7 @@
         <source>Choose units to display paper size and offset position
 Display Units</source>
         <translation>Choisir les unités du format de papier et des positions
-Unités d'affichage</translation>
+Unités d&apos;affichage</translation>
     </message>
     <message>
         <source>Enter a zoom level
@@ -960,23 +1095,23 @@ Version du fichier : %s<byte value="xd"/>
     </message>
     <message>
         <source>Support: Getting help, in the Tallimark User Guide</source>
-        <translation>Assistance : de l'aide dans le guide de l'utilisateur de Tallimark</translation>
+        <translation>Assistance : de l&apos;aide dans le guide de l&apos;utilisateur de Tallimark</translation>
     </message>
     <message>
         <source>Tallimark User Guide</source>
-        <translation>Guide de l'utilisateur de Tallimark</translation>
+        <translation>Guide de l&apos;utilisateur de Tallimark</translation>
     </message>
     <message>
         <source>Warning: The PDF page size is not supported by the selected printer and Print Preview will not be rendered accurately.
 
 You must choose the appropriate paper size in the print dialog when printing.</source>
-        <translation>Avertissement : le format de page du PDF n'est pas pris en charge par l'imprimante choisie et l'aperçu avant impression ne sera pas exact.
+        <translation>Avertissement : le format de page du PDF n&apos;est pas pris en charge par l&apos;imprimante choisie et l&apos;aperçu avant impression ne sera pas exact.
 
-Choisissez le format de papier adapté dans la boîte de dialogue d'impression.</translation>
+Choisissez le format de papier adapté dans la boîte de dialogue d&apos;impression.</translation>
     </message>
     <message>
         <source>Error: Unable to create or access the &apos;Common Application Data&apos; folder. (0x%.8x)</source>
-        <translation>Erreur : impossible de créer le dossier des données communes de l'application ou d'y accéder. (0x%.8x)</translation>
+        <translation>Erreur : impossible de créer le dossier des données communes de l&apos;application ou d&apos;y accéder. (0x%.8x)</translation>
     </message>
     <message>
         <source>Tallimark
@@ -996,11 +1131,11 @@ Modèle Tallimark</translation>
     </message>
     <message>
         <source>The Start Number value starts the numbering sequence and is the value for the master numbering head. The template editor will display this value for the master head when the numbering direction is set to ascending.</source>
-        <translation>Le numéro de départ ouvre la suite de numérotation et donne la valeur de la tête principale. L'éditeur de modèle affiche cette valeur pour la tête principale quand la numérotation est croissante.</translation>
+        <translation>Le numéro de départ ouvre la suite de numérotation et donne la valeur de la tête principale. L&apos;éditeur de modèle affiche cette valeur pour la tête principale quand la numérotation est croissante.</translation>
     </message>
     <message>
         <source>The Total Pages value is the number of unique pages in the print job. The total pages in the print job is the result of this value, Skip and Copies values. Use Print Preview to simulate the print job.</source>
-        <translation>Le nombre de pages est le nombre de pages distinctes de la tâche d'impression. Le total des pages imprimées découle de cette valeur et des valeurs Saut et Copies. L'aperçu avant impression simule la tâche.</translation>
+        <translation>Le nombre de pages est le nombre de pages distinctes de la tâche d&apos;impression. Le total des pages imprimées découle de cette valeur et des valeurs Saut et Copies. L&apos;aperçu avant impression simule la tâche.</translation>
     </message>
     <message>
         <source>For every printed page each numbering head is incremented by the Step value.</source>
@@ -1012,19 +1147,19 @@ Modèle Tallimark</translation>
     </message>
     <message>
         <source>The Skip value will cause the program to literally skip a page in the print job. Pages are skipped in succession so if 2 is entered for Skip, the program will print two pages then skip two pages and so on.</source>
-        <translation>La valeur Saut fait réellement sauter des pages de la tâche d'impression. Les pages sont sautées à la suite : avec 2, le programme imprime deux pages, en saute deux, et ainsi de suite.</translation>
+        <translation>La valeur Saut fait réellement sauter des pages de la tâche d&apos;impression. Les pages sont sautées à la suite : avec 2, le programme imprime deux pages, en saute deux, et ainsi de suite.</translation>
     </message>
     <message>
         <source>This value is added the master head. The value of the head is calculated from the Start and Step values, page number plus this value.</source>
-        <translation>Cette valeur s'ajoute à la tête principale. La valeur de la tête se calcule à partir du numéro de départ, du pas et du numéro de page, plus cette valeur.</translation>
+        <translation>Cette valeur s&apos;ajoute à la tête principale. La valeur de la tête se calcule à partir du numéro de départ, du pas et du numéro de page, plus cette valeur.</translation>
     </message>
     <message>
         <source>This value is the horizontal distance from the left side of the page to the top-left corner of the numbering head. The origin (0, 0) of the page is on the top-left corner. Values can be entered directly.</source>
-        <translation>Cette valeur est la distance horizontale entre le bord gauche de la page et le coin supérieur gauche de la tête de numérotation. L'origine (0, 0) de la page est dans le coin supérieur gauche. Les valeurs peuvent être saisies directement.</translation>
+        <translation>Cette valeur est la distance horizontale entre le bord gauche de la page et le coin supérieur gauche de la tête de numérotation. L&apos;origine (0, 0) de la page est dans le coin supérieur gauche. Les valeurs peuvent être saisies directement.</translation>
     </message>
     <message>
         <source>This value is the vertical distance from the top of the page to the top-left corner of the numbering head. The origin (0, 0) of the page is on the top-left corner. Values can be entered directly.</source>
-        <translation>Cette valeur est la distance verticale entre le haut de la page et le coin supérieur gauche de la tête de numérotation. L'origine (0, 0) de la page est dans le coin supérieur gauche. Les valeurs peuvent être saisies directement.</translation>
+        <translation>Cette valeur est la distance verticale entre le haut de la page et le coin supérieur gauche de la tête de numérotation. L&apos;origine (0, 0) de la page est dans le coin supérieur gauche. Les valeurs peuvent être saisies directement.</translation>
     </message>
     <message>
         <source>This is a free text field that is printed after the number value.</source>
@@ -1032,7 +1167,7 @@ Modèle Tallimark</translation>
     </message>
     <message>
         <source>The list of numbering heads for the template. Use the Add button (or Ctrl+D) to add a new head to the template. Multiple heads can be selected using the mouse. Settings can be applied to a single or multiple selection.</source>
-        <translation>La liste des têtes de numérotation du modèle. Le bouton Ajouter (ou Ctrl+D) ajoute une nouvelle tête au modèle. La souris permet de sélectionner plusieurs têtes ; les réglages s'appliquent à une seule tête ou à toute la sélection.</translation>
+        <translation>La liste des têtes de numérotation du modèle. Le bouton Ajouter (ou Ctrl+D) ajoute une nouvelle tête au modèle. La souris permet de sélectionner plusieurs têtes ; les réglages s&apos;appliquent à une seule tête ou à toute la sélection.</translation>
     </message>
     <message>
         <source>Choose from predefined text or enter custom text to be printed in front of the numbering head. </source>
@@ -1040,11 +1175,11 @@ Modèle Tallimark</translation>
     </message>
     <message>
         <source>Changing this value will rotate the head counter-clockwise.Values are in degrees.</source>
-        <translation>Cette valeur fait pivoter la tête dans le sens inverse des aiguilles d'une montre. Les valeurs sont en degrés.</translation>
+        <translation>Cette valeur fait pivoter la tête dans le sens inverse des aiguilles d&apos;une montre. Les valeurs sont en degrés.</translation>
     </message>
     <message>
         <source>Choose the width in digits of the printed number. The number will be padded with leading zeros to print the number of digits selected.</source>
-        <translation>Choisissez le nombre de chiffres du numéro imprimé. Le numéro est complété par des zéros à gauche jusqu'au nombre de chiffres choisi.</translation>
+        <translation>Choisissez le nombre de chiffres du numéro imprimé. Le numéro est complété par des zéros à gauche jusqu&apos;au nombre de chiffres choisi.</translation>
     </message>
     <message>
         <source>Check this box to add a space between the Preface text and the number. This option is disabled when the Preface field is blank.</source>
@@ -1060,11 +1195,11 @@ Modèle Tallimark</translation>
     </message>
     <message>
         <source>The printed numbering sequence will increase from the Start Number to the final calculated value.</source>
-        <translation>La suite de numéros imprimée croît du numéro de départ jusqu'à la valeur finale calculée.</translation>
+        <translation>La suite de numéros imprimée croît du numéro de départ jusqu&apos;à la valeur finale calculée.</translation>
     </message>
     <message>
         <source>The printed numbering sequence will decrease from the final calculated number to the Start Number. The template editor will show the final calculated number in the sequence.</source>
-        <translation>La suite de numéros imprimée décroît de la valeur finale calculée jusqu'au numéro de départ. L'éditeur de modèle affiche la valeur finale calculée de la suite.</translation>
+        <translation>La suite de numéros imprimée décroît de la valeur finale calculée jusqu&apos;au numéro de départ. L&apos;éditeur de modèle affiche la valeur finale calculée de la suite.</translation>
     </message>
     <message>
         <source>Show Settings
@@ -1125,7 +1260,7 @@ Retirer le PDF</translation>
     <message>
         <source>Write the print job to a PDF file
 Export PDF</source>
-        <translation>Écrire la tâche d'impression dans un fichier PDF
+        <translation>Écrire la tâche d&apos;impression dans un fichier PDF
 Exporter en PDF</translation>
     </message>
     <message>
@@ -1203,7 +1338,7 @@ Annuler</translation>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation>Rétablir l'action annulée
+        <translation>Rétablir l&apos;action annulée
 Rétablir</translation>
     </message>
     <message>
@@ -1215,7 +1350,7 @@ About</source>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Quitter l'application ; propose d'enregistrer les documents
+        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents
 Quitter</translation>
     </message>
     <message>
@@ -1229,14 +1364,14 @@ Quitter</translation>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation>Afficher ou masquer la barre d'outils
-Barre d'outils</translation>
+        <translation>Afficher ou masquer la barre d&apos;outils
+Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation>Afficher ou masquer la barre d'état
-Barre d'état</translation>
+        <translation>Afficher ou masquer la barre d&apos;état
+Barre d&apos;état</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1252,25 +1387,25 @@ Barre d'état</translation>
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Les entrées du registre système ont été supprimées et le fichier INI (s'il existait) a été effacé.</translation>
+        <translation>Les entrées du registre système ont été supprimées et le fichier INI (s&apos;il existait) a été effacé.</translation>
     </message>
     <message>
         <source>Not all of the system registry entries (or INI file) were removed.</source>
-        <translation>Les entrées du registre système (ou le fichier INI) n'ont pas toutes été supprimées.</translation>
+        <translation>Les entrées du registre système (ou le fichier INI) n&apos;ont pas toutes été supprimées.</translation>
     </message>
 </context>
 <context>
     <name>UserGuide</name>
     <message>
         <source>The Tallimark User Guide is not installed. It comes with the program in share/tallimark/guide beside its bin folder, for example /usr/share/tallimark/guide/index.html.</source>
-        <translation>Le guide de l'utilisateur de Tallimark n'est pas installé. Il accompagne le programme dans share/tallimark/guide à côté de son dossier bin, par exemple /usr/share/tallimark/guide/index.html.</translation>
+        <translation>Le guide de l&apos;utilisateur de Tallimark n&apos;est pas installé. Il accompagne le programme dans share/tallimark/guide à côté de son dossier bin, par exemple /usr/share/tallimark/guide/index.html.</translation>
     </message>
     <message>
         <source>No web browser could be started to show the Tallimark User Guide.
 
 Open this file in a browser to read it:
 %1</source>
-        <translation>Aucun navigateur web n'a pu être lancé pour afficher le guide de l'utilisateur de Tallimark.
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher le guide de l&apos;utilisateur de Tallimark.
 
 Ouvrez ce fichier dans un navigateur pour le lire :
 %1</translation>
@@ -1280,23 +1415,23 @@ Ouvrez ce fichier dans un navigateur pour le lire :
     <name>WriteJobPdf</name>
     <message>
         <source>The template&apos;s paper has no size.</source>
-        <translation>Le papier du modèle n'a aucun format.</translation>
+        <translation>Le papier du modèle n&apos;a aucun format.</translation>
     </message>
     <message>
         <source>The PDF background could not be copied as it is (%1), and at %2 dots per inch the paper is too large or too small to print it as a picture. Nothing was printed.</source>
-        <translation>Le fond PDF n'a pas pu être copié tel quel (%1), et à %2 points par pouce le papier est trop grand ou trop petit pour l'imprimer comme image. Rien n'a été imprimé.</translation>
+        <translation>Le fond PDF n&apos;a pas pu être copié tel quel (%1), et à %2 points par pouce le papier est trop grand ou trop petit pour l&apos;imprimer comme image. Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>The PDF background could not be read (%1). Nothing was printed.</source>
-        <translation>Le fond PDF n'a pas pu être lu (%1). Rien n'a été imprimé.</translation>
+        <translation>Le fond PDF n&apos;a pas pu être lu (%1). Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>The PDF background could not be copied as it is (%1), so it is printed as a picture at %2 dots per inch.</source>
-        <translation>Le fond PDF n'a pas pu être copié tel quel (%1) ; il est donc imprimé comme image à %2 points par pouce.</translation>
+        <translation>Le fond PDF n&apos;a pas pu être copié tel quel (%1) ; il est donc imprimé comme image à %2 points par pouce.</translation>
     </message>
     <message>
         <source>Could not write the file %1.</source>
-        <translation>Impossible d'écrire le fichier %1.</translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
     <message>
         <source>Could not create the file %1: %2.</source>
@@ -1304,7 +1439,7 @@ Ouvrez ce fichier dans un navigateur pour le lire :
     </message>
     <message>
         <source>Could not write the file %1: %2.</source>
-        <translation>Impossible d'écrire le fichier %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2.</translation>
     </message>
 </context>
 </TS>
