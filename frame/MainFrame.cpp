@@ -5,7 +5,7 @@
 #include "MenuKeys.h"
 #include "model/Preferences.h"
 #include "model/StringTable.h"
-#include "print/PrintCommands.h"
+#include "print/ui/PrintCommands.h"
 #include "view/CadenzoView.h"
 
 #include <QAbstractButton>

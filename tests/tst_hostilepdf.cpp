@@ -14,12 +14,12 @@
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
 #include "model/RenderTimeLimits.h"
-#include "print/DlgProgress.h"
-#include "print/PdfExport.h"
-#include "print/PreparePrintException.h"
-#include "print/PreviewWindow.h"
-#include "print/PrintJob.h"
-#include "print/PrintRun.h"
+#include "print/job/PdfExport.h"
+#include "print/job/PreparePrintException.h"
+#include "print/job/PrintJob.h"
+#include "print/job/PrintRun.h"
+#include "print/ui/DlgProgress.h"
+#include "print/ui/PreviewWindow.h"
 #include "view/CadenzoView.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/Units.h"
-#include "print/PdfExport.h"
+#include "print/job/PdfExport.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 

@@ -8,8 +8,8 @@
 #include "model/MessageSink.h"
 #include "model/NativePath.h"
 #include "model/PrinterSelection.h"
-#include "print/PdfExport.h"
-#include "print/PrintRun.h"
+#include "print/job/PdfExport.h"
+#include "print/job/PrintRun.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 #include "model/CadenzoDoc.h"
 #include "model/HeadPainter.h"
 #include "print/PdfEmbeddedFont.h"
-#include "print/PdfHeadText.h"
 #include "print/PdfSyntax.h"
+#include "print/job/PdfHeadText.h"
 
 #include <QFile>
 #include <QPageLayout>

@@ -5,11 +5,11 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PrinterSelection.h"
-#include "print/DlgGoToSheet.h"
-#include "print/DlgProgress.h"
-#include "print/PreparePrintException.h"
-#include "print/PreviewWindow.h"
-#include "print/PrintJob.h"
+#include "print/job/PreparePrintException.h"
+#include "print/job/PrintJob.h"
+#include "print/ui/DlgGoToSheet.h"
+#include "print/ui/DlgProgress.h"
+#include "print/ui/PreviewWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>

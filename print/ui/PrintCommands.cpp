@@ -1,9 +1,9 @@
 #include "PrintCommands.h"
 
-#include "PdfExport.h"
 #include "PreviewWindow.h"
-#include "PrintJob.h"
 #include "model/PrinterSelection.h"
+#include "print/job/PdfExport.h"
+#include "print/job/PrintJob.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"

@@ -1,9 +1,9 @@
 #include "PrintJob.h"
 
-#include "CupsPrinting.h"
-#include "DlgProgress.h"
 #include "JobPdf.h"
 #include "model/PrinterSelection.h"
+#include "print/printers/CupsPrinting.h"
+#include "print/ui/DlgProgress.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"

@@ -1,8 +1,8 @@
 #include "PdfHeadText.h"
 
-#include "PdfEmbeddedFont.h"
-#include "PdfJobWriter.h"
-#include "PdfSyntax.h"
+#include "print/PdfEmbeddedFont.h"
+#include "print/PdfJobWriter.h"
+#include "print/PdfSyntax.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/Codepage.h"

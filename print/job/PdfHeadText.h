@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfJobWriter.h"
+#include "print/PdfJobWriter.h"
 
 #include <QByteArray>
 

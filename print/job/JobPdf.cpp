@@ -1,9 +1,9 @@
 #include "JobPdf.h"
 
-#include "PdfBackgroundForm.h"
 #include "PdfHeadText.h"
-#include "PdfJobWriter.h"
 #include "PreparePrintException.h"
+#include "print/PdfBackgroundForm.h"
+#include "print/PdfJobWriter.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/HeadFontProblem.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintJob.h"
+#include "print/job/PrintJob.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "PrintBackground.h"
 
-#include "DlgProgress.h"
 #include "PreparePrintException.h"
+#include "print/ui/DlgProgress.h"
 
 #include "model/RenderTimeLimits.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/NewTemplateChoice.h"
+#include "NewTemplateChoice.h"
 
 #include "model/PaperList.h"
 #include "model/PrinterSystem.h"
