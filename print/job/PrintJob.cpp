@@ -78,15 +78,7 @@ SheetGeometry SheetGeometry::ofPrinter(const QPrinter& printer)
     const QSize pixels(int(std::lround(paper.width())), int(std::lround(paper.height())));
     const int dpiX = printer.logicalDpiX() > 0 ? printer.logicalDpiX() : printer.resolution();
     const int dpiY = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : printer.resolution();
-    SheetGeometry g = fullPage(pixels, dpiX, dpiY);
-    if (!printer.fullPage()) {
-        // The painter starts at the printable area: keep heads and background
-        // measured from the paper's corner all the same.
-        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        g.offsets.offsetX = int(std::lround(page.left() - paper.left()));
-        g.offsets.offsetY = int(std::lround(page.top() - paper.top()));
-    }
-    return g;
+    return fullPage(pixels, dpiX, dpiY);
 }
 
 CPrintJob::CPrintJob(const CCadenzoDoc& doc) : doc_(doc), mapping_(SheetMapping::of(doc)) {}

@@ -63,10 +63,8 @@ public:
     QPushButton* nextButton() const { return nextButton_; }
     QPushButton* prevButton() const { return prevButton_; }
     QPushButton* pagesButton() const { return pagesButton_; }
-    QPushButton* goToButton() const { return goToButton_; }
     QPushButton* zoomInButton() const { return zoomInButton_; }
     QPushButton* zoomOutButton() const { return zoomOutButton_; }
-    QPushButton* closeButton() const { return closeButton_; }
 
 public slots:
     void NextPage();
