@@ -1,4 +1,4 @@
-// The page routine shared by printer, preview and export; the background's
+// The preview's page routine and the printer's geometry; the background's
 // preparation with its progress dialog and Cancel; the preview window.
 #include "TestPdf.h"
 

@@ -8,9 +8,9 @@ class CCadenzoDoc;
 class QWidget;
 
 // Writes sheets range of doc's job to a PDF file, one page per sheet, on the
-// template's own paper: as a printer without unprintable margins prints it
-// (heads from the paper's corner, the background over the whole sheet, skip
-// sheets empty). Reports failures through showMessage(). owner and
+// template's own paper: the job's PDF as printing hands it to CUPS (heads from
+// the paper's corner, the background over the whole sheet, skip sheets
+// empty). Reports failures through showMessage(). owner and
 // showProgress as for printing; progress may stop the export, and then the
 // unfinished file is removed. Returns whether the file was written.
 bool ExportPdf(const CCadenzoDoc& doc, const QString& path, SheetRange range, QWidget* owner = nullptr,

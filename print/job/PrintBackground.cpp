@@ -98,8 +98,7 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
     uchar* bits = file_->map(0, rowBytes * H);
     if (!bits)
         return pdf::RenderStatus::Failed;
-    // Read-only wrapper: the pixels stay in the file's mapping, and every sheet
-    // draws this one object (one cache key).
+    // Read-only wrapper: the pixels stay in the file's mapping, off the heap.
     image_ = QImage(static_cast<const uchar*>(bits), W, H, rowBytes, QImage::Format_RGB32);
     return pdf::RenderStatus::Rendered;
 }

@@ -13,8 +13,8 @@ class PreviewCanvas;
 struct Preferences;
 
 // The print preview: one or two sheets of the job at a time, each drawn on
-// demand by the same page routine as the printer, so that opening and paging
-// take the same time for a job of ten sheets or ten million.
+// demand by the job's page routine, so that opening and paging take the same
+// time for a job of ten sheets or ten million.
 class CPreviewWindow : public QDialog
 {
     Q_OBJECT
