@@ -13,10 +13,10 @@
 #include "model/MessageSink.h"
 #include "model/PrinterSelection.h"
 #include "model/StringTable.h"
-#include "print/CupsServer.h"
-#include "print/PrintCommands.h"
-#include "print/PrintRun.h"
-#include "print/QtPrinterSystem.h"
+#include "print/job/PrintRun.h"
+#include "print/printers/CupsServer.h"
+#include "print/printers/QtPrinterSystem.h"
+#include "print/ui/PrintCommands.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintRun.h"
+#include "print/job/PrintRun.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,12 +2,12 @@
 // prompt, the recent-file list and dropped files.
 #include "app/CadenzoApp.h"
 
+#include "frame/DlgNewTemplate.h"
 #include "frame/MainFrame.h"
 #include "model/BackgroundProblem.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/StringTable.h"
-#include "print/DlgNewTemplate.h"
 #include "view/CadenzoView.h"
 
 #include <QFileDialog>

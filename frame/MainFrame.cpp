@@ -5,7 +5,7 @@
 #include "MenuKeys.h"
 #include "model/Preferences.h"
 #include "model/StringTable.h"
-#include "print/PrintCommands.h"
+#include "print/ui/PrintCommands.h"
 #include "view/CadenzoView.h"
 
 #include <QAbstractButton>
@@ -351,7 +351,7 @@ void CMainFrame::UpdateTitle()
     QString title = doc_->GetTitle();
     if (title.isEmpty())
         title = LoadString(128).section(u'\n', 1, 1); // the document name of a new template
-    // Unsaved changes show as a star after the name, as desktop programs do.
+    // Unsaved changes show as a star after the name.
     if (doc_->IsModified())
         title += u'*';
     setWindowTitle(title + QStringLiteral(" - ") + LoadString(57344));

@@ -10,9 +10,9 @@
 #include "model/CadenzoDoc.h"
 #include "model/PdfLibrary.h"
 #include "pdf/PdfJobWriter.h"
-#include "print/JobPdf.h"
-#include "print/PdfHeadText.h"
-#include "print/SheetMapping.h"
+#include "print/job/JobPdf.h"
+#include "print/job/PdfHeadText.h"
+#include "print/job/SheetMapping.h"
 
 #include <QBuffer>
 #include <QRawFont>

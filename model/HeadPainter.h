@@ -36,10 +36,11 @@ struct PrinterOffsets
     int resolutionY = 1;
 };
 
-// The one routine that puts head texts on every surface: screen, preview,
-// printer and PDF export. The text turns counter-clockwise by the head's
-// rotation about its reference corner, the top-left of the unturned text, and
-// nothing of it is drawn outside clip (device coordinates).
+// The routine that puts head texts on a painter: the editor and the preview
+// (the job's PDF sets its texts where this draws them). The text turns
+// counter-clockwise by the head's rotation about its reference corner, the
+// top-left of the unturned text, and nothing of it is drawn outside clip
+// (device coordinates).
 void DrawHeadText(QPainter& painter, const HEADING& head, const QByteArray& text, POINT reference,
                   const PageToDevice& map, const QRectF& clip);
 
@@ -49,7 +50,7 @@ void DrawHeadText(QPainter& painter, const HEADING& head, const QByteArray& text
 POINT PrintReferencePoint(const HEADING& head, const PrinterOffsets& offsets);
 
 // Draws every head of doc with the numbers of numberIndex, later heads over
-// earlier ones, clipped to the page. Printing draws only the texts, placed by
+// earlier ones, clipped to the page: the texts only, placed by
 // PrintReferencePoint; offsets may be null for a surface whose origin is the
 // paper's corner.
 void DrawHeads(QPainter& painter, const CCadenzoDoc& doc, int numberIndex, const PageToDevice& map,

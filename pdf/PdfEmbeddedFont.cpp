@@ -206,8 +206,8 @@ bool PdfEmbeddedFont::build()
     fontFile_.clear();
     const QByteArray os2 = table("OS/2");
     const quint16 fsType = u16(os2, 8);
-    // As Qt's own PDF engine: a face whose licence allows no embedding, or
-    // only of its bitmaps, is drawn as outlines.
+    // A face whose licence allows no embedding, or only of its bitmaps, stays
+    // out of the file: its glyphs are drawn as outlines.
     if ((fsType & 0x000F) == 0x0002 || (fsType & 0x0200))
         return false;
     const char* const required[] = {"head", "hhea", "hmtx", "maxp"};
@@ -303,7 +303,7 @@ QByteArray PdfEmbeddedFont::baseFont() const
 QByteArray PdfEmbeddedFont::descriptor(PdfJobWriter::Id fontFile) const
 {
     using pdfsyntax::number;
-    // Metrics as Qt's PDF engine writes them: the face's own, per 1000 em.
+    // The face's own metrics, in the 1000 units per em of PDF glyph space.
     const double scale = 1000.0 / raw_.pixelSize();
     const QByteArray head = table("head");
     const QByteArray post = table("post");

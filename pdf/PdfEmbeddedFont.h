@@ -20,7 +20,7 @@ struct hb_font_t;
 class PdfEmbeddedFont
 {
 public:
-    // raw: the face as Qt draws it, at any pixel size.
+    // raw: the face the heads are drawn with on screen, at any pixel size.
     explicit PdfEmbeddedFont(const QRawFont& raw);
     ~PdfEmbeddedFont();
     PdfEmbeddedFont(const PdfEmbeddedFont&) = delete;
@@ -37,7 +37,7 @@ public:
         std::uint16_t gid;
         QString text; // the characters it shows; empty for a later glyph of them
     };
-    // The glyphs Qt's shaper draws text with (ligatures; kerning is off), or
+    // The glyphs the screen draws text with (ligatures; kerning is off), or
     // one glyph per character when shaping would move glyphs off their
     // advances, which a plain text string cannot follow.
     std::vector<Shaped> shape(const QString& text) const;

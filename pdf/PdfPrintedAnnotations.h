@@ -11,8 +11,8 @@ class PdfObjectGraph;
 // with a normal appearance stream. The drawing follows the page's own
 // content, each appearance a form XObject placed on the annotation's
 // rectangle as for a page turned by rotate degrees. Annotations that do not
-// print stay off, as they do on paper from any viewer. A form field the
-// viewer is asked to draw anew (/NeedAppearances), or one without an
+// print stay off, since the background is the page as printed. A form field
+// the viewer is asked to draw anew (/NeedAppearances), or one without an
 // appearance of its own, the renderer draws in a look of its own making:
 // such a field is left off when it shows nothing, and otherwise makes this
 // throw PdfCopyError.

@@ -8,11 +8,11 @@
 #include "app/PreferenceStore.h"
 #include "app/ShellRegistration.h"
 #include "app/UserGuide.h"
+#include "frame/DlgNewTemplate.h"
 #include "frame/MainFrame.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/Preferences.h"
-#include "print/DlgNewTemplate.h"
 
 #include <QComboBox>
 #include <QDesktopServices>

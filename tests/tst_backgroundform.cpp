@@ -352,8 +352,8 @@ void TestBackgroundForm::photoKeepsItsJpegBytes()
     QCOMPARE(bytes, rawStream(sourcePath, before[0].value(10)));
 }
 
-// The filled-in field and the marker are drawn, as a viewer prints them;
-// the field that does not print is left off.
+// The filled-in field and the marker print, so they are drawn; the field
+// that does not print is left off.
 void TestBackgroundForm::printedAnnotationsGoOnTheSheet()
 {
     QString why;

@@ -14,13 +14,13 @@
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
-#include "print/CupsPrinting.h"
-#include "print/CupsServer.h"
-#include "print/JobControl.h"
-#include "print/PrintCommands.h"
-#include "print/PrintJob.h"
-#include "print/QtPrinterSystem.h"
-#include "print/WindowJobControl.h"
+#include "print/printers/CupsPrinting.h"
+#include "print/printers/CupsServer.h"
+#include "print/job/JobControl.h"
+#include "print/ui/PrintCommands.h"
+#include "print/job/PrintJob.h"
+#include "print/printers/QtPrinterSystem.h"
+#include "print/ui/WindowJobControl.h"
 
 #include <QAction>
 #include <QApplication>

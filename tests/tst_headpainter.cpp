@@ -1,5 +1,6 @@
-// The head drawing routine shared by screen, preview, paper and PDF export:
-// where the text lands, which way it turns, and that it stays on the page.
+// The head drawing routine of the editor and the preview, which the job's PDF
+// follows: where the text lands, which way it turns, and that it stays on the
+// page.
 #include "model/CadenzoDoc.h"
 #include "model/HeadPainter.h"
 

@@ -3,12 +3,12 @@
 #include "RecordingSink.h"
 #include "TestPdf.h"
 
+#include "frame/DlgNewTemplate.h"
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PrinterSelection.h"
 #include "model/StringTable.h"
-#include "print/DlgNewTemplate.h"
-#include "print/QtPaperSizes.h"
+#include "print/printers/QtPaperSizes.h"
 
 #include <QComboBox>
 #include <QFile>

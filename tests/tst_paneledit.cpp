@@ -9,8 +9,8 @@
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/Units.h"
-#include "print/JobControl.h"
-#include "print/PdfExport.h"
+#include "print/job/JobControl.h"
+#include "print/job/PdfExport.h"
 #include "view/CadenzoView.h"
 #include "view/SelectedHeads.h"
 

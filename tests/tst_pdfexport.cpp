@@ -8,9 +8,9 @@
 #include "model/MessageSink.h"
 #include "model/NativePath.h"
 #include "model/PrinterSelection.h"
-#include "print/JobControl.h"
-#include "print/PdfExport.h"
-#include "print/PrintRun.h"
+#include "print/job/JobControl.h"
+#include "print/job/PdfExport.h"
+#include "print/job/PrintRun.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "model/HeadPainter.h"
 #include "pdf/PdfEmbeddedFont.h"
 #include "pdf/PdfSyntax.h"
-#include "print/PdfHeadText.h"
+#include "print/job/PdfHeadText.h"
 
 #include <QFile>
 #include <QPageLayout>

@@ -1,7 +1,7 @@
 // The printer system over Qt's print support, on whatever printers this
 // machine has -- usually none and no print server, which must cost nothing.
 #include "model/PrinterSelection.h"
-#include "print/QtPrinterSystem.h"
+#include "print/printers/QtPrinterSystem.h"
 
 #include <QElapsedTimer>
 #include <QPageSize>

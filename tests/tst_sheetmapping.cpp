@@ -1,5 +1,5 @@
 // Which number index every sheet of a job carries, and which sheets stay blank.
-#include "print/SheetMapping.h"
+#include "print/job/SheetMapping.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JobControl.h"
+#include "print/job/JobControl.h"
 
 #include <QString>
 

@@ -2,6 +2,7 @@
 
 #include "JobControl.h"
 #include "PreparePrintException.h"
+#include "print/ui/DlgProgress.h"
 
 #include "model/RenderTimeLimits.h"
 
@@ -94,8 +95,7 @@ pdf::RenderStatus PrintBackground::prepareForPrint(const pdf::PageHandle& page, 
     uchar* bits = file_->map(0, rowBytes * H);
     if (!bits)
         return pdf::RenderStatus::Failed;
-    // Read-only wrapper: the pixels stay in the file's mapping, and every sheet
-    // draws this one object (one cache key).
+    // Read-only wrapper: the pixels stay in the file's mapping, off the heap.
     image_ = QImage(static_cast<const uchar*>(bits), W, H, rowBytes, QImage::Format_RGB32);
     return pdf::RenderStatus::Rendered;
 }

@@ -3,6 +3,8 @@
 #include "JobControl.h"
 #include "PdfHeadText.h"
 #include "PreparePrintException.h"
+#include "pdf/PdfBackgroundForm.h"
+#include "pdf/PdfJobWriter.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/HeadFontProblem.h"
@@ -10,8 +12,6 @@
 #include "model/OutputFile.h"
 #include "model/PdfLibrary.h"
 #include "model/Units.h"
-#include "pdf/PdfBackgroundForm.h"
-#include "pdf/PdfJobWriter.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>

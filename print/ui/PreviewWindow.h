@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintJob.h"
+#include "print/job/PrintJob.h"
 
 #include <QDialog>
 
@@ -13,8 +13,8 @@ class PreviewCanvas;
 struct Preferences;
 
 // The print preview: one or two sheets of the job at a time, each drawn on
-// demand by the same page routine as the printer, so that opening and paging
-// take the same time for a job of ten sheets or ten million.
+// demand by the job's page routine, so that opening and paging take the same
+// time for a job of ten sheets or ten million.
 class CPreviewWindow : public QDialog
 {
     Q_OBJECT
@@ -63,10 +63,8 @@ public:
     QPushButton* nextButton() const { return nextButton_; }
     QPushButton* prevButton() const { return prevButton_; }
     QPushButton* pagesButton() const { return pagesButton_; }
-    QPushButton* goToButton() const { return goToButton_; }
     QPushButton* zoomInButton() const { return zoomInButton_; }
     QPushButton* zoomOutButton() const { return zoomOutButton_; }
-    QPushButton* closeButton() const { return closeButton_; }
 
 public slots:
     void NextPage();

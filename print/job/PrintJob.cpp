@@ -1,9 +1,10 @@
 #include "PrintJob.h"
 
-#include "CupsPrinting.h"
+#include "print/printers/CupsPrinting.h"
 #include "JobControl.h"
 #include "JobPdf.h"
 #include "model/PrinterSelection.h"
+#include "print/ui/DlgProgress.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
@@ -25,8 +26,8 @@
 
 namespace {
 
-// The highest resolution worth rendering a background at: Qt's high-resolution
-// printer mode reports 1200 dpi, where a Letter page is a 538 MB bitmap.
+// The highest resolution a background is rendered at for paper: a Letter page
+// is a 135 MB bitmap at 600 dpi already, four times that at 1200.
 constexpr int kMaxPrintDpi = 600;
 constexpr int kFallbackPrintDpi = 300;
 
@@ -77,15 +78,7 @@ SheetGeometry SheetGeometry::ofPrinter(const QPrinter& printer)
     const QSize pixels(int(std::lround(paper.width())), int(std::lround(paper.height())));
     const int dpiX = printer.logicalDpiX() > 0 ? printer.logicalDpiX() : printer.resolution();
     const int dpiY = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : printer.resolution();
-    SheetGeometry g = fullPage(pixels, dpiX, dpiY);
-    if (!printer.fullPage()) {
-        // The painter starts at the printable area: keep heads and background
-        // measured from the paper's corner all the same.
-        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        g.offsets.offsetX = int(std::lround(page.left() - paper.left()));
-        g.offsets.offsetY = int(std::lround(page.top() - paper.top()));
-    }
-    return g;
+    return fullPage(pixels, dpiX, dpiY);
 }
 
 CPrintJob::CPrintJob(const CCadenzoDoc& doc) : doc_(doc), mapping_(SheetMapping::of(doc)) {}
@@ -137,8 +130,6 @@ bool CPrintJob::PrintPage(QPainter& painter, qint64 sheet, const SheetGeometry& 
         return false;
 
     painter.save();
-    // Without this Qt's PDF engine stores the background as JPEG.
-    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QImage& picture = background_.image();
     if (!picture.isNull()) {
@@ -184,8 +175,8 @@ void ApplyPrinterSelection(QPrinter& printer, const PrinterSelection& printers)
 
 void SetPrintResolution(QPrinter& printer)
 {
-    // A CUPS printer in Qt's PrinterResolution mode reports 72 dpi whatever
-    // its driver prints at; the driver's own list says what it can do.
+    // The finest resolution the driver lists, up to kMaxPrintDpi: the printer
+    // itself reports 72 dpi whatever its driver prints at.
     int dpi = 0;
     const QList<int> supported = QPrinterInfo(printer).supportedResolutions();
     for (int r : supported) {

@@ -11,9 +11,9 @@
 class JobControl;
 class QTemporaryFile;
 
-// The PDF background of one print job, prepared once before the first sheet
-// and drawn on every sheet as the same image object, so that a spooled or
-// exported job holds its pixels once.
+// The PDF background of one print job, rendered once: for the preview, and
+// for paper when the job's PDF cannot copy the page as it is (the PDF then
+// holds the picture once, as a form that every sheet draws).
 //
 // For printing, the page is rendered over the whole paper at the printer's
 // resolution and written band by band to a temporary file (prefix "CZ2"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/NewTemplateChoice.h"
+#include "NewTemplateChoice.h"
 
 #include "model/PaperList.h"
 #include "model/PrinterSystem.h"
@@ -40,7 +40,6 @@ public:
     // 1 portrait, 2 landscape; always 1 for a printer that cannot turn the page.
     std::uint16_t GetOrientation() const;
     QString GetPdfPath() const { return pdfPath_; }
-    const PaperList& GetPaperList() const { return papers_; }
     NewTemplateChoice choice() const;
 
 public slots:

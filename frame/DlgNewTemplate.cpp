@@ -2,7 +2,7 @@
 
 #include "ui_DlgNewTemplate.h"
 
-#include "QtPaperSizes.h"
+#include "print/printers/QtPaperSizes.h"
 
 #include "model/Codepage.h"
 #include "model/MessageSink.h"

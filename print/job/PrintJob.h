@@ -24,7 +24,7 @@ struct SheetGeometry
     QSize paperPixels; // the physical sheet in device pixels
     // Where the surface's origin lies from the paper's corner, in device
     // pixels: the printable area's offsets on a surface that starts there, 0
-    // on one whose origin is the paper's corner (a full-page QPrinter, PDF).
+    // on one whose origin is the paper's corner (every geometry made here).
     PrinterOffsets offsets;
 
     // A surface whose origin is the paper's corner.
