@@ -14,12 +14,12 @@
 #include "model/CadenzoDoc.h"
 #include "model/Preferences.h"
 #include "model/PrinterSelection.h"
+#include "print/job/JobControl.h"
+#include "print/job/PrintJob.h"
 #include "print/printers/CupsPrinting.h"
 #include "print/printers/CupsServer.h"
-#include "print/job/JobControl.h"
-#include "print/ui/PrintCommands.h"
-#include "print/job/PrintJob.h"
 #include "print/printers/QtPrinterSystem.h"
+#include "print/ui/PrintCommands.h"
 #include "print/ui/WindowJobControl.h"
 
 #include <QAction>

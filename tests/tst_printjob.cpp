@@ -5,12 +5,12 @@
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
 #include "model/PrinterSelection.h"
-#include "print/ui/DlgGoToSheet.h"
-#include "print/ui/DlgProgress.h"
 #include "print/job/JobControl.h"
 #include "print/job/PreparePrintException.h"
-#include "print/ui/PreviewWindow.h"
 #include "print/job/PrintJob.h"
+#include "print/ui/DlgGoToSheet.h"
+#include "print/ui/DlgProgress.h"
+#include "print/ui/PreviewWindow.h"
 #include "print/ui/WindowJobControl.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "PdfHeadText.h"
 
-#include "pdf/PdfEmbeddedFont.h"
-#include "pdf/PdfJobWriter.h"
-#include "pdf/PdfSyntax.h"
 #include "model/CadenzoDoc.h"
 #include "model/Codepage.h"
 #include "model/FontFromLogFont.h"
+#include "pdf/PdfEmbeddedFont.h"
+#include "pdf/PdfJobWriter.h"
+#include "pdf/PdfSyntax.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>

@@ -1,9 +1,9 @@
 #include "PrintJob.h"
 
-#include "print/printers/CupsPrinting.h"
 #include "JobControl.h"
 #include "JobPdf.h"
 #include "model/PrinterSelection.h"
+#include "print/printers/CupsPrinting.h"
 #include "print/ui/DlgProgress.h"
 
 #include "model/CadenzoDoc.h"

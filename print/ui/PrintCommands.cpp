@@ -1,10 +1,10 @@
 #include "PrintCommands.h"
 
 #include "PreviewWindow.h"
-#include "print/job/PrintJob.h"
 #include "WindowJobControl.h"
 #include "model/PrinterSelection.h"
 #include "print/job/PdfExport.h"
+#include "print/job/PrintJob.h"
 
 #include "model/CadenzoDoc.h"
 #include "model/MessageSink.h"
